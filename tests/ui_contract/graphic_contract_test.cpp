@@ -1,0 +1,58 @@
+#include "tests/ui_contract/contract_fixture.h"
+
+#include "ui/graphic_controls.h"
+#include "ui/panel.h"
+
+namespace {
+
+class PanelForm : public ui::Form {
+ public:
+  PanelForm() : ui::Form("TPanelForm") {
+    SetBorderStyle(ui::BorderStyle::None);
+    SetBounds({100, 100, 201, 184});
+    Panel1.SetAlign(ui::Align::Client);
+    Panel1.SetBevelWidth(3);
+  }
+  ui::Panel Panel1{this};
+  ui::Shape Shape1{&Panel1};
+  ui::Label Label1{&Panel1};
+};
+
+}  // namespace
+
+TEST_F(Contract, ALabelWithAutoSizeTakesItsTextsSize) {
+  PanelForm* form = nullptr;
+  app.CreateForm(form);
+  ui::Font big{"ＭＳ Ｐゴシック", -24, ui::fsBold, ui::clPurple};
+  form->Label1.SetFont(big);
+  form->Label1.SetCaption("ぽち");
+  EXPECT_EQ(form->Label1.Width(), ui::TextExtent(big, "ぽち").width);
+  EXPECT_EQ(form->Label1.Height(), ui::TextExtent(big, "ぽち").height);
+  EXPECT_GT(ui::TextExtent(big, "ぽち").width, ui::TextExtent(big, "ぽ").width);
+  EXPECT_GE(form->Label1.Height(), 24);
+
+  form->Label1.SetAutoSize(false);
+  form->Label1.SetCaption("ぽち～ら ver 1.0");
+  EXPECT_EQ(form->Label1.Width(), ui::TextExtent(big, "ぽち").width) << "without auto-size the size stays";
+}
+
+TEST_F(Contract, AClientAlignedPanelFillsItsWindow) {
+  PanelForm* form = nullptr;
+  app.CreateForm(form);
+  EXPECT_EQ(form->Panel1.GetBounds(), (ui::Bounds{0, 0, 201, 184}));
+  form->SetWidth(300);
+  EXPECT_EQ(form->Panel1.Width(), 300);
+}
+
+TEST_F(Contract, RepaintPaintsAtOnceWithoutTheEventLoop) {
+  PanelForm* form = nullptr;
+  app.CreateForm(form);
+  form->Show();
+  ui::probe::Pump();
+  int before = ui::probe::NativePaints(form->Panel1);
+
+  form->Shape1.SetWidth(20);
+  form->Repaint();
+
+  EXPECT_GT(ui::probe::NativePaints(form->Panel1), before);
+}

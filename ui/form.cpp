@@ -1,0 +1,151 @@
+#include "ui/form.h"
+
+#include "ui/application.h"
+#include "ui/exception.h"
+#include "ui/screen.h"
+
+namespace ui {
+
+Form::Form(std::string class_name) : WinControl(nullptr), class_name_(std::move(class_name)) {
+  visible_ = false;
+  bounds_ = {0, 0, 320, 240};
+  peer_ = backend::NewFormPeer(*this);
+}
+
+Form::~Form() = default;
+
+Bounds Form::GetBounds() const { return peer_ ? peer_->WindowBounds() : bounds_; }
+
+void Form::BoundsChanged(const Bounds& old) {
+  if (peer_) peer_->SetBounds(bounds_);
+  if (Size{old.width, old.height} != Size{bounds_.width, bounds_.height}) Realign();
+}
+
+void Form::HandleResized() {
+  bounds_ = GetBounds();
+  Realign();
+}
+
+Size Form::ClientSizeFor(const Bounds& b) const {
+  Size frame = peer_ ? peer_->FrameSize() : Size{};
+  return {b.width - frame.width, b.height - frame.height};
+}
+
+void Form::SetCaption(const std::string& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  peer_->SetCaption(caption_);
+}
+
+// The client size stays what it was when the frame changes, as a designer would expect.
+void Form::SetBorderStyle(BorderStyle s) {
+  if (frame_.border == s) return;
+  Size client = ClientSize();
+  frame_.border = s;
+  peer_->SetFrame(frame_);
+  SetClientWidth(client.width);
+  SetClientHeight(client.height);
+}
+
+void Form::SetBorderIcons(unsigned icons) {
+  if (frame_.icons == icons) return;
+  frame_.icons = icons;
+  peer_->SetFrame(frame_);
+}
+
+void Form::SetStayOnTop(bool on) {
+  if (frame_.stay_on_top == on) return;
+  frame_.stay_on_top = on;
+  peer_->SetFrame(frame_);
+}
+
+void Form::SetClientWidth(int w) { SetWidth(w + peer_->FrameSize().width); }
+void Form::SetClientHeight(int h) { SetHeight(h + peer_->FrameSize().height); }
+
+void Form::ApplyPosition() {
+  if (positioned_) return;
+  positioned_ = true;
+  if (position_ == FormPosition::ScreenCenter) {
+    Bounds b = GetBounds();
+    SetBounds({(Screen::Width() - b.width) / 2, (Screen::Height() - b.height) / 2, b.width, b.height});
+  }
+}
+
+void Form::SetVisible(bool v) {
+  if (v == visible_) return;
+  if (v) {
+    ApplyPosition();
+    visible_ = true;
+    Invoke([&] { if (OnShow) OnShow(); });
+    if (visible_) peer_->Show(true);
+  } else {
+    visible_ = false;
+    peer_->SetVisible(false);
+    Invoke([&] { if (OnHide) OnHide(); });
+  }
+}
+
+void Form::Show() {
+  SetVisible(true);
+  BringToFront();
+}
+
+void Form::ShowNoActivate() {
+  if (visible_) return;
+  ApplyPosition();
+  visible_ = true;
+  Invoke([&] { if (OnShow) OnShow(); });
+  if (visible_) peer_->Show(false);
+}
+
+void Form::BringToFront() {
+  if (visible_) peer_->BringToFront();
+}
+
+bool Form::CloseQuery() {
+  bool can_close = true;
+  bool completed = false;
+  Invoke([&] {
+    if (OnCloseQuery) OnCloseQuery(can_close);
+    completed = true;
+  });
+  return completed && can_close;
+}
+
+void Form::Close() {
+  if (!CloseQuery()) return;
+  if (modal_) {
+    modal_result_ = ModalResult::Cancel;
+  } else if (Application && Application->MainForm() == this) {
+    Application->Terminate();
+  } else {
+    Hide();
+  }
+}
+
+ModalResult Form::ShowModal() {
+  if (visible_ || modal_) throw Exception("表示中のウィンドウはモーダルにできません");
+  modal_result_ = ModalResult::None;
+  modal_ = true;
+  Show();
+  Application->Peer().RunModal(*this, [this] {
+    return modal_result_ != ModalResult::None || Application->Terminated();
+  });
+  modal_ = false;
+  Hide();
+  return modal_result_;
+}
+
+void Form::Release() {
+  Application->Post([this] { Application->DestroyForm(this); });
+}
+
+void Form::DoCreate() {
+  Invoke([&] { if (OnCreate) OnCreate(); });
+}
+
+void Form::DoDestroy() {
+  Invoke([&] { if (OnDestroy) OnDestroy(); });
+}
+
+}  // namespace ui

@@ -1,0 +1,82 @@
+#pragma once
+// A top-level window of the program. Closing a form that is not the main window hides it;
+// closing the main window ends the event loop.
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "ui/control.h"
+
+namespace ui {
+
+enum class FormPosition { Designed, ScreenCenter };
+
+class Form : public WinControl {
+ public:
+  // The class name is the window class's ("TMain", "TForm1").
+  explicit Form(std::string class_name);
+  ~Form() override;
+
+  const std::string& ClassName() const { return class_name_; }
+  WindowPeer* Peer() const override { return peer_.get(); }
+  FormPeer& Native() const { return *peer_; }
+
+  Bounds GetBounds() const override;
+  void SetVisible(bool v) override;
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& caption);
+  const FrameStyle& Frame() const { return frame_; }
+  void SetBorderStyle(BorderStyle s);
+  void SetBorderIcons(unsigned icons);
+  void SetStayOnTop(bool on);
+  void SetPosition(FormPosition p) { position_ = p; }
+
+  int ClientWidth() const { return ClientSize().width; }
+  int ClientHeight() const { return ClientSize().height; }
+  void SetClientWidth(int w);
+  void SetClientHeight(int h);
+
+  // Visible and in front; activates the window.
+  void Show();
+  // Visible without taking the activation from the window that has it.
+  void ShowNoActivate();
+  void BringToFront();
+  // Runs the close query; hides the form, or ends the program for the main window.
+  void Close();
+  ModalResult ShowModal();
+  ModalResult GetModalResult() const { return modal_result_; }
+  void SetModalResult(ModalResult r) { modal_result_ = r; }
+  bool Modal() const { return modal_; }
+  // Destroys the form once the event loop gets to it.
+  void Release();
+
+  std::function<void()> OnCreate, OnShow, OnHide, OnDestroy;
+  std::function<void(bool& can_close)> OnCloseQuery;
+
+  // Entry points of the application and the backend.
+  void DoCreate();
+  void DoDestroy();
+  void HandleCloseRequest() { Close(); }
+  void HandleResized();
+
+ protected:
+  Size ClientSizeFor(const Bounds& b) const override;
+  void BoundsChanged(const Bounds& old) override;
+
+ private:
+  bool CloseQuery();
+  void ApplyPosition();
+
+  std::string class_name_;
+  std::string caption_;
+  FrameStyle frame_;
+  FormPosition position_ = FormPosition::Designed;
+  bool positioned_ = false;
+  bool modal_ = false;
+  ModalResult modal_result_ = ModalResult::None;
+  std::unique_ptr<FormPeer> peer_;
+};
+
+}  // namespace ui

@@ -1,0 +1,95 @@
+#include "ui/headless/driver.h"
+
+#include "ui/application.h"
+#include "ui/graphic_controls.h"
+#include "ui/headless/peers.h"
+#include "ui/panel.h"
+
+namespace ui::headless {
+
+namespace {
+
+void CollectTexts(const WinControl& parent, std::vector<std::string>& texts) {
+  for (const Control* c : parent.Controls()) {
+    if (auto* label = dynamic_cast<const Label*>(c)) texts.push_back(label->Caption());
+    if (auto* panel = dynamic_cast<const Panel*>(c)) {
+      if (!panel->Caption().empty()) texts.push_back(panel->Caption());
+      CollectTexts(*panel, texts);
+    }
+  }
+}
+
+WindowInfo Describe(FormPeerImpl& peer) {
+  Form& f = peer.form();
+  WindowInfo info{&f, f.ClassName(), peer.caption(), peer.WindowBounds(), f.ClientSize(), peer.visible(),
+                  peer.frame().stay_on_top, peer.frame().border, {}};
+  CollectTexts(f, info.texts);
+  return info;
+}
+
+}  // namespace
+
+Driver::Driver(std::function<void(const std::string&)> on_fault) {
+  ResetWorld();
+  TheWorld().on_fault = std::move(on_fault);
+}
+
+Driver::~Driver() { ResetWorld(); }
+
+void Driver::FireTimers(int times) {
+  for (int i = 0; i < times; ++i) {
+    // A handler may stop or start timers: fire those running at the start of the round.
+    std::vector<TimerPeerImpl*> running;
+    for (TimerPeerImpl* t : TheWorld().timers) {
+      if (t->interval() > 0) running.push_back(t);
+    }
+    for (TimerPeerImpl* t : running) t->timer().HandleTick();
+    Pump();
+  }
+}
+
+void Driver::Advance(int ms) {
+  World& w = TheWorld();
+  for (int step = 0; step < ms; ++step) {
+    ++w.clock_ms;
+    std::vector<TimerPeerImpl*> due;
+    for (TimerPeerImpl* t : w.timers) {
+      if (t->interval() > 0 && w.clock_ms % t->interval() == 0) due.push_back(t);
+    }
+    for (TimerPeerImpl* t : due) t->timer().HandleTick();
+    Pump();
+  }
+}
+
+void Driver::Pump() {
+  if (Application) Application->ProcessMessages();
+}
+
+void Driver::CloseByUser(Form& form) {
+  form.HandleCloseRequest();
+  Pump();
+}
+
+void Driver::WhenModal(const std::string& class_name, std::function<void(Form&)> script) {
+  TheWorld().modal_scripts[class_name].push_back(std::move(script));
+}
+
+std::vector<WindowInfo> Driver::Windows() const {
+  std::vector<WindowInfo> all;
+  for (FormPeerImpl* p : TheWorld().z_order) all.push_back(Describe(*p));
+  return all;
+}
+
+std::vector<WindowInfo> Driver::VisibleWindows() const {
+  std::vector<WindowInfo> shown;
+  for (auto& w : Windows()) {
+    if (w.visible) shown.push_back(w);
+  }
+  return shown;
+}
+
+WindowInfo Driver::Window(const Form& form) const {
+  return Describe(static_cast<FormPeerImpl&>(form.Native()));
+}
+
+}  // namespace ui::headless

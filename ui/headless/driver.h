@@ -1,0 +1,59 @@
+#pragma once
+// The test's hand on the headless desktop: it fires timers, answers message boxes and modal
+// windows, and reads back every window's place, visibility and texts.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/dialogs.h"
+#include "ui/form.h"
+#include "ui/headless/world.h"
+
+namespace ui::headless {
+
+struct WindowInfo {
+  const Form* form = nullptr;
+  std::string class_name;
+  std::string caption;
+  Bounds bounds;
+  Size client;
+  bool visible = false;
+  bool stay_on_top = false;
+  BorderStyle border = BorderStyle::None;
+  std::vector<std::string> texts;  // captions of its labels and panels, in creation order
+};
+
+class Driver {
+ public:
+  // A fresh desktop; `on_fault` hears of dialogs nobody scripted (tests make it a failure).
+  explicit Driver(std::function<void(const std::string&)> on_fault);
+  ~Driver();
+
+  void SetScreen(Size size) { TheWorld().screen = size; }
+  void SetExeName(std::string path) { TheWorld().exe_name = std::move(path); }
+
+  // Events the platform would deliver.
+  void FireTimers(int times = 1);
+  // Lets `ms` milliseconds pass: each running timer fires once per elapsed interval.
+  void Advance(int ms);
+  void Pump();
+  void CloseByUser(Form& form);
+
+  // Message boxes and modal windows.
+  void Answer(ModalResult answer) { TheWorld().answers.push_back(answer); }
+  void WhenModal(const std::string& class_name, std::function<void(Form&)> script);
+  const std::vector<BoxRecord>& Boxes() const { return TheWorld().boxes; }
+  int PendingAnswers() const { return static_cast<int>(TheWorld().answers.size()); }
+
+  // What is on the desktop, the front window first.
+  std::vector<WindowInfo> Windows() const;
+  std::vector<WindowInfo> VisibleWindows() const;
+  WindowInfo Window(const Form& form) const;
+  int Beeps() const { return TheWorld().beeps; }
+  const std::string& ApplicationTitle() const { return TheWorld().title; }
+  void OnPaint(std::function<void(const WinControl&)> observer) { TheWorld().on_paint = std::move(observer); }
+  const std::vector<PaintRecord>& Paints() const { return TheWorld().paints; }
+};
+
+}  // namespace ui::headless

@@ -1,0 +1,199 @@
+#include "ui/headless/peers.h"
+
+#include <algorithm>
+
+#include "ui/application.h"
+#include "ui/headless/world.h"
+#include "ui/panel.h"
+
+namespace ui::headless {
+
+namespace {
+
+void Remove(std::vector<FormPeerImpl*>& list, FormPeerImpl* peer) {
+  list.erase(std::remove(list.begin(), list.end(), peer), list.end());
+}
+
+// Frame sizes as Wine draws them: borders left and right, caption and borders above and below.
+Size FrameFor(const FrameStyle& f) {
+  switch (f.border) {
+    case BorderStyle::None: return {0, 0};
+    case BorderStyle::Single:
+    case BorderStyle::Dialog: return {6, 25};
+    case BorderStyle::ToolWindow: return {6, 22};
+    case BorderStyle::Sizeable: return {8, 27};
+    case BorderStyle::SizeToolWin: return {8, 24};
+  }
+  return {0, 0};
+}
+
+class AppPeerImpl : public AppPeer {
+ public:
+  void SetTitle(const std::string& title) override { TheWorld().title = title; }
+
+  void RunLoop() override {
+    ++TheWorld().loop_depth;
+    ProcessPending();
+    --TheWorld().loop_depth;
+  }
+
+  void Quit() override { TheWorld().quit = true; }
+
+  void ProcessPending() override {
+    World& w = TheWorld();
+    while (!w.posted.empty()) {
+      auto call = std::move(w.posted.front());
+      w.posted.pop_front();
+      call();
+    }
+  }
+
+  // What is queued runs first, as the platform's modal loop would; then the test's script.
+  void RunModal(Form& form, const std::function<bool()>& done) override {
+    ProcessPending();
+    if (done()) return;
+    World& w = TheWorld();
+    auto& scripts = w.modal_scripts[form.ClassName()];
+    if (scripts.empty()) {
+      Fault("a modal " + form.ClassName() + " was shown and no script answered it");
+    } else {
+      auto script = std::move(scripts.front());
+      scripts.pop_front();
+      script(form);
+      ProcessPending();
+      if (!done()) Fault("the script of the modal " + form.ClassName() + " left it open");
+    }
+    if (!done()) form.SetModalResult(ModalResult::Cancel);
+  }
+
+  void Post(std::function<void()> call) override { TheWorld().posted.push_back(std::move(call)); }
+
+  ModalResult MessageBox(const BoxRequest& box) override {
+    World& w = TheWorld();
+    ModalResult answer;
+    if (w.answers.empty()) {
+      Fault("a message box nobody answered: \"" + box.text + "\"");
+      answer = box.buttons == MsgButtons::OK ? ModalResult::OK : ModalResult::Cancel;
+    } else {
+      answer = w.answers.front();
+      w.answers.pop_front();
+    }
+    w.boxes.push_back({box, answer});
+    return answer;
+  }
+
+  void Beep() override { ++TheWorld().beeps; }
+  Size ScreenSize() override { return TheWorld().screen; }
+  std::string ExeName() override { return TheWorld().exe_name; }
+};
+
+}  // namespace
+
+void WindowPeerImpl::SetBounds(const Bounds& b) {
+  if (b.left != bounds_.left || b.top != bounds_.top) ++moves_;
+  if (b.width != bounds_.width || b.height != bounds_.height) ++resizes_;
+  bounds_ = b;
+  invalid_ = true;
+}
+
+// Like the platform's invalidation with all children: the window and its windowed children.
+void WindowPeerImpl::Invalidate(const Bounds&) {
+  invalid_ = true;
+  for (Control* c : control_.Controls()) {
+    if (c->IsWindowed()) static_cast<WinControl*>(c)->Peer()->Invalidate({});
+  }
+}
+
+void WindowPeerImpl::Update() {
+  if (!visible_) return;
+  if (invalid_) Paint();
+  for (Control* c : control_.Controls()) {
+    if (c->IsWindowed()) static_cast<WinControl*>(c)->Peer()->Update();
+  }
+}
+
+void WindowPeerImpl::Paint() {
+  invalid_ = false;
+  ++paints_;
+  RecordingCanvas canvas;
+  control_.HandleEraseBackground(canvas);
+  control_.HandlePaint(canvas);
+  World& w = TheWorld();
+  w.paints.push_back({&control_, std::move(canvas.texts)});
+  if (w.on_paint) w.on_paint(control_);
+}
+
+FormPeerImpl::FormPeerImpl(Form& form) : WindowPeerImpl(form), form_(form) {
+  visible_ = false;
+  bounds_ = form.GetBounds();
+  TheWorld().z_order.push_back(this);
+}
+
+FormPeerImpl::~FormPeerImpl() { Remove(TheWorld().z_order, this); }
+
+void FormPeerImpl::SetVisible(bool visible) {
+  WindowPeerImpl::SetVisible(visible);
+  if (visible) BringToFront();
+}
+
+void FormPeerImpl::Show(bool activate) {
+  WindowPeerImpl::SetVisible(true);
+  Invalidate({});
+  if (activate) BringToFront();
+  Update();
+}
+
+// Windows that stay on top keep in front of all others.
+void FormPeerImpl::BringToFront() {
+  auto& z = TheWorld().z_order;
+  Remove(z, this);
+  auto pos = z.begin();
+  if (!frame_.stay_on_top) {
+    pos = std::find_if(z.begin(), z.end(), [](FormPeerImpl* p) { return !p->frame_.stay_on_top; });
+  }
+  z.insert(pos, this);
+}
+
+Size FormPeerImpl::FrameSize() { return FrameFor(frame_); }
+
+bool FormPeerImpl::active() const {
+  for (FormPeerImpl* p : TheWorld().z_order) {
+    if (p->visible()) return p == this;
+  }
+  return false;
+}
+
+void FormPeerImpl::MoveByUser(Point to) {
+  SetBounds({to.x, to.y, bounds_.width, bounds_.height});
+  form_.HandleResized();
+}
+
+TimerPeerImpl::TimerPeerImpl(Timer& timer) : timer_(timer) { TheWorld().timers.push_back(this); }
+
+TimerPeerImpl::~TimerPeerImpl() {
+  auto& t = TheWorld().timers;
+  t.erase(std::remove(t.begin(), t.end(), this), t.end());
+}
+
+}  // namespace ui::headless
+
+namespace ui {
+
+Size TextExtent(const Font& font, std::string_view text) { return headless::MeasureText(font, text); }
+
+namespace backend {
+
+std::unique_ptr<AppPeer> NewAppPeer(App&) { return std::make_unique<headless::AppPeerImpl>(); }
+
+std::unique_ptr<FormPeer> NewFormPeer(Form& form) { return std::make_unique<headless::FormPeerImpl>(form); }
+
+std::unique_ptr<WindowPeer> NewPanelPeer(Panel& panel, WindowPeer&) {
+  auto peer = std::make_unique<headless::WindowPeerImpl>(panel);
+  peer->SetBounds(panel.GetBounds());
+  return peer;
+}
+
+std::unique_ptr<TimerPeer> NewTimerPeer(Timer& timer) { return std::make_unique<headless::TimerPeerImpl>(timer); }
+
+}  // namespace backend
+}  // namespace ui

@@ -1,0 +1,100 @@
+#pragma once
+// The headless backend's peers: in-memory windows, timers and the application's event queue.
+
+#include <string>
+#include <vector>
+
+#include "ui/canvas.h"
+#include "ui/control.h"
+#include "ui/form.h"
+#include "ui/peers.h"
+#include "ui/timer.h"
+
+namespace ui::headless {
+
+// Draws nothing; remembers the texts drawn, so that a test can read what a window shows.
+class RecordingCanvas : public Canvas {
+ public:
+  void FillRect(const Bounds&, Color) override {}
+  void Rectangle(const Bounds&, Color, int, Color, bool) override {}
+  void TextOut(int, int, std::string_view text, const Font&, const Color*) override {
+    texts.emplace_back(text);
+  }
+  std::vector<std::string> texts;
+};
+
+// What a window of the platform holds: its place, whether it shows, whether it needs paint.
+class WindowPeerImpl : public WindowPeer {
+ public:
+  explicit WindowPeerImpl(WinControl& control) : control_(control) {}
+  void SetBounds(const Bounds& b) override;
+  void SetVisible(bool visible) override { visible_ = visible; }
+  void SetEnabled(bool enabled) override { enabled_ = enabled; }
+  void Invalidate(const Bounds& area) override;
+  void Update() override;
+
+  bool visible() const { return visible_; }
+  bool enabled() const { return enabled_; }
+  const Bounds& bounds() const { return bounds_; }
+  int paints() const { return paints_; }
+  int moves() const { return moves_; }
+  int resizes() const { return resizes_; }
+
+ protected:
+  WinControl& control_;
+  Bounds bounds_;
+  bool visible_ = true;
+
+ private:
+  void Paint();
+  bool enabled_ = true;
+  bool invalid_ = false;
+  int paints_ = 0, moves_ = 0, resizes_ = 0;
+};
+
+class FormPeerImpl : public WindowPeerImpl, public FormPeer {
+ public:
+  explicit FormPeerImpl(Form& form);
+  ~FormPeerImpl() override;
+
+  // WindowPeer, through the shared in-memory window.
+  void SetBounds(const Bounds& b) override { WindowPeerImpl::SetBounds(b); }
+  void SetVisible(bool visible) override;
+  void SetEnabled(bool enabled) override { WindowPeerImpl::SetEnabled(enabled); }
+  void Invalidate(const Bounds& area) override { WindowPeerImpl::Invalidate(area); }
+  void Update() override { WindowPeerImpl::Update(); }
+
+  void SetCaption(const std::string& caption) override { caption_ = caption; }
+  void SetFrame(const FrameStyle& frame) override { frame_ = frame; }
+  void Show(bool activate) override;
+  void BringToFront() override;
+  Bounds WindowBounds() override { return bounds_; }
+  Size FrameSize() override;
+
+  Form& form() const { return form_; }
+  const std::string& caption() const { return caption_; }
+  const FrameStyle& frame() const { return frame_; }
+  bool active() const;
+  // The user drags the window to a new place, as the platform's move would.
+  void MoveByUser(Point to);
+
+ private:
+  Form& form_;
+  std::string caption_;
+  FrameStyle frame_;
+};
+
+class TimerPeerImpl : public TimerPeer {
+ public:
+  explicit TimerPeerImpl(Timer& timer);
+  ~TimerPeerImpl() override;
+  void Schedule(int interval_ms) override { interval_ = interval_ms; }
+  int interval() const { return interval_; }
+  Timer& timer() const { return timer_; }
+
+ private:
+  Timer& timer_;
+  int interval_ = 0;
+};
+
+}  // namespace ui::headless

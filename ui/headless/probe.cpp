@@ -1,0 +1,40 @@
+#include "ui/probe.h"
+
+#include "ui/headless/driver.h"
+#include "ui/headless/peers.h"
+
+namespace ui::probe {
+
+namespace {
+headless::Driver* driver = nullptr;
+}
+
+Session::Session(std::function<void(const std::string&)> on_fault) {
+  driver = new headless::Driver(std::move(on_fault));
+}
+
+Session::~Session() {
+  delete driver;
+  driver = nullptr;
+}
+
+void Pump() { driver->Pump(); }
+void RunFor(int ms) { driver->Advance(ms); }
+void Answer(ModalResult answer) { driver->Answer(answer); }
+
+std::vector<ShownBox> Boxes() {
+  std::vector<ShownBox> shown;
+  for (auto& b : driver->Boxes()) shown.push_back({b.request.text, b.request.title});
+  return shown;
+}
+
+bool NativeVisible(const Form& form) { return driver->Window(form).visible; }
+Bounds NativeBounds(const Form& form) { return driver->Window(form).bounds; }
+Size NativeClientSize(const Form& form) { return driver->Window(form).client; }
+bool NativeStayOnTop(const Form& form) { return driver->Window(form).stay_on_top; }
+
+int NativePaints(const WinControl& control) {
+  return dynamic_cast<const headless::WindowPeerImpl*>(control.Peer())->paints();
+}
+
+}  // namespace ui::probe

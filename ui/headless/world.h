@@ -1,0 +1,62 @@
+#pragma once
+// The in-memory desktop of the headless backend: a virtual screen and clock, the windows in
+// z-order, timers fired by the test, and message boxes answered from a queue the test fills.
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ui/dialogs.h"
+#include "ui/types.h"
+
+namespace ui {
+class Control;
+class Form;
+class WinControl;
+}  // namespace ui
+
+namespace ui::headless {
+
+class FormPeerImpl;
+class TimerPeerImpl;
+
+struct BoxRecord {
+  BoxRequest request;
+  ModalResult answer = ModalResult::None;
+};
+
+struct PaintRecord {
+  const WinControl* control = nullptr;
+  std::vector<std::string> texts;  // the texts drawn, in order
+};
+
+struct World {
+  Size screen{1024, 768};
+  std::string exe_name = "C:\\pochira\\pochira.exe";
+  std::vector<FormPeerImpl*> z_order;  // the front window first
+  std::vector<TimerPeerImpl*> timers;  // in creation order
+  std::deque<std::function<void()>> posted;
+  std::deque<ModalResult> answers;
+  std::vector<BoxRecord> boxes;
+  std::map<std::string, std::deque<std::function<void(Form&)>>> modal_scripts;  // by class name
+  std::vector<PaintRecord> paints;
+  std::function<void(const WinControl&)> on_paint;
+  // A dialog nobody scripted; tests turn this into a failure.
+  std::function<void(const std::string&)> on_fault;
+  std::string title;
+  long long clock_ms = 0;
+  int beeps = 0;
+  bool quit = false;
+  int loop_depth = 0;
+};
+
+World& TheWorld();
+void ResetWorld();
+void Fault(const std::string& what);
+
+// Deterministic text metrics: a half-width character is h div 2 pixels, a full-width one h.
+Size MeasureText(const Font& font, std::string_view text);
+
+}  // namespace ui::headless

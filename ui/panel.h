@@ -1,0 +1,44 @@
+#pragma once
+// A panel: a container with raised or lowered bevels and an optional centred caption.
+
+#include <memory>
+#include <string>
+
+#include "ui/control.h"
+
+namespace ui {
+
+enum class BevelCut { None, Lowered, Raised };
+
+class Panel : public WinControl {
+ public:
+  explicit Panel(WinControl* parent);
+  ~Panel() override;
+
+  WindowPeer* Peer() const override { return peer_.get(); }
+
+  void SetBevelOuter(BevelCut c) { bevel_outer_ = c; Invalidate(); }
+  void SetBevelInner(BevelCut c) { bevel_inner_ = c; Invalidate(); }
+  void SetBevelWidth(int w) { bevel_width_ = w; Invalidate(); }
+  void SetBorderWidth(int w) { border_width_ = w; Invalidate(); }
+  void SetCaption(const std::string& c) { caption_ = c; Invalidate(); }
+  BevelCut BevelOuter() const { return bevel_outer_; }
+  BevelCut BevelInner() const { return bevel_inner_; }
+  int BevelWidth() const { return bevel_width_; }
+  const std::string& Caption() const { return caption_; }
+
+  void HandlePaint(Canvas& canvas) override;
+
+ private:
+  BevelCut bevel_outer_ = BevelCut::Raised;
+  BevelCut bevel_inner_ = BevelCut::None;
+  int bevel_width_ = 1;
+  int border_width_ = 0;
+  std::string caption_;
+  std::unique_ptr<WindowPeer> peer_;
+};
+
+// Draws a 3-D frame of `width` pixels inside r and returns what lies within it.
+Bounds Frame3D(Canvas& canvas, Bounds r, Color top_left, Color bottom_right, int width);
+
+}  // namespace ui

@@ -1,0 +1,82 @@
+#pragma once
+// What the portable controls ask of a backend. Each method is a primitive, ideally one
+// platform call; behaviour derived from them is written once, in the portable classes.
+// Backends report events back through the portable classes' Handle... entry points.
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "ui/types.h"
+
+namespace ui {
+
+class App;
+class Form;
+class Panel;
+class Timer;
+enum class MsgButtons;
+enum class MsgIcon;
+
+// A control with a window of its own on the platform.
+class WindowPeer {
+ public:
+  virtual ~WindowPeer() = default;
+  virtual void SetBounds(const Bounds& b) = 0;
+  virtual void SetVisible(bool visible) = 0;
+  virtual void SetEnabled(bool enabled) = 0;
+  virtual void Invalidate(const Bounds& area) = 0;  // area in client coordinates
+  virtual void Update() = 0;                        // paint what is invalid, now
+};
+
+enum class BorderStyle { None, Single, Sizeable, Dialog, ToolWindow, SizeToolWin };
+enum BorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+
+struct FrameStyle {
+  BorderStyle border = BorderStyle::Sizeable;
+  unsigned icons = biSystemMenu | biMinimize | biMaximize;
+  bool stay_on_top = false;
+  friend bool operator==(const FrameStyle&, const FrameStyle&) = default;
+};
+
+class FormPeer : public WindowPeer {
+ public:
+  virtual void SetCaption(const std::string& caption) = 0;
+  virtual void SetFrame(const FrameStyle& frame) = 0;
+  virtual void Show(bool activate) = 0;  // visible and in front
+  virtual void BringToFront() = 0;
+  virtual Bounds WindowBounds() = 0;     // the platform's truth: the user may have moved it
+  virtual Size FrameSize() = 0;          // outer size minus client size for the current frame
+};
+
+class TimerPeer {
+ public:
+  virtual ~TimerPeer() = default;
+  virtual void Schedule(int interval_ms) = 0;  // 0 stops
+};
+
+struct BoxRequest;
+
+class AppPeer {
+ public:
+  virtual ~AppPeer() = default;
+  virtual void SetTitle(const std::string& title) = 0;
+  virtual void RunLoop() = 0;                       // until Quit
+  virtual void Quit() = 0;
+  virtual void ProcessPending() = 0;                // what is queued, then return
+  virtual void RunModal(Form& form, const std::function<bool()>& done) = 0;
+  virtual void Post(std::function<void()> call) = 0;
+  virtual ModalResult MessageBox(const BoxRequest& box) = 0;
+  virtual void Beep() = 0;
+  virtual Size ScreenSize() = 0;
+  virtual std::string ExeName() = 0;
+};
+
+namespace backend {
+std::unique_ptr<AppPeer> NewAppPeer(App& app);
+std::unique_ptr<FormPeer> NewFormPeer(Form& form);
+std::unique_ptr<WindowPeer> NewPanelPeer(Panel& panel, WindowPeer& parent);
+std::unique_ptr<TimerPeer> NewTimerPeer(Timer& timer);
+}  // namespace backend
+
+}  // namespace ui

@@ -1,0 +1,41 @@
+#pragma once
+// What the contract tests ask of whichever backend is linked in: the same test sources run on
+// the headless desktop and on the real platform.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/dialogs.h"
+#include "ui/form.h"
+
+namespace ui::probe {
+
+// A clean platform for one test; `on_fault` hears of a message box nobody answered.
+class Session {
+ public:
+  explicit Session(std::function<void(const std::string&)> on_fault);
+  ~Session();
+};
+
+// Dispatches what is waiting in the event queue.
+void Pump();
+// Dispatches events for about `ms` milliseconds, so that running timers tick.
+void RunFor(int ms);
+// The next message box is answered with `answer`.
+void Answer(ModalResult answer);
+
+struct ShownBox {
+  std::string text;   // as the box shows it
+  std::string title;
+};
+std::vector<ShownBox> Boxes();
+
+// The platform's own view of a window.
+bool NativeVisible(const Form& form);
+Bounds NativeBounds(const Form& form);
+Size NativeClientSize(const Form& form);
+bool NativeStayOnTop(const Form& form);
+int NativePaints(const WinControl& control);
+
+}  // namespace ui::probe

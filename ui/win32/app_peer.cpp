@@ -1,0 +1,152 @@
+#include <memory>
+#include <vector>
+
+#include "ui/application.h"
+#include "ui/exception.h"
+#include "ui/win32/message_box.h"
+#include "ui/win32/native.h"
+
+namespace ui::win32 {
+
+namespace {
+
+constexpr UINT kPostedCall = WM_APP + 1;
+constexpr char kAppClass[] = "TApplication";
+HWND app_window = nullptr;
+
+// The application's own window: zero-sized, it carries the title for the desktop's task bar
+// and owns the forms, so that they have no task bar entries of their own.
+class AppPeerImpl : public AppPeer, public MessageTarget {
+ public:
+  AppPeerImpl() {
+    RegisterClassOnce(kAppClass, 0);
+    int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    app_window = CreateWindowExA(0, kAppClass, "", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                                 cx / 2, cy / 2, 0, 0, nullptr, nullptr, Instance(),
+                                 static_cast<MessageTarget*>(this));
+  }
+  ~AppPeerImpl() override {
+    SetWindowLongPtrA(app_window, GWLP_USERDATA, 0);
+    DestroyWindow(app_window);
+    app_window = nullptr;
+    MSG m;
+    while (PeekMessageA(&m, nullptr, kPostedCall, kPostedCall, PM_REMOVE)) delete CallOf(m.lParam);
+  }
+
+  void SetTitle(const std::string& title) override { SetWindowTextA(app_window, title.c_str()); }
+
+  void RunLoop() override {
+    ShowWindow(app_window, SW_SHOWNA);
+    MSG m;
+    while (GetMessageA(&m, nullptr, 0, 0) > 0) {
+      TranslateMessage(&m);
+      DispatchMessageA(&m);
+    }
+  }
+
+  void Quit() override { PostQuitMessage(0); }
+
+  void ProcessPending() override {
+    MSG m;
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+      if (m.message == WM_QUIT) {
+        PostQuitMessage(static_cast<int>(m.wParam));
+        return;
+      }
+      TranslateMessage(&m);
+      DispatchMessageA(&m);
+    }
+  }
+
+  // Every other window of the program is disabled while the modal form runs its own loop.
+  void RunModal(Form& form, const std::function<bool()>& done) override {
+    HWND modal = HandleOf(form.Native());
+    Disabled disabled{{}, modal};
+    EnumThreadWindows(GetCurrentThreadId(), &DisableOne, reinterpret_cast<LPARAM>(&disabled));
+    MSG m;
+    while (!done()) {
+      if (GetMessageA(&m, nullptr, 0, 0) <= 0) {
+        PostQuitMessage(static_cast<int>(m.wParam));
+        break;
+      }
+      TranslateMessage(&m);
+      DispatchMessageA(&m);
+    }
+    for (HWND w : disabled.windows) EnableWindow(w, TRUE);
+  }
+
+  void Post(std::function<void()> call) override {
+    auto* heap = new std::function<void()>(std::move(call));
+    if (!PostMessageA(app_window, kPostedCall, 0, reinterpret_cast<LPARAM>(heap))) delete heap;
+  }
+
+  ModalResult MessageBox(const BoxRequest& box) override { return ShowMessageBox(box); }
+  void Beep() override { MessageBeep(0); }
+  Size ScreenSize() override { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+  std::string ExeName() override {
+    char path[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return std::string(path, n);
+  }
+
+  LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {
+    if (msg == kPostedCall) {
+      std::unique_ptr<std::function<void()>> call(CallOf(lp));
+      Invoke(*call);
+      return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
+  }
+
+ private:
+  struct Disabled {
+    std::vector<HWND> windows;
+    HWND keep;
+  };
+  static BOOL CALLBACK DisableOne(HWND w, LPARAM p) {
+    auto* d = reinterpret_cast<Disabled*>(p);
+    if (w != d->keep && IsWindowVisible(w) && IsWindowEnabled(w)) {
+      EnableWindow(w, FALSE);
+      d->windows.push_back(w);
+    }
+    return TRUE;
+  }
+  static std::function<void()>* CallOf(LPARAM lp) { return reinterpret_cast<std::function<void()>*>(lp); }
+};
+
+}  // namespace
+
+HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
+
+HWND HandleOf(const WindowPeer& peer) { return dynamic_cast<const MessageTarget&>(peer).Handle(); }
+HWND AppWindow() { return app_window; }
+
+void RegisterClassOnce(const std::string& name, UINT style) {
+  WNDCLASSEXA existing{sizeof(existing)};
+  if (GetClassInfoExA(Instance(), name.c_str(), &existing)) return;
+  WNDCLASSEXA wc{sizeof(wc)};
+  wc.style = style;
+  wc.lpfnWndProc = &MessageTarget::WindowProc;
+  wc.hInstance = Instance();
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hIcon = LoadIcon(Instance(), MAKEINTRESOURCE(1));
+  wc.lpszClassName = name.c_str();
+  RegisterClassExA(&wc);
+}
+
+LRESULT CALLBACK MessageTarget::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+  }
+  auto* target = reinterpret_cast<MessageTarget*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!target) return DefWindowProcA(hwnd, msg, wp, lp);
+  return target->OnMessage(hwnd, msg, wp, lp);
+}
+
+}  // namespace ui::win32
+
+namespace ui::backend {
+std::unique_ptr<AppPeer> NewAppPeer(App&) { return std::make_unique<win32::AppPeerImpl>(); }
+}  // namespace ui::backend

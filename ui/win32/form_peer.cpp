@@ -1,0 +1,98 @@
+#include "ui/form.h"
+#include "ui/win32/native.h"
+
+namespace ui::win32 {
+
+namespace {
+
+struct Styles {
+  DWORD style, ex_style;
+};
+
+Styles StylesFor(const FrameStyle& f) {
+  DWORD style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS, ex = 0;
+  switch (f.border) {
+    case BorderStyle::None: style |= WS_POPUP; break;
+    case BorderStyle::Single: style |= WS_POPUP | WS_CAPTION | WS_BORDER; ex |= WS_EX_WINDOWEDGE; break;
+    case BorderStyle::Sizeable: style |= WS_POPUP | WS_CAPTION | WS_THICKFRAME; ex |= WS_EX_WINDOWEDGE; break;
+    case BorderStyle::Dialog: style |= WS_POPUP | WS_CAPTION; ex |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE; break;
+    case BorderStyle::ToolWindow: style |= WS_POPUP | WS_CAPTION; ex |= WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE; break;
+    case BorderStyle::SizeToolWin: style |= WS_POPUP | WS_CAPTION | WS_THICKFRAME; ex |= WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE; break;
+  }
+  if (f.border != BorderStyle::None && (f.icons & biSystemMenu)) {
+    style |= WS_SYSMENU;
+    bool sizes = f.border == BorderStyle::Single || f.border == BorderStyle::Sizeable;
+    if (sizes && (f.icons & biMinimize)) style |= WS_MINIMIZEBOX;
+    if (sizes && (f.icons & biMaximize)) style |= WS_MAXIMIZEBOX;
+    if ((f.icons & biHelp) && !(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX))) ex |= WS_EX_CONTEXTHELP;
+  }
+  if (f.stay_on_top) ex |= WS_EX_TOPMOST;
+  return {style, ex};
+}
+
+class FormWindow : public NativeWindow<FormPeer> {
+ public:
+  explicit FormWindow(Form& form) : NativeWindow(form), form_(form) {
+    RegisterClassOnce(form.ClassName());
+    Styles s = StylesFor(frame_);
+    Bounds b = form.GetBounds();
+    hwnd_ = CreateWindowExA(s.ex_style, form.ClassName().c_str(), "", s.style, b.left, b.top, b.width, b.height,
+                            AppWindow(), nullptr, Instance(), static_cast<MessageTarget*>(this));
+  }
+
+  void SetCaption(const std::string& caption) override { SetWindowTextA(hwnd_, caption.c_str()); }
+
+  void SetFrame(const FrameStyle& frame) override {
+    bool top_changed = frame.stay_on_top != frame_.stay_on_top;
+    frame_ = frame;
+    Styles s = StylesFor(frame_);
+    DWORD visible = GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE;
+    SetWindowLongA(hwnd_, GWL_STYLE, static_cast<LONG>(s.style | visible));
+    SetWindowLongA(hwnd_, GWL_EXSTYLE, static_cast<LONG>(s.ex_style));
+    SetWindowPos(hwnd_, top_changed ? (frame_.stay_on_top ? HWND_TOPMOST : HWND_NOTOPMOST) : nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED | (top_changed ? 0 : SWP_NOZORDER));
+  }
+
+  void SetVisible(bool visible) override {
+    ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+  }
+
+  void Show(bool activate) override { ShowWindow(hwnd_, activate ? SW_SHOW : SW_SHOWNA); }
+
+  void BringToFront() override {
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  }
+
+  Bounds WindowBounds() override {
+    RECT r;
+    GetWindowRect(hwnd_, &r);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+  }
+
+  Size FrameSize() override {
+    RECT r{0, 0, 0, 0};
+    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE)), GetMenu(hwnd_) != nullptr,
+                       static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_EXSTYLE)));
+    return {r.right - r.left, r.bottom - r.top};
+  }
+
+  LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {
+    switch (msg) {
+      case WM_CLOSE: form_.HandleCloseRequest(); return 0;
+      case WM_SIZE: form_.HandleResized(); return 0;
+      default: return NativeWindow::OnMessage(hwnd, msg, wp, lp);
+    }
+  }
+
+ private:
+  Form& form_;
+  FrameStyle frame_;
+};
+
+}  // namespace
+
+}  // namespace ui::win32
+
+namespace ui::backend {
+std::unique_ptr<FormPeer> NewFormPeer(Form& form) { return std::make_unique<win32::FormWindow>(form); }
+}  // namespace ui::backend

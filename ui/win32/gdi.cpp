@@ -1,0 +1,75 @@
+#include <map>
+#include <tuple>
+
+#include "ui/win32/native.h"
+
+namespace ui::win32 {
+
+COLORREF Resolve(Color c) {
+  if (IsSystemColor(c)) return GetSysColor(static_cast<int>(c & 0xFF));
+  return static_cast<COLORREF>(c & 0xFFFFFF);
+}
+
+HFONT FontHandle(const Font& font) {
+  using Key = std::tuple<std::string, int, unsigned>;
+  static std::map<Key, HFONT> fonts;
+  Key key{font.name, font.height, font.style};
+  auto it = fonts.find(key);
+  if (it != fonts.end()) return it->second;
+  HFONT handle = CreateFontA(font.height, 0, 0, 0, (font.style & fsBold) ? FW_BOLD : FW_NORMAL,
+                             (font.style & fsItalic) != 0, (font.style & fsUnderline) != 0,
+                             (font.style & fsStrikeOut) != 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, font.name.c_str());
+  fonts.emplace(key, handle);
+  return handle;
+}
+
+void GdiCanvas::FillRect(const Bounds& r, Color color) {
+  HBRUSH brush = CreateSolidBrush(Resolve(color));
+  RECT rc{r.left, r.top, r.Right(), r.Bottom()};
+  ::FillRect(dc_, &rc, brush);
+  DeleteObject(brush);
+}
+
+void GdiCanvas::Rectangle(const Bounds& r, Color pen, int pen_width, Color brush, bool filled) {
+  if (filled) FillRect(r, brush);
+  Bounds edge = r;
+  for (int i = 0; i < pen_width && edge.width > 0 && edge.height > 0; ++i) {
+    FillRect({edge.left, edge.top, edge.width, 1}, pen);
+    FillRect({edge.left, edge.Bottom() - 1, edge.width, 1}, pen);
+    FillRect({edge.left, edge.top, 1, edge.height}, pen);
+    FillRect({edge.Right() - 1, edge.top, 1, edge.height}, pen);
+    edge = {edge.left + 1, edge.top + 1, edge.width - 2, edge.height - 2};
+  }
+}
+
+void GdiCanvas::TextOut(int x, int y, std::string_view text, const Font& font, const Color* background) {
+  HGDIOBJ old = SelectObject(dc_, FontHandle(font));
+  SetTextColor(dc_, Resolve(font.color));
+  if (background) {
+    SetBkMode(dc_, OPAQUE);
+    SetBkColor(dc_, Resolve(*background));
+  } else {
+    SetBkMode(dc_, TRANSPARENT);
+  }
+  ::TextOutA(dc_, x, y, text.data(), static_cast<int>(text.size()));
+  SelectObject(dc_, old);
+}
+
+}  // namespace ui::win32
+
+namespace ui {
+
+Size TextExtent(const Font& font, std::string_view text) {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, win32::FontHandle(font));
+  SIZE s{0, 0};
+  TEXTMETRICA tm{};
+  GetTextMetricsA(dc, &tm);
+  GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &s);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return {static_cast<int>(s.cx), static_cast<int>(tm.tmHeight)};
+}
+
+}  // namespace ui

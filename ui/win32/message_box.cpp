@@ -1,0 +1,85 @@
+#include "ui/win32/message_box.h"
+
+#include <windows.h>
+
+#include "ui/application.h"
+#include "ui/win32/native.h"
+
+namespace ui::win32 {
+
+namespace {
+
+constexpr int kTextId = 0xFFFF;  // the static control that holds a message box's text
+HHOOK hook = nullptr;
+
+std::string ItemText(HWND box, int id) {
+  char text[1024] = {};
+  GetDlgItemTextA(box, id, text, sizeof text);
+  return text;
+}
+
+// Once the box exists: captions for its buttons; in a contract test, the scripted answer.
+LRESULT CALLBACK OnBoxActivate(int code, WPARAM wp, LPARAM lp) {
+  if (code != HCBT_ACTIVATE) return CallNextHookEx(hook, code, wp, lp);
+  HWND box = reinterpret_cast<HWND>(wp);
+  UnhookWindowsHookEx(hook);
+  hook = nullptr;
+  for (ModalResult r : {ModalResult::OK, ModalResult::Cancel, ModalResult::Yes, ModalResult::No}) {
+    if (GetDlgItem(box, static_cast<int>(r))) SetDlgItemTextA(box, static_cast<int>(r), std::string(ButtonCaption(r)).c_str());
+  }
+  BoxAnswering& a = Answering();
+  if (a.active) {
+    char title[256] = {};
+    GetWindowTextA(box, title, sizeof title);
+    a.shown.emplace_back(ItemText(box, kTextId), title);
+    int id = IDCANCEL;
+    if (!a.answers.empty()) {
+      id = static_cast<int>(a.answers.front());
+      a.answers.erase(a.answers.begin());
+    } else if (a.on_fault) {
+      a.on_fault("a message box nobody answered: \"" + ItemText(box, kTextId) + "\"");
+    }
+    if (!GetDlgItem(box, id)) id = GetDlgItem(box, IDOK) ? IDOK : IDCANCEL;
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+  }
+  return 0;
+}
+
+UINT Flags(const BoxRequest& box) {
+  UINT flags = 0;
+  switch (box.buttons) {
+    case MsgButtons::OK: flags = MB_OK; break;
+    case MsgButtons::OKCancel: flags = MB_OKCANCEL; break;
+    case MsgButtons::YesNo: flags = MB_YESNO; break;
+    case MsgButtons::YesNoCancel: flags = MB_YESNOCANCEL; break;
+  }
+  switch (box.icon) {
+    case MsgIcon::None: break;
+    case MsgIcon::Information: flags |= MB_ICONINFORMATION; break;
+    case MsgIcon::Warning: flags |= MB_ICONWARNING; break;
+    case MsgIcon::Error: flags |= MB_ICONERROR; break;
+    case MsgIcon::Question: flags |= MB_ICONQUESTION; break;
+  }
+  return flags;
+}
+
+}  // namespace
+
+BoxAnswering& Answering() {
+  static BoxAnswering answering;
+  return answering;
+}
+
+ModalResult ShowMessageBox(const BoxRequest& box) {
+  HWND owner = GetActiveWindow();
+  if (!owner) owner = AppWindow();
+  hook = SetWindowsHookExA(WH_CBT, &OnBoxActivate, nullptr, GetCurrentThreadId());
+  int result = MessageBoxA(owner, box.text.c_str(), box.title.c_str(), Flags(box));
+  if (hook) {
+    UnhookWindowsHookEx(hook);
+    hook = nullptr;
+  }
+  return static_cast<ModalResult>(result);
+}
+
+}  // namespace ui::win32

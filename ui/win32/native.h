@@ -1,0 +1,103 @@
+#pragma once
+// The Win32 backend's shared pieces: the application's own window, window classes, the
+// attachment of C++ objects to their HWNDs, GDI fonts and colours.
+
+#include <windows.h>
+
+#include <string>
+
+#include "ui/canvas.h"
+#include "ui/control.h"
+#include "ui/peers.h"
+
+namespace ui::win32 {
+
+HINSTANCE Instance();
+// The application's window: owner of every form, bearer of the application's title.
+HWND AppWindow();
+
+COLORREF Resolve(Color c);
+// Fonts live as long as the process; the same description gives the same handle.
+HFONT FontHandle(const Font& font);
+
+// The window of a control's peer.
+HWND HandleOf(const WindowPeer& peer);
+
+// Registers a window class of the given name once, with the shared window procedure.
+void RegisterClassOnce(const std::string& name, UINT style = CS_DBLCLKS);
+
+// An object attached to its HWND on WM_NCCREATE and found again through GWLP_USERDATA.
+class MessageTarget {
+ public:
+  virtual ~MessageTarget() = default;
+  virtual LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) = 0;
+  virtual HWND Handle() const { return nullptr; }
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+};
+
+class GdiCanvas : public Canvas {
+ public:
+  explicit GdiCanvas(HDC dc) : dc_(dc) {}
+  void FillRect(const Bounds& r, Color color) override;
+  void Rectangle(const Bounds& r, Color pen, int pen_width, Color brush, bool filled) override;
+  void TextOut(int x, int y, std::string_view text, const Font& font, const Color* background) override;
+
+ private:
+  HDC dc_;
+};
+
+// A control's window on the platform; Base is WindowPeer or one of its extensions.
+template <class Base>
+class NativeWindow : public Base, public MessageTarget {
+ public:
+  explicit NativeWindow(WinControl& control) : control_(control) {}
+  ~NativeWindow() override {
+    if (hwnd_) {
+      SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+      DestroyWindow(hwnd_);
+    }
+  }
+
+  void SetBounds(const Bounds& b) override {
+    SetWindowPos(hwnd_, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  void SetVisible(bool visible) override { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+  void SetEnabled(bool enabled) override { EnableWindow(hwnd_, enabled); }
+  void Invalidate(const Bounds& a) override {
+    RECT r{a.left, a.top, a.Right(), a.Bottom()};
+    RedrawWindow(hwnd_, &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  }
+  void Update() override { RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
+
+  HWND hwnd() const { return hwnd_; }
+  HWND Handle() const override { return hwnd_; }
+  int paints() const { return paints_; }
+
+  LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {
+    switch (msg) {
+      case WM_ERASEBKGND: return OnEraseBackground(reinterpret_cast<HDC>(wp));
+      case WM_PAINT: OnPaint(); return 0;
+      default: return DefWindowProcA(hwnd, msg, wp, lp);
+    }
+  }
+
+ protected:
+  LRESULT OnEraseBackground(HDC dc) {
+    GdiCanvas canvas(dc);
+    return control_.HandleEraseBackground(canvas) ? 1 : 0;
+  }
+  void OnPaint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    ++paints_;
+    GdiCanvas canvas(dc);
+    control_.HandlePaint(canvas);
+    EndPaint(hwnd_, &ps);
+  }
+
+  WinControl& control_;
+  HWND hwnd_ = nullptr;
+  int paints_ = 0;
+};
+
+}  // namespace ui::win32

@@ -1,0 +1,19 @@
+// The RTF reader on arbitrary bytes: it may refuse, never crash, hang or grow without bound.
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "ui/rtf/rtf_reader.h"
+#include "ui/rtf/rtf_writer.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::string_view input(reinterpret_cast<const char*>(data), size);
+  try {
+    ui::rtf::RichText text = ui::rtf::ReadRtf(input);
+    // Whatever was read must survive the writer and the reader again.
+    if (ui::rtf::ReadRtf(ui::rtf::WriteRtf(text)) != text) __builtin_trap();
+  } catch (const ui::rtf::RtfError&) {
+  }
+  return 0;
+}

@@ -1,0 +1,246 @@
+// The outline tree and its file on a log sheet of a million items: a few hundred date headings,
+// a few thousand records under each, some with notes of their own below.
+
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <new>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "logsheet/outline_file.h"
+#include "logsheet/outline_tree.h"
+
+namespace {
+
+std::size_t gLiveBytes = 0;  // heap in use, to weigh an item
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+  void* p = std::malloc(size ? size : 1);
+  if (!p) throw std::bad_alloc();
+  gLiveBytes += malloc_usable_size(p);
+  return p;
+}
+void operator delete(void* p) noexcept {
+  if (!p) return;
+  gLiveBytes -= malloc_usable_size(p);
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+
+namespace {
+
+using logsheet::OutlineTree;
+
+constexpr int kItems = 1'000'000;
+constexpr int kHeadings = 300;
+constexpr std::size_t kLineBuffer = 4096;
+
+std::string TimeText(int n) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", n / 3600 % 24, n / 60 % 60, n % 60);
+  return buf;
+}
+
+void BuildLogSheet(OutlineTree& tree) {
+  const int perHeading = kItems / kHeadings;
+  int n = 0;
+  for (int day = 0; n < kItems; ++day) {
+    char date[16];
+    std::snprintf(date, sizeof date, "2024/%02d/%02d", day / 28 % 12 + 1, day % 28 + 1);
+    tree.AppendAtLevel(1, date);
+    ++n;
+    for (int k = 0; k < perHeading - 1 && n < kItems; ++k, ++n) {
+      const int shape = n % 20;
+      if (shape == 7 && k > 0) {
+        tree.AppendAtLevel(3, "詳細: 打ち合わせの議事録と次回までの宿題");
+      } else if (shape == 8 && k > 1) {
+        tree.AppendAtLevel(4, "メモ");
+      } else if (shape == 13) {
+        tree.AppendAtLevel(2, TimeText(n) + " 電話 表計算ソフトの件");
+      } else {
+        tree.AppendAtLevel(2, TimeText(n));
+      }
+    }
+  }
+}
+
+const OutlineTree& SharedTree() {
+  static OutlineTree* tree = [] {
+    auto* t = new OutlineTree;
+    BuildLogSheet(*t);
+    return t;
+  }();
+  return *tree;
+}
+
+std::string TempPath(const char* name) {
+  return (std::filesystem::temp_directory_path() / name).string();
+}
+
+const std::string& SharedFile() {
+  static const std::string path = [] {
+    std::string p = TempPath("outline_bench.Pcr");
+    logsheet::WriteOutline(SharedTree(), p);
+    return p;
+  }();
+  return path;
+}
+
+std::int64_t FileSize(const std::string& path) {
+  return static_cast<std::int64_t>(std::filesystem::file_size(path));
+}
+
+void BM_Build(benchmark::State& state) {
+  double bytesPerItem = 0;
+  double textBytesPerItem = 0;
+  for (auto _ : state) {
+    const std::size_t before = gLiveBytes;
+    OutlineTree tree;
+    BuildLogSheet(tree);
+    std::size_t textHeap = 0;
+    for (int i = 1; i <= tree.Count(); ++i) {
+      const std::string& text = tree.ItemAt(i).ItemText();
+      if (text.capacity() > 15) textHeap += malloc_usable_size(const_cast<char*>(text.data()));
+    }
+    bytesPerItem = double(gLiveBytes - before - textHeap) / tree.Count();
+    textBytesPerItem = double(textHeap) / tree.Count();
+    benchmark::DoNotOptimize(tree);
+  }
+  state.counters["bytes_per_item"] = bytesPerItem;
+  state.counters["text_heap_per_item"] = textBytesPerItem;
+  state.counters["sizeof_item"] = sizeof(logsheet::OutlineItem);
+  state.SetItemsProcessed(state.iterations() * kItems);
+}
+BENCHMARK(BM_Build)->Unit(benchmark::kMillisecond);
+
+void BM_ItemAt(benchmark::State& state) {
+  const OutlineTree& tree = SharedTree();
+  std::mt19937 random(1);
+  std::uniform_int_distribution<int> pick(1, tree.Count());
+  std::vector<int> indexes(4096);
+  for (int& i : indexes) i = pick(random);
+  std::size_t k = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(tree.ItemAt(indexes[k++ & 4095]).Level());
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ItemAt);
+
+void BM_InsertRemoveMiddle(benchmark::State& state) {
+  OutlineTree tree;
+  BuildLogSheet(tree);
+  const int middle = tree.Count() / 2;
+  for (auto _ : state) {
+    tree.InsertBefore(middle, " ");
+    tree.RemoveItem(middle);
+  }
+}
+BENCHMARK(BM_InsertRemoveMiddle)->Unit(benchmark::kMicrosecond);
+
+// The record command's path: a new last item, lowered under the last date heading.
+void BM_RecordAtEnd(benchmark::State& state) {
+  OutlineTree tree;
+  BuildLogSheet(tree);
+  for (auto _ : state) {
+    const int item = tree.AppendSibling(0, " ");
+    tree.ShiftLevel(item, +1);
+    tree.RemoveItem(item);
+  }
+}
+BENCHMARK(BM_RecordAtEnd)->Unit(benchmark::kMicrosecond);
+
+void BM_ShiftLevelMiddle(benchmark::State& state) {
+  OutlineTree tree;
+  BuildLogSheet(tree);
+  int item = tree.Count() / 2;
+  while (tree.ItemAt(item).Level() != 2 || tree.ItemAt(item - 1).Level() != 2) ++item;
+  for (auto _ : state) {
+    tree.ShiftLevel(item, +1);  // under the record before it
+    tree.ShiftLevel(item, -1);  // and back after it
+  }
+}
+BENCHMARK(BM_ShiftLevelMiddle)->Unit(benchmark::kMicrosecond);
+
+void BM_WriteOutline(benchmark::State& state) {
+  const OutlineTree& tree = SharedTree();
+  const std::string path = TempPath("outline_bench_write.Pcr");
+  for (auto _ : state) logsheet::WriteOutline(tree, path);
+  state.SetBytesProcessed(state.iterations() * FileSize(path));
+  std::remove(path.c_str());
+}
+BENCHMARK(BM_WriteOutline)->Unit(benchmark::kMillisecond);
+
+void BM_ReadOutline(benchmark::State& state) {
+  const std::string& path = SharedFile();
+  for (auto _ : state) {
+    OutlineTree tree;
+    logsheet::ReadOutline(tree, path);
+    benchmark::DoNotOptimize(tree.Count());
+  }
+  state.SetBytesProcessed(state.iterations() * FileSize(path));
+}
+BENCHMARK(BM_ReadOutline)->Unit(benchmark::kMillisecond);
+
+std::FILE* OpenUnbuffered(const std::string& path, const char* mode) {
+  std::FILE* f = std::fopen(path.c_str(), mode);
+  if (f) std::setvbuf(f, nullptr, _IONBF, 0);
+  return f;
+}
+
+// The yardsticks: the same bytes through a buffer of the same size, with nothing else to do.
+void BM_PlainCopy(benchmark::State& state) {
+  const std::string& from = SharedFile();
+  const std::string to = TempPath("outline_bench_copy.Pcr");
+  char buf[kLineBuffer];
+  for (auto _ : state) {
+    std::FILE* in = OpenUnbuffered(from, "rb");
+    std::FILE* out = OpenUnbuffered(to, "wb");
+    std::size_t got;
+    while ((got = std::fread(buf, 1, sizeof buf, in)) > 0) std::fwrite(buf, 1, got, out);
+    std::fclose(in);
+    std::fclose(out);
+  }
+  state.SetBytesProcessed(state.iterations() * FileSize(from));
+  std::remove(to.c_str());
+}
+BENCHMARK(BM_PlainCopy)->Unit(benchmark::kMillisecond);
+
+void BM_PlainRead(benchmark::State& state) {
+  const std::string& from = SharedFile();
+  char buf[kLineBuffer];
+  for (auto _ : state) {
+    std::FILE* in = OpenUnbuffered(from, "rb");
+    while (std::fread(buf, 1, sizeof buf, in) > 0) benchmark::DoNotOptimize(buf[0]);
+    std::fclose(in);
+  }
+  state.SetBytesProcessed(state.iterations() * FileSize(from));
+}
+BENCHMARK(BM_PlainRead)->Unit(benchmark::kMillisecond);
+
+void BM_PlainWrite(benchmark::State& state) {
+  const std::string& from = SharedFile();
+  const std::int64_t size = FileSize(from);
+  const std::string to = TempPath("outline_bench_plain.Pcr");
+  char buf[kLineBuffer] = {};
+  for (auto _ : state) {
+    std::FILE* out = OpenUnbuffered(to, "wb");
+    for (std::int64_t done = 0; done < size; done += kLineBuffer) {
+      std::fwrite(buf, 1, std::min<std::int64_t>(kLineBuffer, size - done), out);
+    }
+    std::fclose(out);
+  }
+  state.SetBytesProcessed(state.iterations() * size);
+  std::remove(to.c_str());
+}
+BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -23,7 +23,8 @@ RichText MixedMemo() {
   memo.Append("ソフト表示", Format("ＭＳ Ｐ明朝", kShiftJisCharset, 24, kItalic, 0x008000));
   memo.Append("ボマ{x}\\y", Gothic(32, kBold | kItalic | kUnderline | kStrike, 0x563412));
   memo.Append("Arial 10; a\\b {c}", Format("Arial", kAnsiCharset, 20, kUnderline, kAutoColor));
-  memo.Append(" ﾊﾝｶｸ\vline", Format("Times New Roman", kAnsiCharset, 1, kStrike, 0xFFFFFF));
+  memo.Append(" line\vbreak", Format("Times New Roman", kAnsiCharset, 1, kStrike, 0xFFFFFF));
+  memo.Append("ﾊﾝｶｸ", Format("", kDefaultCharset, 20, 0, 0x000000));
   memo.Append("\r", Gothic(18));
   return memo;
 }
@@ -58,6 +59,26 @@ TEST(RtfRoundTrip, OddCornersOfTheModelSurvive) {
   oddFace.Append("\x01\x7f", Format("ＭＳ ゴシック", kShiftJisCharset, 20, 0, 0x000000));
   oddFace.Append("\r\r", Format("ＭＳ ゴシック", kShiftJisCharset, 20, kBold, 0x000000));
   EXPECT_EQ(ReadRtf(WriteRtf(oddFace)), oddFace);
+}
+
+TEST(RtfRoundTrip, JapaneseInAWesternFontComesBackInTheSameFaceWithTheJapaneseCharset) {
+  // The control would read these bytes in the Western code page; text outweighs the charset.
+  CharFormat arial = Format("Arial", kAnsiCharset, 20, kBold, 0x0000FF);
+  RichText memo;
+  memo.Append("Arial 日本語 ﾊﾝｶｸ ok", arial);
+  memo.Append("次", Gothic(18));
+
+  std::string rtf = WriteRtf(memo);
+  CharFormat arialJapanese = arial;
+  arialJapanese.charset = kShiftJisCharset;
+  RichText expected;
+  expected.Append("Arial ", arial);
+  expected.Append("日本語", arialJapanese);
+  expected.Append(" ", arial);
+  expected.Append("ﾊﾝｶｸ", arialJapanese);
+  expected.Append(" ok", arial);
+  expected.Append("次", Gothic(18));
+  EXPECT_EQ(ReadRtf(rtf), expected) << rtf;
 }
 
 TEST(RtfRoundTrip, WindowsLineBreaksAndOutOfRangeSizesComeBackInTheControlsTerms) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -13,6 +14,18 @@ namespace ui::rtf {
 namespace {
 
 constexpr int kMaxHalfPoints = 3276;
+constexpr int kSymbolCharset = 2;
+
+using Font = std::pair<std::string, int>;  // face and character set, one font table entry
+
+// The control reads \'xx bytes in the code page of the font's character set, so CP932 text in,
+// say, a Western font would come back as other characters; such text is written in the same face
+// with the Japanese character set, as the control does itself when it binds a font.
+bool NeedsJapaneseCharset(const CharFormat& f, std::string_view text) {
+  if (f.charset == kShiftJisCharset || f.charset == kDefaultCharset || f.charset == kSymbolCharset)
+    return false;
+  return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
 // Tells a reader the document is in Japanese, as the control's own files do.
 constexpr const char* kHeader = "{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1041";
 
@@ -31,7 +44,7 @@ class Writer {
     for (const Run& run : text_.runs) {
       WriteFormat(run.format, first);
       first = false;
-      WriteText(run.text);
+      WriteText(run);
     }
     // The control drops the last paragraph mark when it reads; this one stands for the end of
     // the last paragraph, so a text ending in "\r" keeps its empty last paragraph.
@@ -43,13 +56,27 @@ class Writer {
  private:
   void CollectTables() {
     for (const Run& run : text_.runs) {
-      std::pair<std::string, int> font{run.format.face, run.format.charset};
-      if (std::find(fonts_.begin(), fonts_.end(), font) == fonts_.end()) fonts_.push_back(font);
+      AddFont({run.format.face, run.format.charset});
+      if (NeedsJapaneseCharset(run.format, run.text)) AddFont({run.format.face, kShiftJisCharset});
       std::uint32_t c = run.format.color;
       if (c != kAutoColor && std::find(colors_.begin(), colors_.end(), c) == colors_.end())
         colors_.push_back(c);
     }
     if (fonts_.empty()) fonts_.push_back({std::string(), kDefaultCharset});
+  }
+
+  void AddFont(const Font& font) {
+    if (std::find(fonts_.begin(), fonts_.end(), font) == fonts_.end()) fonts_.push_back(font);
+  }
+
+  std::size_t FontIndex(const Font& font) const {
+    return static_cast<std::size_t>(std::find(fonts_.begin(), fonts_.end(), font) - fonts_.begin());
+  }
+
+  void SelectFont(std::size_t index, bool always) {
+    if (!always && index == fontIndex_) return;
+    Word("\\f" + std::to_string(index));
+    fontIndex_ = index;
   }
 
   void WriteFontTable() {
@@ -82,10 +109,7 @@ class Writer {
     auto flag = [&](bool on, bool was, const char* set, const char* clear) {
       if (all || on != was) Word(on ? set : clear);
     };
-    if (all || f.face != current_.face || f.charset != current_.charset) {
-      std::pair<std::string, int> font{f.face, f.charset};
-      Word("\\f" + std::to_string(std::find(fonts_.begin(), fonts_.end(), font) - fonts_.begin()));
-    }
+    SelectFont(FontIndex({f.face, f.charset}), all);
     int halfPoints = std::clamp(f.halfPoints, 1, kMaxHalfPoints);
     if (all || halfPoints != std::clamp(current_.halfPoints, 1, kMaxHalfPoints))
       Word("\\fs" + std::to_string(halfPoints));
@@ -103,9 +127,15 @@ class Writer {
     current_ = f;
   }
 
-  void WriteText(const std::string& text) {
+  void WriteText(const Run& run) {
+    const std::string& text = run.text;
+    std::size_t own = fontIndex_;
+    std::size_t japanese = NeedsJapaneseCharset(run.format, text)
+                               ? FontIndex({run.format.face, kShiftJisCharset})
+                               : own;
     for (std::size_t i = 0; i < text.size(); ++i) {
       unsigned char c = static_cast<unsigned char>(text[i]);
+      SelectFont(c >= 0x80 ? japanese : own, false);
       if (cp932::IsLeadByte(c) && i + 1 < text.size()) {
         Hex(c);
         Hex(static_cast<unsigned char>(text[++i]));
@@ -154,7 +184,8 @@ class Writer {
   }
 
   const RichText& text_;
-  std::vector<std::pair<std::string, int>> fonts_;
+  std::vector<Font> fonts_;
+  std::size_t fontIndex_ = 0;
   std::vector<std::uint32_t> colors_;
   CharFormat current_;
   std::string out_;

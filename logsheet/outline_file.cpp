@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string_view>
@@ -18,6 +19,7 @@ constexpr char kSpace = ' ';
 constexpr char kCr = '\r';
 constexpr char kLf = '\n';
 constexpr char kEndMark = '\x1A';
+constexpr long long kMaxReserve = 1 << 22;  // beyond this the items make room as they come
 // Put before a text that starts with TAB or space so that the reader does not take those bytes
 // for depth. 0x81 is a Shift-JIS lead byte, and no lead byte is ever followed by TAB or space,
 // so no text of an older file starts with 0x81... followed by TAB or space: those files read as
@@ -108,16 +110,12 @@ void ReadLines(std::FILE* f, const std::string& path, OutlineReader& reader) {
       if (start < len && buf[start] == kEndMark) return;
       std::size_t t = start;
       while (t < len && IsBlank(buf[t])) ++t;
-      const char* from = buf + t;
-      const std::size_t rest = len - t;
-      const void* cr = std::memchr(from, kCr, rest);
-      const std::size_t span = cr ? static_cast<const char*>(cr) - from : rest;
-      const void* mark = std::memchr(from, kEndMark, span);
-      const std::size_t textLen = mark ? static_cast<const char*>(mark) - from : span;
-      if (!cr && !mark) break;  // the line goes on in the next block
-      reader.Place(t - start, std::string_view(from, textLen));
-      if (mark) return;
-      start = t + textLen + 1;
+      std::size_t e = t;
+      while (e < len && buf[e] != kCr && buf[e] != kEndMark) ++e;  // lines are short: no call
+      if (e == len) break;  // the line goes on in the next block
+      reader.Place(t - start, std::string_view(buf + t, e - t));
+      if (buf[e] == kEndMark) return;
+      start = e + 1;
       if (start < len) {
         if (buf[start] == kLf) ++start;
       } else {
@@ -130,6 +128,23 @@ void ReadLines(std::FILE* f, const std::string& path, OutlineReader& reader) {
   }
 }
 
+// At most one item per CR before the first end mark, and one for the last line: room for them
+// all is taken at once, so that a large file does not move the items again and again.
+int CountLineEnds(std::FILE* f, const std::string& path) {
+  char buf[kLineBuffer];
+  long long ends = 1;
+  std::size_t got;
+  while ((got = std::fread(buf, 1, sizeof buf, f)) > 0) {
+    const char* mark = static_cast<const char*>(std::memchr(buf, kEndMark, got));
+    const char* stop = mark ? mark : buf + got;
+    for (const char* p = buf; p < stop; ++p) ends += *p == kCr;
+    if (mark) break;
+  }
+  if (std::ferror(f)) FailFile(path, "を読み込めません", errno);
+  std::rewind(f);
+  return static_cast<int>(std::min<long long>(ends, kMaxReserve));
+}
+
 }  // namespace
 
 void WriteOutline(const OutlineTree& tree, const std::string& path) {
@@ -140,7 +155,7 @@ void WriteOutline(const OutlineTree& tree, const std::string& path) {
     const std::string& text = item.ItemText();
     const std::size_t line = (item.Level() - 1) + (NeedsBlankEscape(text) ? 1 : 0) + text.size() + 2;
     if (line > kLineBuffer) throw OutlineError(msg::kLineTooLong);
-    if (text.find_first_of(std::string_view("\r\x1A", 2)) != std::string::npos) {
+    if (std::memchr(text.data(), kCr, text.size()) || std::memchr(text.data(), kEndMark, text.size())) {
       throw OutlineError(msg::kUnwritableText);
     }
   }
@@ -177,7 +192,9 @@ void WriteOutline(const OutlineTree& tree, const std::string& path) {
 
 void ReadOutline(OutlineTree& tree, const std::string& path) {
   File f = OpenFile(path, "rb", "を開けません");
+  const int lines = CountLineEnds(f.get(), path);
   tree.RemoveAll();
+  tree.Reserve(lines);
   OutlineReader reader(tree);
   try {
     ReadLines(f.get(), path, reader);

@@ -170,7 +170,17 @@ void OutlineTree::AppendAtLevel(int level, std::string text) {
   const int deepest = items_.empty() ? 1 : items_.back().level_ + 1;
   if (level > kMaxLevel) Fail(msg::kTooDeep);
   if (level < 1 || level > deepest) Fail(msg::kBadLevel);
-  Insert(Count(), level, std::move(text));
+  bool shown = true;
+  if (level > 1) {
+    int j = Count() - 1;
+    while (items_[j].level_ > level) --j;
+    shown = items_[j].level_ == level ? items_[j].shown_ : items_[j].open_;
+  }
+  // Straight onto the end, as a file of a million lines needs: no row above the selection moves.
+  OutlineItem& item = items_.emplace_back();
+  item.text_ = std::move(text);
+  item.level_ = static_cast<std::uint16_t>(level);
+  item.shown_ = shown;
 }
 
 void OutlineTree::RemoveItem(int index) {
@@ -201,7 +211,7 @@ void OutlineTree::RemoveItem(int index) {
 }
 
 void OutlineTree::RemoveAll() {
-  std::vector<OutlineItem>().swap(items_);  // give the memory back, not just the items
+  items_.clear();  // the room stays: the log sheet's one tree is refilled by every load
   sel_ = -1;
 }
 

@@ -80,6 +80,8 @@ class OutlineTree {
   // Adds a collapsed item as the new last one in index order, at a level from 1 to one deeper
   // than the last item's: how the outline file reader builds the tree line by line.
   void AppendAtLevel(int level, std::string text);
+  // Room for `count` items in all, so that adding them moves none.
+  void Reserve(int count) { items_.reserve(count); }
 
   // What the outline view's mouse and keys need. The Select* operations return false where the
   // view beeps and leave the selection as it was.

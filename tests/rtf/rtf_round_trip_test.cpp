@@ -59,6 +59,11 @@ TEST(RtfRoundTrip, OddCornersOfTheModelSurvive) {
   oddFace.Append("\x01\x7f", Format("ＭＳ ゴシック", kShiftJisCharset, 20, 0, 0x000000));
   oddFace.Append("\r\r", Format("ＭＳ ゴシック", kShiftJisCharset, 20, kBold, 0x000000));
   EXPECT_EQ(ReadRtf(WriteRtf(oddFace)), oddFace);
+
+  // The control holds 31 bytes of a face name; a longer one is cut between characters.
+  RichText longFace;
+  longFace.Append("x", Format("あいうえおかきくけこさしすせそた", kShiftJisCharset, 20, 0, 0));
+  EXPECT_EQ(ReadRtf(WriteRtf(longFace)).runs.at(0).format.face, "あいうえおかきくけこさしすせそ");
 }
 
 TEST(RtfRoundTrip, JapaneseInAWesternFontComesBackInTheSameFaceWithTheJapaneseCharset) {

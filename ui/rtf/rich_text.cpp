@@ -1,5 +1,7 @@
 #include "ui/rtf/rich_text.h"
 
+#include "ui/cp932.h"
+
 namespace ui::rtf {
 
 void RichText::Append(std::string_view text, const CharFormat& format) {
@@ -15,6 +17,16 @@ std::string RichText::Text() const {
   std::string text;
   for (const Run& run : runs) text += run.text;
   return text;
+}
+
+std::string ClampFace(std::string_view face) {
+  std::size_t end = 0;
+  while (end < face.size()) {
+    std::size_t next = end + cp932::CharLength(face, end);
+    if (next > kMaxFaceBytes) break;
+    end = next;
+  }
+  return std::string(face.substr(0, end));
 }
 
 namespace {

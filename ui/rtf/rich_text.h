@@ -51,6 +51,11 @@ struct RichText {
   bool operator==(const RichText&) const = default;
 };
 
+// The control keeps at most this many bytes of a face name (LF_FACESIZE less its NUL).
+inline constexpr std::size_t kMaxFaceBytes = 31;
+// The face name as the control would keep it: cut to kMaxFaceBytes, never inside a character.
+std::string ClampFace(std::string_view face);
+
 // Font heights at the screen's 96 dots per inch, as the toolkit's font pixel height gives them.
 int HalfPointsFromPixels(int pixels);
 int PixelsFromHalfPoints(int halfPoints);

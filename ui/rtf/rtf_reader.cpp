@@ -297,7 +297,8 @@ class Reader {
     std::string& name = font_.name;
     std::size_t first = name.find_first_not_of(' ');
     std::size_t last = name.find_last_not_of(' ');
-    name = first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
+    name = first == std::string::npos ? std::string()
+                                      : ClampFace(std::string_view(name).substr(first, last - first + 1));
     fonts_[fontNumber_] = std::move(font_);
     resolved_ = false;
   }
@@ -363,6 +364,10 @@ class Reader {
 
   void Append(std::string_view text) {
     const StateFormat& f = State().format;
+    if (resolved_ && f == resolvedFrom_ && appendsToLast_) {
+      result_.runs.back().text.append(text);
+      return;
+    }
     if (!resolved_ || f != resolvedFrom_) {
       resolvedFrom_ = f;
       resolved_ = true;
@@ -381,6 +386,7 @@ class Reader {
         format_.color = colors_[static_cast<std::size_t>(f.color)];
     }
     result_.Append(text, format_);
+    appendsToLast_ = true;
   }
 
   // The control drops the document's last paragraph mark: its own text has none at the end.
@@ -410,7 +416,8 @@ class Reader {
   std::uint32_t color_ = 0;
   bool colorGiven_ = false;
 
-  bool resolved_ = false;
+  bool resolved_ = false;  // cleared whenever the tables change what a state resolves to
+  bool appendsToLast_ = false;  // the last run has format_: text goes on without comparing
   StateFormat resolvedFrom_;
   CharFormat format_;
   RichText result_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <map>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -56,34 +57,33 @@ class Writer {
  private:
   void CollectTables() {
     for (const Run& run : text_.runs) {
-      AddFont({run.format.face, run.format.charset});
-      if (NeedsJapaneseCharset(run.format, run.text)) AddFont({run.format.face, kShiftJisCharset});
+      AddFont(OwnFont(run.format));
+      if (NeedsJapaneseCharset(run.format, run.text)) AddFont(JapaneseFont(run.format));
       std::uint32_t c = run.format.color;
-      if (c != kAutoColor && std::find(colors_.begin(), colors_.end(), c) == colors_.end())
-        colors_.push_back(c);
+      if (c != kAutoColor && colorIndex_.emplace(c, colors_.size() + 1).second) colors_.push_back(c);
     }
-    if (fonts_.empty()) fonts_.push_back({std::string(), kDefaultCharset});
+    if (fonts_.empty()) AddFont({std::string(), kDefaultCharset});
   }
+
+  static Font OwnFont(const CharFormat& f) { return {ClampFace(f.face), std::clamp(f.charset, 0, 255)}; }
+  static Font JapaneseFont(const CharFormat& f) { return {ClampFace(f.face), kShiftJisCharset}; }
 
   void AddFont(const Font& font) {
-    if (std::find(fonts_.begin(), fonts_.end(), font) == fonts_.end()) fonts_.push_back(font);
+    if (fontIndex_.emplace(font, fonts_.size()).second) fonts_.push_back(font);
   }
 
-  std::size_t FontIndex(const Font& font) const {
-    return static_cast<std::size_t>(std::find(fonts_.begin(), fonts_.end(), font) - fonts_.begin());
-  }
+  std::size_t FontIndex(const Font& font) const { return fontIndex_.at(font); }
 
   void SelectFont(std::size_t index, bool always) {
-    if (!always && index == fontIndex_) return;
+    if (!always && index == currentFont_) return;
     Word("\\f" + std::to_string(index));
-    fontIndex_ = index;
+    currentFont_ = index;
   }
 
   void WriteFontTable() {
     out_ += "{\\fonttbl";
     for (std::size_t i = 0; i < fonts_.size(); ++i) {
-      out_ += "{\\f" + std::to_string(i) + "\\fnil\\fcharset" +
-              std::to_string(std::clamp(fonts_[i].second, 0, 255)) + " ";
+      out_ += "{\\f" + std::to_string(i) + "\\fnil\\fcharset" + std::to_string(fonts_[i].second) + " ";
       for (char c : fonts_[i].first) {
         unsigned char b = static_cast<unsigned char>(c);
         if (b >= 0x80 || b < 0x20 || c == ';' || c == '\\' || c == '{' || c == '}')
@@ -109,7 +109,7 @@ class Writer {
     auto flag = [&](bool on, bool was, const char* set, const char* clear) {
       if (all || on != was) Word(on ? set : clear);
     };
-    SelectFont(FontIndex({f.face, f.charset}), all);
+    SelectFont(FontIndex(OwnFont(f)), all);
     int halfPoints = std::clamp(f.halfPoints, 1, kMaxHalfPoints);
     if (all || halfPoints != std::clamp(current_.halfPoints, 1, kMaxHalfPoints))
       Word("\\fs" + std::to_string(halfPoints));
@@ -118,21 +118,16 @@ class Writer {
     flag(f.underline, current_.underline, "\\ul", "\\ulnone");
     flag(f.strikeOut, current_.strikeOut, "\\strike", "\\strike0");
     if (all || f.color != current_.color) {
-      std::size_t index = 0;
-      if (f.color != kAutoColor)
-        index = 1 + static_cast<std::size_t>(std::find(colors_.begin(), colors_.end(), f.color) -
-                                              colors_.begin());
-      Word("\\cf" + std::to_string(index));
+      Word("\\cf" + std::to_string(f.color == kAutoColor ? 0 : colorIndex_.at(f.color)));
     }
     current_ = f;
   }
 
   void WriteText(const Run& run) {
     const std::string& text = run.text;
-    std::size_t own = fontIndex_;
-    std::size_t japanese = NeedsJapaneseCharset(run.format, text)
-                               ? FontIndex({run.format.face, kShiftJisCharset})
-                               : own;
+    std::size_t own = currentFont_;
+    std::size_t japanese =
+        NeedsJapaneseCharset(run.format, text) ? FontIndex(JapaneseFont(run.format)) : own;
     for (std::size_t i = 0; i < text.size(); ++i) {
       unsigned char c = static_cast<unsigned char>(text[i]);
       SelectFont(c >= 0x80 ? japanese : own, false);
@@ -184,9 +179,11 @@ class Writer {
   }
 
   const RichText& text_;
-  std::vector<Font> fonts_;
-  std::size_t fontIndex_ = 0;
-  std::vector<std::uint32_t> colors_;
+  std::vector<Font> fonts_;  // in table order
+  std::map<Font, std::size_t> fontIndex_;
+  std::size_t currentFont_ = 0;
+  std::vector<std::uint32_t> colors_;  // entry 0, automatic, is not among them
+  std::map<std::uint32_t, std::size_t> colorIndex_;
   CharFormat current_;
   std::string out_;
   bool delimit_ = false;

@@ -23,3 +23,50 @@ else
   wine_arch=x86_64
 fi
 export WINELOADER=$wine_cmd
+
+fail() { printf '%s: %s\n' "${0##*/}" "$*" >&2; exit 1; }
+
+# Starts a virtual display of 1024 x 768 x 24 and exports DISPLAY; XVFB_PID is its process.
+start_xvfb() {
+  command -v Xvfb >/dev/null || fail "Xvfb is not installed; run scripts/setup"
+  local n
+  for n in $(seq 90 120); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    local i
+    for i in $(seq 1 50); do
+      if xdpyinfo -display ":$n" >/dev/null 2>&1; then export DISPLAY=":$n"; return 0; fi
+      kill -0 "$XVFB_PID" 2>/dev/null || break
+      sleep 0.2
+    done
+    kill "$XVFB_PID" 2>/dev/null
+  done
+  fail "could not start a virtual X display (Xvfb)"
+}
+
+# Wine needs an X display; say so plainly when there is none.
+require_display() {
+  [ -n "${DISPLAY:-}" ] || fail "no X display for Wine (DISPLAY is not set)"
+  xdpyinfo >/dev/null 2>&1 || fail "the X display $DISPLAY cannot be opened"
+}
+
+require_wine() {
+  [ -x "$wine_cmd" ] || fail "Wine is not installed ($wine_cmd); run scripts/setup as root"
+}
+
+# Configures (once) and builds one of the builds: native, win32 (i686) or win64 (x86_64).
+build_tree() {
+  local kind=$1; shift
+  local dir=$build/$kind args=()
+  case "$kind" in
+    win32) args=(-DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake") ;;
+    win64) args=(-DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-x86_64.cmake") ;;
+    fuzz) args=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DPOCHIRA_FUZZ=ON -DPOCHIRA_WERROR=OFF) ;;
+  esac
+  if [ ! -f "$dir/CMakeCache.txt" ]; then
+    cmake -S "$top" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${args[@]}" >"$dir.configure.log" 2>&1 \
+      || { cat "$dir.configure.log" >&2; fail "configuring the $kind build failed"; }
+  fi
+  cmake --build "$dir" -j"$(nproc)" "$@" || fail "the $kind build failed"
+}

@@ -123,9 +123,11 @@ HWND HandleOf(const WindowPeer& peer) { return dynamic_cast<const MessageTarget&
 HWND AppWindow() { return app_window; }
 
 void RegisterClassOnce(const std::string& name, UINT style) {
-  WNDCLASSEXA existing{sizeof(existing)};
+  WNDCLASSEXA existing{};
+  existing.cbSize = sizeof existing;
   if (GetClassInfoExA(Instance(), name.c_str(), &existing)) return;
-  WNDCLASSEXA wc{sizeof(wc)};
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
   wc.style = style;
   wc.lpfnWndProc = &MessageTarget::WindowProc;
   wc.hInstance = Instance();

@@ -42,15 +42,21 @@ class FormWindow : public NativeWindow<FormPeer> {
 
   void SetCaption(const std::string& caption) override { SetWindowTextA(hwnd_, caption.c_str()); }
 
+  // The z-order band is the platform's to keep: WS_EX_TOPMOST changes only through SetWindowPos.
   void SetFrame(const FrameStyle& frame) override {
-    bool top_changed = frame.stay_on_top != frame_.stay_on_top;
+    bool band_changed = frame.stay_on_top != frame_.stay_on_top;
     frame_ = frame;
     Styles s = StylesFor(frame_);
     DWORD visible = GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE;
+    DWORD topmost = GetWindowLongA(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST;
     SetWindowLongA(hwnd_, GWL_STYLE, static_cast<LONG>(s.style | visible));
-    SetWindowLongA(hwnd_, GWL_EXSTYLE, static_cast<LONG>(s.ex_style));
-    SetWindowPos(hwnd_, top_changed ? (frame_.stay_on_top ? HWND_TOPMOST : HWND_NOTOPMOST) : nullptr, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED | (top_changed ? 0 : SWP_NOZORDER));
+    SetWindowLongA(hwnd_, GWL_EXSTYLE, static_cast<LONG>((s.ex_style & ~WS_EX_TOPMOST) | topmost));
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    if (band_changed) {
+      SetWindowPos(hwnd_, frame_.stay_on_top ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    }
   }
 
   void SetVisible(bool visible) override {

@@ -1,7 +1,5 @@
 #include "ui/win32/message_box.h"
 
-#include <windows.h>
-
 #include "ui/application.h"
 #include "ui/win32/native.h"
 
@@ -74,7 +72,7 @@ ModalResult ShowMessageBox(const BoxRequest& box) {
   HWND owner = GetActiveWindow();
   if (!owner) owner = AppWindow();
   hook = SetWindowsHookExA(WH_CBT, &OnBoxActivate, nullptr, GetCurrentThreadId());
-  int result = MessageBoxA(owner, box.text.c_str(), box.title.c_str(), Flags(box));
+  int result = ::MessageBoxA(owner, box.text.c_str(), box.title.c_str(), Flags(box));
   if (hook) {
     UnhookWindowsHookEx(hook);
     hook = nullptr;

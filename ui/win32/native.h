@@ -3,6 +3,9 @@
 // attachment of C++ objects to their HWNDs, GDI fonts and colours.
 
 #include <windows.h>
+// The toolkit's own names, not the platform's ANSI/wide macros.
+#undef MessageBox
+#undef TextOut
 
 #include <string>
 

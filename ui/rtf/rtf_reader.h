@@ -1,21 +1,21 @@
 #pragma once
 // Reads Rich Text Format as the Windows rich edit control writes it into formatted CP932 text.
 
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include "ui/exception.h"
 #include "ui/rtf/rich_text.h"
 
 namespace ui::rtf {
 
-class RtfError : public std::runtime_error {
+class RtfError : public ui::Exception {
  public:
   enum class Kind {
     NotRtf,     // the data does not start with "{\rtf": the caller reads it as plain text
     Malformed,  // it claims to be RTF but cannot be read safely
   };
-  RtfError(Kind kind, const std::string& what) : std::runtime_error(what), kind_(kind) {}
+  RtfError(Kind kind, const std::string& what) : ui::Exception(what), kind_(kind) {}
   Kind kind() const { return kind_; }
 
  private:

@@ -38,4 +38,10 @@ Size NativeClientSize(const Form& form);
 bool NativeStayOnTop(const Form& form);
 int NativePaints(const WinControl& control);
 
+// A folder of the platform's for the session's files, empty at first, without a trailing "\\".
+std::string ScratchFolder();
+// The current user's registry, reached past the toolkit: keys named as the program names them.
+void PlantRegistryString(const std::string& key, const std::string& name, const std::string& text);
+void DeleteRegistryKey(const std::string& key);  // with its values; it must have no subkeys
+
 }  // namespace ui::probe

@@ -3,6 +3,7 @@
 #include "ui/application.h"
 #include "ui/graphic_controls.h"
 #include "ui/headless/peers.h"
+#include "ui/headless/registry.h"
 #include "ui/panel.h"
 
 namespace ui::headless {
@@ -90,6 +91,36 @@ std::vector<WindowInfo> Driver::VisibleWindows() const {
 
 WindowInfo Driver::Window(const Form& form) const {
   return Describe(static_cast<FormPeerImpl&>(form.Native()));
+}
+
+void Driver::PlantRegistryValue(const std::string& key, const std::string& name, RegistryValue value) {
+  CreateRegistryKey(key)[RegistryFold(name)] = std::move(value);
+}
+
+void Driver::PlantRegistryDword(const std::string& key, const std::string& name, std::uint32_t value) {
+  std::string bytes;
+  for (int i = 0; i < 4; ++i) bytes += static_cast<char>(value >> (8 * i));
+  PlantRegistryValue(key, name, {kRegDword, bytes});
+}
+
+std::optional<RegistryValue> Driver::RegistryValueOf(const std::string& key, const std::string& name) const {
+  auto k = TheWorld().registry.find(RegistryKeyPath(key));
+  if (k == TheWorld().registry.end()) return std::nullopt;
+  auto v = k->second.find(RegistryFold(name));
+  if (v == k->second.end()) return std::nullopt;
+  return v->second;
+}
+
+std::optional<std::uint32_t> Driver::RegistryDword(const std::string& key, const std::string& name) const {
+  auto v = RegistryValueOf(key, name);
+  if (!v || v->type != kRegDword || v->data.size() != 4) return std::nullopt;
+  std::uint32_t value = 0;
+  for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(v->data[i]);
+  return value;
+}
+
+bool Driver::RegistryKeyExists(const std::string& key) const {
+  return TheWorld().registry.contains(RegistryKeyPath(key));
 }
 
 }  // namespace ui::headless

@@ -3,6 +3,7 @@
 // windows, and reads back every window's place, visibility and texts.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,13 @@ class Driver {
   const std::string& ApplicationTitle() const { return TheWorld().title; }
   void OnPaint(std::function<void(const WinControl&)> observer) { TheWorld().on_paint = std::move(observer); }
   const std::vector<PaintRecord>& Paints() const { return TheWorld().paints; }
+
+  // The current user's registry; keys as the program names them ("\\Software\\...").
+  void PlantRegistryValue(const std::string& key, const std::string& name, RegistryValue value);
+  void PlantRegistryDword(const std::string& key, const std::string& name, std::uint32_t value);
+  std::optional<RegistryValue> RegistryValueOf(const std::string& key, const std::string& name) const;
+  std::optional<std::uint32_t> RegistryDword(const std::string& key, const std::string& name) const;
+  bool RegistryKeyExists(const std::string& key) const;
 };
 
 }  // namespace ui::headless

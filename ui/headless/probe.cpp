@@ -1,7 +1,11 @@
 #include "ui/probe.h"
 
+#include <filesystem>
+
 #include "ui/headless/driver.h"
+#include "ui/headless/disk.h"
 #include "ui/headless/peers.h"
+#include "ui/headless/registry.h"
 
 namespace ui::probe {
 
@@ -36,5 +40,16 @@ bool NativeStayOnTop(const Form& form) { return driver->Window(form).stay_on_top
 int NativePaints(const WinControl& control) {
   return dynamic_cast<const headless::WindowPeerImpl*>(control.Peer())->paints();
 }
+
+std::string ScratchFolder() {
+  std::filesystem::create_directories(headless::HostPath("C:\\scratch"));
+  return "C:\\scratch";
+}
+
+void PlantRegistryString(const std::string& key, const std::string& name, const std::string& text) {
+  driver->PlantRegistryValue(key, name, {kRegSz, text + '\0'});
+}
+
+void DeleteRegistryKey(const std::string& key) { headless::TheWorld().registry.erase(headless::RegistryKeyPath(key)); }
 
 }  // namespace ui::probe

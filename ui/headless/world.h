@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/dialogs.h"
+#include "ui/registry.h"
 #include "ui/types.h"
 
 namespace ui {
@@ -35,6 +36,8 @@ struct PaintRecord {
 struct World {
   Size screen{1024, 768};
   std::string exe_name = "C:\\pochira\\pochira.exe";
+  // The current user's registry: keys by folded path (see registry.h here), values by folded name.
+  std::map<std::string, std::map<std::string, RegistryValue>> registry;
   std::vector<FormPeerImpl*> z_order;  // the front window first
   std::vector<TimerPeerImpl*> timers;  // in creation order
   std::deque<std::function<void()>> posted;

@@ -8,6 +8,23 @@ namespace ui::probe {
 
 namespace {
 std::function<void(const std::string&)> fault;
+std::string scratch;  // made on first use, removed with the session
+
+void RemoveScratch() {
+  if (scratch.empty()) return;
+  WIN32_FIND_DATAA found;
+  HANDLE h = FindFirstFileA((scratch + "\\*").c_str(), &found);
+  if (h != INVALID_HANDLE_VALUE) {
+    do {
+      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA((scratch + "\\" + found.cFileName).c_str());
+    } while (FindNextFileA(h, &found));
+    FindClose(h);
+  }
+  RemoveDirectoryA(scratch.c_str());
+  scratch.clear();
+}
+
+std::string KeyPath(const std::string& key) { return key.empty() || key[0] != '\\' ? key : key.substr(1); }
 void ReportFault(const std::string& what) {
   if (fault) fault(what);
 }
@@ -21,6 +38,7 @@ Session::Session(std::function<void(const std::string&)> on_fault) {
 }
 
 Session::~Session() {
+  RemoveScratch();
   win32::Answering() = {};
   fault = nullptr;
 }
@@ -68,5 +86,32 @@ int NativePaints(const WinControl& control) {
   if (auto* w = dynamic_cast<const win32::NativeWindow<WindowPeer>*>(&target)) return w->paints();
   return 0;
 }
+
+std::string ScratchFolder() {
+  if (!scratch.empty()) return scratch;
+  char temp[MAX_PATH];
+  DWORD n = GetTempPathA(sizeof temp, temp);
+  std::string base(temp, n);
+  if (!base.empty() && base.back() == '\\') base.pop_back();
+  for (unsigned i = GetTickCount();; ++i) {
+    std::string folder = base + "\\pochira-contract-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(i);
+    if (CreateDirectoryA(folder.c_str(), nullptr)) return scratch = folder;
+    if (GetLastError() != ERROR_ALREADY_EXISTS) return scratch = base;
+  }
+}
+
+void PlantRegistryString(const std::string& key, const std::string& name, const std::string& text) {
+  HKEY h = nullptr;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, KeyPath(key).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &h, nullptr) !=
+      ERROR_SUCCESS) {
+    ReportFault("cannot create registry key " + key);
+    return;
+  }
+  RegSetValueExA(h, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                 static_cast<DWORD>(text.size() + 1));
+  RegCloseKey(h);
+}
+
+void DeleteRegistryKey(const std::string& key) { RegDeleteKeyA(HKEY_CURRENT_USER, KeyPath(key).c_str()); }
 
 }  // namespace ui::probe

@@ -1,9 +1,192 @@
 #include "memo/memo_window.h"
 
+#include "memo/memo_size.h"
+#include "memo/memo_state.h"
+#include "settings/settings_store.h"
+#include "ui/application.h"
+#include "ui/clock.h"
+#include "ui/cp932.h"
+#include "ui/file.h"
+#include "ui/screen.h"
+
 TForm1* Form1 = nullptr;
+MemoState Memo;
+DisplaySettings Display;
+
+namespace {
+
+constexpr char kFixedPitch[] = "ＭＳ ゴシック";
+constexpr char kProportional[] = "ＭＳ Ｐゴシック";
+constexpr int kDefaultFontPixels = 12;
+constexpr int kWidthLimitChars = 80;
+constexpr int kHeightLimitLines = 16;
+
+// The backgrounds a show picks from, with equal chance, unless the colour is fixed.
+constexpr ui::Color kBackgrounds[] = {0xFFFFFF, 0xC0C0C0, 0x00FFFF, 0xFFFF00, 0xC08080,
+                                      0x80FF80, 0x4080FF, 0x8080FF, 0x44AFBB, 0xFF80FF};
+
+void SetFontName(ui::RichEdit& edit, const char* name) {
+  ui::Font f = edit.GetFont();
+  f.name = name;
+  edit.SetFont(f);
+}
+
+}  // namespace
+
+std::string MemoFilePath() {
+  return ui::cp932::ExtractFileDir(ui::Application->ExeName()) + "\\Memo1.txt";
+}
 
 TForm1::TForm1() : ui::Form("TForm1") {
   SetBorderStyle(ui::BorderStyle::None);
-  SetFont({"ＭＳ Ｐゴシック", -12, 0, ui::clWindowText});
+  SetFont({kProportional, -kDefaultFontPixels, 0, ui::clWindowText});
   SetBounds({0, 0, 80, 61});
+
+  Timer1.SetInterval(1);
+  ui::Font title{kProportional, -kDefaultFontPixels, ui::fsBold, ui::clBlack};
+  for (ui::Label* label : {&Label1, &Label2}) {
+    label->SetFont(title);
+    label->SetTransparent(true);
+  }
+  Label1.SetBounds({10, 0, 0, 0});
+  Label2.SetBounds({11, 1, 0, 0});
+  Edit1.SetFont({kFixedPitch, -kDefaultFontPixels, 0, ui::clBlack});
+  Edit1.SetWordWrap(false);
+  Edit1.OnChange = [this] { Edit1Change(); };
+  Memo1.SetBounds({0, 0, 73, 89});
+  Memo1.Hide();
+  Memo2.Hide();
+  Memo2.SetText("Memo2");
+  Memo3.Hide();
+  BuildMenu();
+  OnCreate = [this] { FormCreate(); };
+  OnShow = [this] { FormShow(); };
+}
+
+void TForm1::BuildMenu() {
+  for (ui::MenuItem* item : {&K9, &K10, &N1, &K16, &K7, &Close1, &N2, &K12, &SaveAs1, &N4, &Print1}) File1.Add(*item);
+  for (ui::MenuItem* item : {&K11, &K1, &K2, &K3, &Cut1, &K5}) Edit3.Add(*item);
+  for (ui::MenuItem* item : {&Replace1, &K14, &K15}) Show1.Add(*item);
+  K8.Add(K4);
+  K8.Add(N3);
+  for (ui::MenuItem* item : {&File1, &Edit3, &Show1, &K8, &K6, &About1}) PopupMenu1.Add(*item);
+  K11.SetEnabled(false);
+}
+
+void TForm1::FormCreate() {
+  Memo.WidthLocked = false;
+  Display.mojikesi = false;
+  Memo.FileMode = false;
+  Display.flex = true;
+  Display.hanten = false;
+  Display.fixfont = true;
+  Display.gamen = true;
+  Memo.HeightCapped = false;
+  Memo.BottomDrag = false;
+
+  Memo.LastDate = ui::ShortDateText();
+
+  Edit1.SetWordWrap(false);
+  Edit1.SetScrollBars(ui::ScrollBars::None);
+  Memo.LineCounter = 2;
+
+  ui::Font font = Edit1.GetFont();
+  font.height = -kDefaultFontPixels;
+  Edit1.SetFont(font);
+  int h = FontPixels();
+  Edit1.SetWidth(memo::HalfWidth(h) * memo::kStartChars);
+  Edit1.SetHeight(3 * h);
+  SetWidth(memo::HalfWidth(h) * memo::kStartChars + memo::kWindowExtraWidth);
+  SetHeight(3 * h + memo::kWindowExtraHeight);
+
+  SetTop(0);
+  SetLeft(ui::Screen::Width() - 2 * Width());
+  Edit1.SetLeft(memo::kEditorLeft);
+  Edit1.SetTop(memo::kEditorTop);
+
+  Display.haba = static_cast<std::uint16_t>(memo::WidthOfChars(kWidthLimitChars, h));
+  Display.takasa = static_cast<std::uint16_t>(memo::HeightOfLines(kHeightLimitLines, h));
+  Display.PreviousHaba = Display.haba;
+
+  SetActiveControl(&Edit1);
+
+  // A key without both values is reported, and the window stays where it was put above.
+  try {
+    if (auto at = ReadPosition("Top", "Left")) {
+      SetTop(at->y);
+      SetLeft(at->x);
+    }
+  } catch (const ui::Exception& e) {
+    ui::Application->ShowException(e);
+  }
+
+  try {
+    if (!Edit1.LoadFromBytes(ui::ReadFileBytes(MemoFilePath()))) ui::Beep();
+  } catch (const ui::FileError&) {
+    ui::Beep();
+  }
+
+  font = Edit1.GetFont();
+  ReadSettings(Display, font);
+  Edit1.SetFont(font);
+}
+
+void TForm1::FormShow() {
+  Memo1.Hide();
+
+  ui::Randomize();
+  Edit1.SetColor(kBackgrounds[ui::Random(10)]);
+
+  ui::Font font = Edit1.GetFont();
+  font.style = Display.fontbold ? unsigned{ui::fsBold} : 0u;
+  if (Display.fixcolor) Edit1.SetColor(Display.backcolor);
+  font.color = Display.fontcolor ? Display.ChosenFontColor : ui::clBlack;
+  Edit1.SetFont(font);
+
+  // Line widths are measured in the window's own font, at the editor's height.
+  SetFont({kProportional, font.height, 0, ui::clWindowText});
+  int h = FontPixels();
+  const char* wrapped_font = Display.fixfont ? kFixedPitch : kProportional;
+
+  if (!Display.flex) {
+    Edit1.SetWidth(Display.haba);
+    Edit1.SetHeight(Display.takasa);
+    Edit1.SetWordWrap(true);
+    SetFontName(Edit1, wrapped_font);
+  } else {
+    if (Edit1.Width() < Display.PreviousHaba) Edit1.SetWidth(memo::HalfWidth(h) * memo::kStartChars);
+    for (int i = 0; i <= Memo.LineCounter; ++i) {
+      int w = ui::TextExtent(GetFont(), Edit1.Line(i)).width;
+      if (w > Edit1.ClientWidth()) Edit1.SetWidth(w + memo::Allowance(h));
+    }
+    Edit1.SetHeight(h * (Memo.LineCounter + 1) + memo::Margin(h));
+  }
+
+  if (Edit1.Width() >= Display.haba) {
+    Edit1.SetWidth(Display.haba);
+    Edit1.SetWordWrap(true);
+    SetFontName(Edit1, wrapped_font);
+  }
+  if (Edit1.Height() >= Display.takasa) Edit1.SetHeight(Display.takasa);
+
+  ui::Font title = Label1.GetFont();
+  title.color = Display.hanten ? ui::clSilver : ui::clBlack;
+  Label1.SetFont(title);
+  title.color = Display.hanten ? ui::clBlack : ui::clSilver;
+  Label2.SetFont(title);
+
+  if (Display.Bar) {
+    Edit1.SetScrollBars(ui::ScrollBars::Vertical);
+    if (Edit1.Width() >= Display.haba) Memo.WidthLocked = true;
+  } else {
+    Edit1.SetScrollBars(ui::ScrollBars::None);
+  }
+}
+
+void TForm1::Edit1Change() {
+  if (Edit1.Line(0).empty()) Memo.LineCounter = 2;
+  if (!Memo.FileMode) {
+    Label1.SetCaption(ui::LongTimeText());
+    Label2.SetCaption(Label1.Caption());
+  }
 }

@@ -1,11 +1,65 @@
 #pragma once
-// The memo window: a borderless sticky memo that grows with its text.
+// The memo window: a borderless sticky memo. Its editor Edit1 sits in a thin see-through margin
+// under the title line, which shows the time of the last change (or an opened file's path).
 
 #include "ui/form.h"
+#include "ui/graphic_controls.h"
+#include "ui/menus.h"
+#include "ui/text_controls.h"
+#include "ui/timer.h"
 
 class TForm1 : public ui::Form {
  public:
   TForm1();
+
+  void FormCreate();
+  void FormShow();
+  void Edit1Change();
+
+  ui::Timer Timer1;
+  ui::PopupMenu PopupMenu1;
+  ui::MenuItem File1{"ﾌｧｲﾙ(&F)"};
+  ui::MenuItem K9{"ﾌｧｲﾙを開く"};
+  ui::MenuItem K10{"記録を開く"};
+  ui::MenuItem N1{"-"};
+  ui::MenuItem K16{"記録してクリア"};
+  ui::MenuItem K7{"記録して閉じる"};
+  ui::MenuItem Close1{"記録せずに閉じる"};
+  ui::MenuItem N2{"-"};
+  ui::MenuItem K12{"上書保存"};
+  ui::MenuItem SaveAs1{"名前をつけて保存"};
+  ui::MenuItem N4{"-"};
+  ui::MenuItem Print1{"印刷"};
+  ui::MenuItem Edit3{"編集(&E)"};
+  ui::MenuItem K11{"元に戻す"};
+  ui::MenuItem K1{"クリア"};
+  ui::MenuItem K2{"コピー"};
+  ui::MenuItem K3{"貼りつけ"};
+  ui::MenuItem Cut1{"切り取り"};
+  ui::MenuItem K5{"全てを選択"};
+  ui::MenuItem Show1{"検索（&S）"};
+  ui::MenuItem Replace1{"検索・置換"};
+  ui::MenuItem K14{"先頭"};
+  ui::MenuItem K15{"最後"};
+  ui::MenuItem K8{"環境設定"};
+  ui::MenuItem K4{"フォント"};
+  ui::MenuItem N3{"ｵﾌﾟｼｮﾝ"};
+  ui::MenuItem K6{"ヘルプ(&H)"};
+  ui::MenuItem About1{"ﾊﾞｰｼﾞｮﾝ情報"};
+  // The shadow is painted first, so that the title line's text lies above it.
+  ui::Label Label2{this};
+  ui::Label Label1{this};
+  ui::RichEdit Edit1{this};
+  ui::RichEdit Memo1{this};  // the clear command's undo copy
+  ui::RichEdit Memo2{this};  // the log sheet's split command borrows it
+  ui::Memo Memo3{this};      // composes the text of a record
+
+ private:
+  void BuildMenu();
+  int FontPixels() const { return Edit1.GetFont().PixelHeight(); }
 };
 
 extern TForm1* Form1;
+
+// The memo autosave file beside the executable.
+std::string MemoFilePath();

@@ -70,3 +70,10 @@ build_tree() {
   fi
   cmake --build "$dir" -j"$(nproc)" "$@" || fail "the $kind build failed"
 }
+
+# Wine's own services start with the first program and outlive it, keeping whatever output it
+# had; started here, once, they hold nothing that a test runner waits on.
+start_wine() {
+  "${wine_cmd%/*}/wineserver" -p >/dev/null 2>&1 </dev/null
+  timeout 120 "$wine_cmd" wineboot >/dev/null 2>&1 </dev/null || fail "Wine did not start (wineboot failed)"
+}

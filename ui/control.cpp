@@ -72,22 +72,22 @@ void Control::SetEnabled(bool v) {
 }
 
 void Control::Invalidate() {
-  if (parent_) parent_->Peer()->Invalidate(GetBounds());
+  if (parent_ && parent_->Peer()) parent_->Peer()->Invalidate(GetBounds());
 }
 
 void Control::Repaint() {
   Invalidate();
-  if (parent_) parent_->Peer()->Update();
+  if (parent_ && parent_->Peer()) parent_->Peer()->Update();
 }
 
 void Control::BoundsChanged(const Bounds& old) {
-  if (!parent_ || !visible_) return;
+  if (!parent_ || !parent_->Peer() || !visible_) return;
   parent_->Peer()->Invalidate(old);
   parent_->Peer()->Invalidate(bounds_);
 }
 
 void Control::VisibleChanged() {
-  if (parent_) parent_->Peer()->Invalidate(GetBounds());
+  if (parent_ && parent_->Peer()) parent_->Peer()->Invalidate(GetBounds());
 }
 
 void Control::FontChanged() {
@@ -104,22 +104,28 @@ WinControl::~WinControl() {
 
 Size WinControl::ClientSize() const { return ClientSizeFor(GetBounds()); }
 
+// A peer is made in the constructor of the concrete control; until then there is nothing to tell.
 void WinControl::Repaint() {
+  if (!Peer()) return;
   Peer()->Invalidate({0, 0, Width(), Height()});
   Peer()->Update();
 }
 
 void WinControl::BoundsChanged(const Bounds&) {
-  Peer()->SetBounds(bounds_);
+  if (Peer()) Peer()->SetBounds(bounds_);
   Realign();
 }
 
-void WinControl::VisibleChanged() { Peer()->SetVisible(visible_); }
+void WinControl::VisibleChanged() {
+  if (Peer()) Peer()->SetVisible(visible_);
+}
 
-void WinControl::EnabledChanged() { Peer()->SetEnabled(Enabled()); }
+void WinControl::EnabledChanged() {
+  if (Peer()) Peer()->SetEnabled(Enabled());
+}
 
 void WinControl::FontChanged() {
-  Peer()->Invalidate({0, 0, Width(), Height()});
+  if (Peer()) Peer()->Invalidate({0, 0, Width(), Height()});
   for (Control* c : children_) c->ParentFontChanged();
 }
 

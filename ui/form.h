@@ -51,6 +51,9 @@ class Form : public WinControl {
   bool Modal() const { return modal_; }
   // Destroys the form once the event loop gets to it.
   void Release();
+  // The control that takes the keyboard focus whenever the window is activated.
+  WinControl* ActiveControl() const { return active_control_; }
+  void SetActiveControl(WinControl* control) { active_control_ = control; }
 
   std::function<void()> OnCreate, OnShow, OnHide, OnDestroy;
   std::function<void(bool& can_close)> OnCloseQuery;
@@ -76,6 +79,7 @@ class Form : public WinControl {
   bool positioned_ = false;
   bool modal_ = false;
   ModalResult modal_result_ = ModalResult::None;
+  WinControl* active_control_ = nullptr;
   std::unique_ptr<FormPeer> peer_;
 };
 

@@ -1,8 +1,13 @@
 #include "ui/headless/driver.h"
 
+#include <stdlib.h>
+
+#include <filesystem>
+
 #include "ui/application.h"
 #include "ui/graphic_controls.h"
 #include "ui/headless/peers.h"
+#include "ui/headless/text_peer.h"
 #include "ui/headless/registry.h"
 #include "ui/panel.h"
 
@@ -33,9 +38,17 @@ WindowInfo Describe(FormPeerImpl& peer) {
 Driver::Driver(std::function<void(const std::string&)> on_fault) {
   ResetWorld();
   TheWorld().on_fault = std::move(on_fault);
+  std::string pattern = (std::filesystem::temp_directory_path() / "pochira-desktop-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) Fault("cannot make the desktop's disk folder");
+  TheWorld().disk_root = pattern;
+  std::filesystem::create_directories(std::filesystem::path(pattern) / "C" / "pochira");
 }
 
-Driver::~Driver() { ResetWorld(); }
+Driver::~Driver() {
+  std::error_code ec;
+  if (!TheWorld().disk_root.empty()) std::filesystem::remove_all(TheWorld().disk_root, ec);
+  ResetWorld();
+}
 
 void Driver::FireTimers(int times) {
   for (int i = 0; i < times; ++i) {
@@ -60,6 +73,11 @@ void Driver::Advance(int ms) {
     for (TimerPeerImpl* t : due) t->timer().HandleTick();
     Pump();
   }
+}
+
+void Driver::Type(TextControl& control, const std::string& text) {
+  dynamic_cast<TextPeerImpl&>(*control.Peer()).UserTypes(text);
+  Pump();
 }
 
 void Driver::Pump() {

@@ -10,6 +10,7 @@
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/headless/world.h"
+#include "ui/text_controls.h"
 
 namespace ui::headless {
 
@@ -33,6 +34,20 @@ class Driver {
 
   void SetScreen(Size size) { TheWorld().screen = size; }
   void SetExeName(std::string path) { TheWorld().exe_name = std::move(path); }
+  // The host folder that holds the desktop's drives; a fresh temporary one by default.
+  const std::string& DiskRoot() const { return TheWorld().disk_root; }
+
+  // The virtual clock: seconds since 1970 for the date and time texts.
+  void SetNow(long long seconds) { TheWorld().now = seconds; TheWorld().clock_ms = 0; }
+  // The next Random() gives this pick.
+  void QueueRandom(int pick) { TheWorld().random_picks.push_back(pick); }
+
+  // What the user does with a text control: typing replaces the selection.
+  void Type(TextControl& control, const std::string& text);
+
+  // The next menu that opens gets this choice, by the captions from its top level down.
+  void PickFromMenu(std::vector<std::string> captions) { TheWorld().menu_picks.push_back(std::move(captions)); }
+  int MenusOpened() const { return TheWorld().menus_opened; }
 
   // Events the platform would deliver.
   void FireTimers(int times = 1);

@@ -36,6 +36,7 @@ struct PaintRecord {
 struct World {
   Size screen{1024, 768};
   std::string exe_name = "C:\\pochira\\pochira.exe";
+  std::string disk_root;  // the host folder that stands for the drives (see disk.h)
   // The current user's registry: keys by folded path (see registry.h here), values by folded name.
   std::map<std::string, std::map<std::string, RegistryValue>> registry;
   std::vector<FormPeerImpl*> z_order;  // the front window first
@@ -49,7 +50,13 @@ struct World {
   // A dialog nobody scripted; tests turn this into a failure.
   std::function<void(const std::string&)> on_fault;
   std::string title;
+  const Control* focus = nullptr;
   long long clock_ms = 0;
+  long long now = 1796819696;  // 2026/12/09 12:34:56, the virtual clock's start (UTC, no zones)
+  std::deque<int> random_picks;
+  std::deque<std::vector<std::string>> menu_picks;  // captions from the top of the menu down
+  int menus_opened = 0;
+  unsigned random_state = 1;
   int beeps = 0;
   bool quit = false;
   int loop_depth = 0;

@@ -120,6 +120,24 @@ class AppPeerImpl : public AppPeer, public MessageTarget {
 HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
 
 HWND HandleOf(const WindowPeer& peer) { return dynamic_cast<const MessageTarget&>(peer).Handle(); }
+
+namespace {
+constexpr char kTargetProp[] = "ui.target";
+}
+
+void AttachControl(HWND hwnd, MessageTarget* target, WNDPROC* previous) {
+  SetPropA(hwnd, kTargetProp, target);
+  *previous = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MessageTarget::ControlProc)));
+}
+
+MessageTarget* TargetOfControl(HWND hwnd) { return static_cast<MessageTarget*>(GetPropA(hwnd, kTargetProp)); }
+
+LRESULT CALLBACK MessageTarget::ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  MessageTarget* target = TargetOfControl(hwnd);
+  if (!target) return DefWindowProcA(hwnd, msg, wp, lp);
+  return target->OnMessage(hwnd, msg, wp, lp);
+}
 HWND AppWindow() { return app_window; }
 
 void RegisterClassOnce(const std::string& name, UINT style) {

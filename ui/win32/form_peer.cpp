@@ -86,6 +86,12 @@ class FormWindow : public NativeWindow<FormPeer> {
     switch (msg) {
       case WM_CLOSE: form_.HandleCloseRequest(); return 0;
       case WM_SIZE: form_.HandleResized(); return 0;
+      case WM_ACTIVATE:
+        if (LOWORD(wp) != WA_INACTIVE && form_.ActiveControl() && form_.ActiveControl()->Peer()) {
+          SetFocus(HandleOf(*form_.ActiveControl()->Peer()));
+          return 0;
+        }
+        return NativeWindow::OnMessage(hwnd, msg, wp, lp);
       default: return NativeWindow::OnMessage(hwnd, msg, wp, lp);
     }
   }

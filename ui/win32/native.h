@@ -26,6 +26,7 @@ HFONT FontHandle(const Font& font);
 // The window of a control's peer.
 HWND HandleOf(const WindowPeer& peer);
 
+
 // Registers a window class of the given name once, with the shared window procedure.
 void RegisterClassOnce(const std::string& name, UINT style = CS_DBLCLKS);
 
@@ -35,8 +36,16 @@ class MessageTarget {
   virtual ~MessageTarget() = default;
   virtual LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) = 0;
   virtual HWND Handle() const { return nullptr; }
+  // A notification the control sent its parent (WM_COMMAND's code).
+  virtual void OnCommand(WORD) {}
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  static LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 };
+
+// Controls of the platform's own classes are attached through a window property, and their
+// window procedure is replaced by one that offers each message to the target first.
+void AttachControl(HWND hwnd, MessageTarget* target, WNDPROC* previous);
+MessageTarget* TargetOfControl(HWND hwnd);
 
 class GdiCanvas : public Canvas {
  public:
@@ -80,6 +89,11 @@ class NativeWindow : public Base, public MessageTarget {
     switch (msg) {
       case WM_ERASEBKGND: return OnEraseBackground(reinterpret_cast<HDC>(wp));
       case WM_PAINT: OnPaint(); return 0;
+      case WM_COMMAND:
+        if (lp) {
+          if (MessageTarget* child = TargetOfControl(reinterpret_cast<HWND>(lp))) child->OnCommand(HIWORD(wp));
+        }
+        return 0;
       default: return DefWindowProcA(hwnd, msg, wp, lp);
     }
   }

@@ -1,0 +1,188 @@
+#include "tests/ui_contract/contract_fixture.h"
+
+#include "ui/rtf/rtf_reader.h"
+#include "ui/rtf/rtf_writer.h"
+#include "ui/text_controls.h"
+
+namespace {
+
+class EditorForm : public ui::Form {
+ public:
+  EditorForm() : ui::Form("TEditorForm") {
+    SetBorderStyle(ui::BorderStyle::None);
+    SetBounds({300, 200, 320, 240});
+    Edit1.SetBounds({10, 15, 200, 100});
+    Edit1.SetFont({"ＭＳ ゴシック", -12, 0, ui::clBlack});
+    Edit1.OnChange = [this] { ++changes; };
+    Memo3.SetBounds({10, 130, 100, 50});
+  }
+  ui::RichEdit Edit1{this};
+  ui::Memo Memo3{this};
+  int changes = 0;
+};
+
+class TextContract : public Contract {
+ protected:
+  void SetUp() override {
+    app.CreateForm(form);
+    form->Show();
+  }
+  EditorForm* form = nullptr;
+};
+
+ui::rtf::CharFormat Format(const char* face, int half_points, bool bold, bool italic, bool underline, bool strike,
+                           ui::Color color) {
+  ui::rtf::CharFormat f;
+  f.face = face;
+  f.charset = ui::rtf::kShiftJisCharset;
+  f.halfPoints = half_points;
+  f.bold = bold;
+  f.italic = italic;
+  f.underline = underline;
+  f.strikeOut = strike;
+  f.color = color;
+  return f;
+}
+
+}  // namespace
+
+TEST_F(TextContract, ReplacingOrTypingTheTextFiresTheChangeHandler) {
+  form->Edit1.SetText("メモ");
+  EXPECT_GE(form->changes, 1);
+  int before = form->changes;
+  form->Edit1.SetSel(2, 0);
+  form->Edit1.ReplaceSel("帳");
+  EXPECT_GT(form->changes, before);
+  before = form->changes;
+  form->Edit1.LoadFromBytes("{\\rtf1\\ansi\\ansicpg932 abc\\par}");
+  EXPECT_GT(form->changes, before);
+  before = form->changes;
+  form->Edit1.Clear();
+  EXPECT_GT(form->changes, before);
+}
+
+TEST_F(TextContract, LinesAreTheParagraphsAndALineBeyondTheLastReadsEmpty) {
+  form->Edit1.SetWordWrap(false);
+  form->Edit1.SetText("一行目\r\n2\r\n\r\nソ表");
+  EXPECT_EQ(form->Edit1.LineCount(), 4);
+  EXPECT_EQ(form->Edit1.Lines(), (std::vector<std::string>{"一行目", "2", "", "ソ表"}));
+  EXPECT_EQ(form->Edit1.Line(4), "");
+  EXPECT_EQ(form->Edit1.Line(100), "");
+  EXPECT_EQ(form->Edit1.Text(), "一行目\r\n2\r\n\r\nソ表");
+
+  form->Edit1.Clear();
+  EXPECT_EQ(form->Edit1.LineCount(), 0);
+  EXPECT_EQ(form->Edit1.Line(0), "");
+  EXPECT_FALSE(form->Edit1.Modified());
+}
+
+TEST_F(TextContract, WithWordWrapTheLinesFollowTheLayout) {
+  const std::string paragraph = "あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほ";  // 30 full-width
+  form->Edit1.SetWordWrap(false);
+  form->Edit1.SetText(paragraph);
+  EXPECT_EQ(form->Edit1.LineCount(), 1);
+
+  form->Edit1.SetWordWrap(true);
+  ASSERT_GT(form->Edit1.LineCount(), 1) << "30 characters of 12 pixels do not fit in 200";
+  std::string joined;
+  for (const std::string& line : form->Edit1.Lines()) joined += line;
+  EXPECT_EQ(joined, paragraph);
+
+  form->Edit1.SetWordWrap(false);
+  EXPECT_EQ(form->Edit1.LineCount(), 1);
+}
+
+TEST_F(TextContract, SelectionCountsCharactersAndReplacingMovesTheCaret) {
+  form->Edit1.SetText("あいう");
+  form->Edit1.SetSel(1, 1);
+  EXPECT_EQ(form->Edit1.SelStart(), 1);
+  EXPECT_EQ(form->Edit1.SelLength(), 1);
+  form->Edit1.ReplaceSel("xy");
+  EXPECT_EQ(form->Edit1.Text(), "あxyう");
+  EXPECT_EQ(form->Edit1.SelStart(), 3);
+  EXPECT_EQ(form->Edit1.SelLength(), 0);
+  form->Edit1.SelectAll();
+  EXPECT_EQ(form->Edit1.SelLength(), 5) << "the whole text and the paragraph mark the control keeps at its end";
+}
+
+TEST_F(TextContract, ModifiedAndReadOnlyMarks) {
+  form->Edit1.Clear();
+  EXPECT_FALSE(form->Edit1.Modified());
+  form->Edit1.SetModified(true);
+  EXPECT_TRUE(form->Edit1.Modified());
+  form->Edit1.SetModified(false);
+  EXPECT_FALSE(form->Edit1.Modified());
+  form->Edit1.SetReadOnly(true);
+  EXPECT_TRUE(form->Edit1.ReadOnly());
+}
+
+TEST_F(TextContract, RichTextStreamsOutAndBackInUnchanged) {
+  ui::rtf::RichText doc;
+  doc.Append("ぽち～ら ", Format("ＭＳ ゴシック", 18, false, false, false, false, 0x000000));
+  doc.Append("太字", Format("ＭＳ Ｐゴシック", 24, true, false, false, false, 0x0000FF));
+  doc.Append("斜体", Format("ＭＳ 明朝", 20, false, true, false, false, 0x800080));
+  doc.Append("下線", Format("ＭＳ ゴシック", 18, false, false, true, false, 0x808000));
+  doc.Append("取消", Format("ＭＳ ゴシック", 32, false, false, false, true, 0x008000));
+  doc.Append("\rソ表ボマ{x}\\y\tend", Format("ＭＳ Ｐ明朝", 18, true, true, true, true, 0xFF0000));
+
+  ASSERT_TRUE(form->Edit1.LoadFromBytes(ui::rtf::WriteRtf(doc)));
+  EXPECT_EQ(form->Edit1.Text(), "ぽち～ら 太字斜体下線取消\r\nソ表ボマ{x}\\y\tend");
+  std::string out = form->Edit1.SaveToRtf();
+  ui::rtf::RichText back = ui::rtf::ReadRtf(out);
+
+  ASSERT_EQ(back.runs.size(), doc.runs.size()) << out;
+  for (std::size_t i = 0; i < doc.runs.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(back.runs[i].text, doc.runs[i].text);
+    const auto &want = doc.runs[i].format, &got = back.runs[i].format;
+    EXPECT_EQ(got.face, want.face);
+    EXPECT_EQ(got.halfPoints, want.halfPoints);
+    EXPECT_EQ(got.bold, want.bold);
+    EXPECT_EQ(got.italic, want.italic);
+    EXPECT_EQ(got.underline, want.underline);
+    EXPECT_EQ(got.strikeOut, want.strikeOut);
+    EXPECT_EQ(got.color, want.color);
+  }
+}
+
+TEST_F(TextContract, DataThatIsNotRichTextLoadsAsPlainTextAndNoTextAtAllIsRefused) {
+  EXPECT_TRUE(form->Edit1.LoadFromBytes("メモの一行目\r\n二行目"));
+  EXPECT_EQ(form->Edit1.Lines(), (std::vector<std::string>{"メモの一行目", "二行目"}));
+
+  EXPECT_TRUE(form->Edit1.LoadFromBytes("{メモ}\r\n"));
+  EXPECT_EQ(form->Edit1.Text(), "{メモ}\r\n") << "braces alone do not make a document";
+
+  EXPECT_FALSE(form->Edit1.LoadFromBytes(std::string("bin\0ary", 7)));
+  EXPECT_EQ(form->Edit1.Text(), "");
+}
+
+TEST_F(TextContract, TheEditorsFontReachesItsText) {
+  form->Edit1.SetText("メモ");
+  form->Edit1.SetFont({"ＭＳ Ｐゴシック", -16, ui::fsBold, ui::clNavy});
+  ui::rtf::RichText back = ui::rtf::ReadRtf(form->Edit1.SaveToRtf());
+  ASSERT_EQ(back.runs.size(), 1u);
+  EXPECT_EQ(back.runs[0].format.face, "ＭＳ Ｐゴシック");
+  EXPECT_EQ(back.runs[0].format.halfPoints, ui::rtf::HalfPointsFromPixels(16));
+  EXPECT_TRUE(back.runs[0].format.bold);
+  EXPECT_EQ(back.runs[0].format.color, ui::clNavy);
+}
+
+// A vertical scroll bar shows once the text is taller than the editor, as the platform's does.
+TEST_F(TextContract, TheClientWidthIsInsideTheBorderAndAShownScrollBar) {
+  int plain = form->Edit1.ClientWidth();
+  EXPECT_EQ(plain, 200 - 4);
+  std::vector<std::string> tall(30, "行");
+  form->Edit1.SetLines(tall);
+  EXPECT_EQ(form->Edit1.ClientWidth(), plain) << "no scroll bar was asked for";
+  form->Edit1.SetScrollBars(ui::ScrollBars::Vertical);
+  EXPECT_LT(form->Edit1.ClientWidth(), plain);
+  form->Edit1.SetScrollBars(ui::ScrollBars::None);
+  EXPECT_EQ(form->Edit1.ClientWidth(), plain);
+}
+
+TEST_F(TextContract, APlainMemoHoldsLines) {
+  form->Memo3.SetLines({"12:00:01", "メモ", "", "表"});
+  EXPECT_EQ(form->Memo3.Lines(), (std::vector<std::string>{"12:00:01", "メモ", "", "表"}));
+  form->Memo3.Clear();
+  EXPECT_EQ(form->Memo3.LineCount(), 0);
+}

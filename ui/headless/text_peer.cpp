@@ -1,0 +1,219 @@
+#include "ui/headless/text_peer.h"
+
+#include "ui/cp932.h"
+#include "ui/headless/world.h"
+#include "ui/rtf/rtf_reader.h"
+#include "ui/rtf/rtf_writer.h"
+
+namespace ui::headless {
+
+namespace {
+
+constexpr int kClientEdge = 2;       // the 3-D border, each side
+constexpr int kScrollBarWidth = 16;  // as Wine's SM_CXVSCROLL
+
+// The control's own form of a text: every line end is one '\r'.
+std::string ToControlText(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    out += text[i] == '\n' ? '\r' : text[i];
+  }
+  return out;
+}
+
+rtf::CharFormat FormatOf(const Font& font) {
+  rtf::CharFormat f;
+  f.face = rtf::ClampFace(font.name);
+  f.halfPoints = rtf::HalfPointsFromPixels(font.PixelHeight());
+  f.bold = font.style & fsBold;
+  f.italic = font.style & fsItalic;
+  f.underline = font.style & fsUnderline;
+  f.strikeOut = font.style & fsStrikeOut;
+  f.color = IsSystemColor(font.color) ? rtf::kAutoColor : font.color;
+  return f;
+}
+
+}  // namespace
+
+TextPeerImpl::TextPeerImpl(TextControl& control, bool rich)
+    : WindowPeerImpl(control), control_(control), rich_(rich) {
+  bounds_ = control.GetBounds();
+  visible_ = control.Visible();
+}
+
+int TextPeerImpl::Length() {
+  std::string t = doc_.Text();
+  int n = 0;
+  for (std::size_t i = 0; i < t.size(); i += cp932::CharLength(t, i)) ++n;
+  return n;
+}
+
+std::size_t TextPeerImpl::ByteOffset(int position) {
+  std::string t = doc_.Text();
+  std::size_t i = 0;
+  for (int n = 0; n < position && i < t.size(); ++n) i += cp932::CharLength(t, i);
+  return i;
+}
+
+// Replaces bytes [from, to) of the text; what is inserted takes the format of the character
+// before it, as typing does.
+void TextPeerImpl::Splice(std::size_t from, std::size_t to, const std::string& text) {
+  rtf::RichText result;
+  rtf::CharFormat inserted = format_;
+  std::size_t at = 0;
+  bool done = false;
+  for (const rtf::Run& run : doc_.runs) {
+    std::size_t begin = at, end = at + run.text.size();
+    at = end;
+    if (begin < from) {
+      result.Append(std::string_view(run.text).substr(0, std::min(end, from) - begin), run.format);
+      inserted = run.format;
+    }
+    if (!done && end >= from) {
+      result.Append(text, inserted);
+      done = true;
+    }
+    if (end > to) {
+      std::size_t keep = std::max(begin, to);
+      result.Append(std::string_view(run.text).substr(keep - begin), run.format);
+    }
+  }
+  if (!done) result.Append(text, inserted);
+  doc_ = std::move(result);
+}
+
+std::string TextPeerImpl::Text() {
+  std::string out;
+  for (char c : doc_.Text()) {
+    if (c == '\r') out += "\r\n";
+    else out += c;
+  }
+  return out;
+}
+
+void TextPeerImpl::SetText(const std::string& text) {
+  doc_ = {};
+  doc_.Append(ToControlText(text), format_);
+  sel_start_ = sel_length_ = 0;
+  modified_ = false;
+  control_.HandleChange();
+}
+
+std::string TextPeerImpl::Line(int index) {
+  std::vector<std::string> lines = Layout();
+  return index >= 0 && index < static_cast<int>(lines.size()) ? lines[index] : std::string();
+}
+
+// A rich edit keeps a paragraph mark after its text, which selecting everything takes in.
+void TextPeerImpl::SetSel(int start, int length) {
+  int n = Length() + (rich_ ? 1 : 0);
+  if (start < 0) start = 0;
+  if (start > n) start = n;
+  if (length < 0 || start + length > n) length = n - start;
+  sel_start_ = start;
+  sel_length_ = length;
+}
+
+void TextPeerImpl::ReplaceSel(const std::string& text) {
+  std::string inserted = ToControlText(text);
+  Splice(ByteOffset(sel_start_), ByteOffset(sel_start_ + sel_length_), inserted);
+  int chars = 0;
+  for (std::size_t i = 0; i < inserted.size(); i += cp932::CharLength(inserted, i)) ++chars;
+  sel_start_ += chars;
+  sel_length_ = 0;
+  modified_ = true;
+  control_.HandleChange();
+}
+
+void TextPeerImpl::SetFont(const Font& font) {
+  format_ = FormatOf(font);
+  std::string text = doc_.Text();
+  doc_ = {};
+  doc_.Append(text, format_);
+}
+
+void TextPeerImpl::SetFocus() { TheWorld().focus = &control_; }
+
+bool TextPeerImpl::StreamInRtf(const std::string& data) {
+  if (!rich_) return false;
+  try {
+    doc_ = rtf::ReadRtf(data);
+  } catch (const rtf::RtfError&) {
+    return false;
+  }
+  sel_start_ = sel_length_ = 0;
+  modified_ = false;
+  control_.HandleChange();
+  return true;
+}
+
+std::string TextPeerImpl::StreamOutRtf() { return rtf::WriteRtf(doc_); }
+
+// The scroll bar shows only once the lines are taller than the editor.
+int TextPeerImpl::ClientWidth() {
+  int inside = bounds_.width - 2 * kClientEdge;
+  if (bars_ != ScrollBars::Vertical) return inside;
+  int line_height = rtf::PixelsFromHalfPoints(format_.halfPoints);
+  bool overflows = static_cast<int>(LayoutIn(inside).size()) * line_height > bounds_.height - 2 * kClientEdge;
+  return overflows ? inside - kScrollBarWidth : inside;
+}
+
+void TextPeerImpl::UserTypes(const std::string& text) {
+  if (read_only_) return;
+  ReplaceSel(text);
+}
+
+// Paragraphs, each wrapped at the client width when word wrap is on: after the last space
+// that still fits, or else before the character that does not.
+std::vector<std::string> TextPeerImpl::Layout() { return LayoutIn(ClientWidth()); }
+
+std::vector<std::string> TextPeerImpl::LayoutIn(int width) {
+  std::vector<std::string> lines(1);
+  int used = 0;
+  std::size_t last_space = std::string::npos;
+  for (const rtf::Run& run : doc_.runs) {
+    int h = rtf::PixelsFromHalfPoints(run.format.halfPoints);
+    for (std::size_t i = 0; i < run.text.size();) {
+      std::size_t n = cp932::CharLength(run.text, i);
+      std::string ch = run.text.substr(i, n);
+      i += n;
+      if (ch == "\r") {
+        lines.emplace_back();
+        used = 0;
+        last_space = std::string::npos;
+        continue;
+      }
+      int w = n == 2 ? h : h / 2;
+      if (wrap_ && used + w > width && !lines.back().empty()) {
+        std::string carry;
+        if (last_space != std::string::npos) {
+          carry = lines.back().substr(last_space + 1);
+          lines.back().erase(last_space + 1);
+        }
+        lines.push_back(carry);
+        used = static_cast<int>(carry.size()) * (h / 2);
+        last_space = std::string::npos;
+      }
+      if (ch == " ") last_space = lines.back().size();
+      lines.back() += ch;
+      used += w;
+    }
+  }
+  return lines;
+}
+
+}  // namespace ui::headless
+
+namespace ui::backend {
+
+std::unique_ptr<TextPeer> NewMemoPeer(Memo& memo, WindowPeer&) {
+  return std::make_unique<headless::TextPeerImpl>(memo, false);
+}
+
+std::unique_ptr<RichEditPeer> NewRichEditPeer(RichEdit& edit, WindowPeer&) {
+  return std::make_unique<headless::TextPeerImpl>(edit, true);
+}
+
+}  // namespace ui::backend

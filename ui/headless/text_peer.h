@@ -1,0 +1,69 @@
+#pragma once
+// The headless text control: its text in the control's own form (paragraphs ended by '\r'),
+// with character formats, laid out into lines by the deterministic metrics.
+
+#include <string>
+#include <vector>
+
+#include "ui/headless/peers.h"
+#include "ui/rtf/rich_text.h"
+#include "ui/text_controls.h"
+
+namespace ui::headless {
+
+class TextPeerImpl : public WindowPeerImpl, public RichEditPeer {
+ public:
+  TextPeerImpl(TextControl& control, bool rich);
+
+  void SetBounds(const Bounds& b) override { WindowPeerImpl::SetBounds(b); }
+  void SetVisible(bool visible) override { WindowPeerImpl::SetVisible(visible); }
+  void SetEnabled(bool enabled) override { WindowPeerImpl::SetEnabled(enabled); }
+  void Invalidate(const Bounds& area) override { WindowPeerImpl::Invalidate(area); }
+  void Update() override { WindowPeerImpl::Update(); }
+
+  std::string Text() override;
+  void SetText(const std::string& text) override;
+  int LineCount() override { return static_cast<int>(Layout().size()); }
+  std::string Line(int index) override;
+  int SelStart() override { return sel_start_; }
+  int SelLength() override { return sel_length_; }
+  void SetSel(int start, int length) override;
+  void ReplaceSel(const std::string& text) override;
+  bool Modified() override { return modified_; }
+  void SetModified(bool modified) override { modified_ = modified; }
+  void SetReadOnly(bool read_only) override { read_only_ = read_only; }
+  void SetWordWrap(bool wrap) override { wrap_ = wrap; }
+  void SetScrollBars(ScrollBars bars) override { bars_ = bars; }
+  void SetFont(const Font& font) override;
+  void SetBackground(Color color) override { background_ = color; }
+  void SetFocus() override;
+  bool StreamInRtf(const std::string& data) override;
+  std::string StreamOutRtf() override;
+  int ClientWidth() override;
+
+  // What a user does at the keyboard: typing replaces the selection, unless read-only.
+  void UserTypes(const std::string& text);
+  Color background() const { return background_; }
+  bool read_only() const { return read_only_; }
+  ScrollBars scroll_bars() const { return bars_; }
+  bool word_wrap() const { return wrap_; }
+  const rtf::RichText& document() const { return doc_; }
+
+ private:
+  std::vector<std::string> Layout();
+  std::vector<std::string> LayoutIn(int width);
+  std::size_t ByteOffset(int position);
+  int Length();
+  void Splice(std::size_t from, std::size_t to, const std::string& text);
+
+  TextControl& control_;
+  bool rich_;
+  rtf::RichText doc_;
+  rtf::CharFormat format_;  // of the whole text and of text typed
+  int sel_start_ = 0, sel_length_ = 0;
+  bool modified_ = false, read_only_ = false, wrap_ = true;
+  ScrollBars bars_ = ScrollBars::None;
+  Color background_ = clWindow;
+};
+
+}  // namespace ui::headless

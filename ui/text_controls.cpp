@@ -1,0 +1,105 @@
+#include "ui/text_controls.h"
+
+#include "ui/exception.h"
+#include "ui/rtf/rtf_reader.h"
+
+namespace ui {
+
+int TextControl::LineCount() const {
+  // The platform counts an empty last line; a list of lines does not.
+  int n = text_peer_->LineCount();
+  if (n > 0 && text_peer_->Line(n - 1).empty()) --n;
+  return n;
+}
+
+std::string TextControl::Line(int index) const {
+  if (index < 0 || index >= text_peer_->LineCount()) return {};
+  return text_peer_->Line(index);
+}
+
+std::vector<std::string> TextControl::Lines() const {
+  std::vector<std::string> lines;
+  int n = LineCount();
+  lines.reserve(n);
+  for (int i = 0; i < n; ++i) lines.push_back(text_peer_->Line(i));
+  return lines;
+}
+
+void TextControl::SetLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i) text += "\r\n";
+    text += lines[i];
+  }
+  SetText(text);
+}
+
+void TextControl::AddLine(const std::string& line) {
+  std::string text = Text();
+  if (!text.empty() && text.back() != '\n') text += "\r\n";
+  SetText(text + line);
+}
+
+void TextControl::SetReadOnly(bool on) {
+  read_only_ = on;
+  text_peer_->SetReadOnly(on);
+}
+
+void TextControl::SetWordWrap(bool on) {
+  if (word_wrap_ == on) return;
+  word_wrap_ = on;
+  text_peer_->SetWordWrap(on);
+}
+
+void TextControl::SetScrollBars(ScrollBars bars) {
+  if (scroll_bars_ == bars) return;
+  scroll_bars_ = bars;
+  text_peer_->SetScrollBars(bars);
+}
+
+void TextControl::HandleChange() {
+  Invoke([&] { if (OnChange) OnChange(); });
+}
+
+void TextControl::FontChanged() {
+  if (text_peer_) text_peer_->SetFont(GetFont());
+}
+
+void TextControl::ColorChanged() {
+  if (text_peer_) text_peer_->SetBackground(GetColor());
+}
+
+void TextControl::SendState() {
+  text_peer_->SetFont(GetFont());
+  text_peer_->SetBackground(GetColor());
+  text_peer_->SetWordWrap(word_wrap_);
+  text_peer_->SetScrollBars(scroll_bars_);
+  text_peer_->SetReadOnly(read_only_);
+}
+
+Memo::Memo(WinControl* parent) : TextControl(parent) {
+  bounds_ = {0, 0, 185, 89};
+  SetColor(clWindow);
+  text_peer_ = backend::NewMemoPeer(*this, *parent->Peer());
+  SendState();
+}
+
+RichEdit::RichEdit(WinControl* parent) : TextControl(parent) {
+  bounds_ = {0, 0, 185, 89};
+  SetColor(clWindow);
+  text_peer_ = backend::NewRichEditPeer(*this, *parent->Peer());
+  SendState();
+}
+
+bool RichEdit::LoadFromBytes(const std::string& data) {
+  if (rtf::LooksLikeRtf(data) && rich_peer().StreamInRtf(data)) return true;
+  // A NUL cannot be part of an editor's text: such data is no text at all.
+  if (data.find('\0') != std::string::npos) {
+    Clear();
+    return false;
+  }
+  SetText(data);
+  return true;
+}
+
+}  // namespace ui

@@ -1,0 +1,90 @@
+#pragma once
+// The multi-line text controls: Memo (plain text) and RichEdit (text with character formats,
+// streamed in and out as Rich Text Format). Lines are as the control lays them out: with word
+// wrap on, each wrapped piece of a paragraph is a line of its own.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+#include "ui/text_peers.h"
+
+namespace ui {
+
+class TextControl : public WinControl {
+ public:
+  using WinControl::WinControl;
+
+  WindowPeer* Peer() const override { return text_peer_.get(); }
+
+  std::string Text() const { return text_peer_->Text(); }
+  void SetText(const std::string& text) { text_peer_->SetText(text); }
+  // Emptying an editor also marks it as not modified.
+  void Clear() {
+    SetText("");
+    SetModified(false);
+  }
+
+  // The lines as laid out; a line beyond the last reads as empty.
+  int LineCount() const;
+  std::string Line(int index) const;
+  std::vector<std::string> Lines() const;
+  void SetLines(const std::vector<std::string>& lines);
+  void AddLine(const std::string& line);
+
+  int SelStart() const { return text_peer_->SelStart(); }
+  int SelLength() const { return text_peer_->SelLength(); }
+  void SetSel(int start, int length) { text_peer_->SetSel(start, length); }
+  void SetSelStart(int start) { SetSel(start, 0); }
+  void SelectAll() { SetSel(0, -1); }
+  void ReplaceSel(const std::string& text) { text_peer_->ReplaceSel(text); }
+
+  bool Modified() const { return text_peer_->Modified(); }
+  void SetModified(bool m) { text_peer_->SetModified(m); }
+  bool ReadOnly() const { return read_only_; }
+  void SetReadOnly(bool on);
+  bool WordWrap() const { return word_wrap_; }
+  void SetWordWrap(bool on);
+  ScrollBars GetScrollBars() const { return scroll_bars_; }
+  void SetScrollBars(ScrollBars bars);
+  void SetFocus() { text_peer_->SetFocus(); }
+
+  std::function<void()> OnChange;
+  // Entry point of the backend: the text changed, by typing or by the program.
+  void HandleChange();
+
+ protected:
+  void FontChanged() override;
+  void ColorChanged() override;
+  void SendState();
+
+  std::unique_ptr<TextPeer> text_peer_;
+
+ private:
+  bool read_only_ = false;
+  bool word_wrap_ = true;
+  ScrollBars scroll_bars_ = ScrollBars::None;
+};
+
+class Memo : public TextControl {
+ public:
+  explicit Memo(WinControl* parent);
+};
+
+class RichEdit : public TextControl {
+ public:
+  explicit RichEdit(WinControl* parent);
+
+  // Rich Text Format when the data is that, otherwise plain text with CR LF line ends.
+  // False when it is neither: the editor is then left empty.
+  bool LoadFromBytes(const std::string& data);
+  std::string SaveToRtf() const { return rich_peer().StreamOutRtf(); }
+  int ClientWidth() const { return rich_peer().ClientWidth(); }
+
+ private:
+  RichEditPeer& rich_peer() const { return static_cast<RichEditPeer&>(*text_peer_); }
+};
+
+}  // namespace ui

@@ -1,0 +1,52 @@
+#pragma once
+// Peers of the text controls: the plain multi-line Memo and the RichEdit.
+
+#include <string>
+
+#include "ui/peers.h"
+#include "ui/types.h"
+
+namespace ui {
+
+class Memo;
+class RichEdit;
+
+enum class ScrollBars { None, Vertical };
+
+// A multi-line text of the platform. Positions count characters (a double-byte character and a
+// paragraph break are one each), as the platform's edit controls do.
+class TextPeer : public WindowPeer {
+ public:
+  virtual std::string Text() = 0;                     // paragraphs joined by CR LF
+  virtual void SetText(const std::string& text) = 0;  // CR LF, CR or LF end a paragraph
+  virtual int LineCount() = 0;                        // lines as laid out
+  virtual std::string Line(int index) = 0;            // without its line end
+  virtual int SelStart() = 0;
+  virtual int SelLength() = 0;
+  virtual void SetSel(int start, int length) = 0;
+  virtual void ReplaceSel(const std::string& text) = 0;
+  virtual bool Modified() = 0;
+  virtual void SetModified(bool modified) = 0;
+  virtual void SetReadOnly(bool read_only) = 0;
+  virtual void SetWordWrap(bool wrap) = 0;
+  virtual void SetScrollBars(ScrollBars bars) = 0;
+  virtual void SetFont(const Font& font) = 0;  // the whole text, and text typed later
+  virtual void SetBackground(Color color) = 0;
+  virtual void SetFocus() = 0;
+};
+
+class RichEditPeer : public TextPeer {
+ public:
+  // False when the control does not take the data as Rich Text Format; the text is then as it was.
+  virtual bool StreamInRtf(const std::string& data) = 0;
+  virtual std::string StreamOutRtf() = 0;
+  // The width inside the border and the scroll bar.
+  virtual int ClientWidth() = 0;
+};
+
+namespace backend {
+std::unique_ptr<TextPeer> NewMemoPeer(Memo& memo, WindowPeer& parent);
+std::unique_ptr<RichEditPeer> NewRichEditPeer(RichEdit& edit, WindowPeer& parent);
+}  // namespace backend
+
+}  // namespace ui

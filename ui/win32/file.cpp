@@ -1,0 +1,80 @@
+#include "ui/file.h"
+
+#include "ui/win32/native.h"
+
+namespace ui {
+
+namespace {
+
+// The system's own words for the last failure, in the user's language.
+[[noreturn]] void Fail(std::string_view path, DWORD code) {
+  char text[512] = {};
+  DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
+                           sizeof text, nullptr);
+  std::string message(text, n);
+  while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) message.pop_back();
+  if (message.empty()) message = "エラー " + std::to_string(code);
+  throw FileError(std::string(path) + ": " + message);
+}
+
+class Handle {
+ public:
+  explicit Handle(HANDLE h) : h_(h) {}
+  ~Handle() {
+    if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
+  }
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  HANDLE get() const { return h_; }
+  bool ok() const { return h_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE h_;
+};
+
+}  // namespace
+
+bool FileExists(std::string_view path) {
+  DWORD a = GetFileAttributesA(std::string(path).c_str());
+  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string ReadFileBytes(std::string_view path) {
+  Handle file(CreateFileA(std::string(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.ok()) Fail(path, GetLastError());
+  std::string bytes;
+  char block[65536];
+  DWORD got = 0;
+  while (true) {
+    if (!ReadFile(file.get(), block, sizeof block, &got, nullptr)) Fail(path, GetLastError());
+    if (got == 0) break;
+    bytes.append(block, got);
+  }
+  return bytes;
+}
+
+void ReplaceFileBytes(std::string_view path, std::string_view bytes) {
+  std::string target(path), temp = target + ".new";
+  DWORD code = ERROR_SUCCESS;
+  {
+    Handle file(CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.ok()) Fail(path, GetLastError());
+    DWORD written = 0;
+    if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+        written != bytes.size() || !FlushFileBuffers(file.get())) {
+      code = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
+    }
+  }
+  if (code != ERROR_SUCCESS) {
+    DeleteFileA(temp.c_str());
+    Fail(path, code);
+  }
+  if (!MoveFileExA(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DWORD code = GetLastError();
+    DeleteFileA(temp.c_str());
+    Fail(path, code);
+  }
+}
+
+}  // namespace ui

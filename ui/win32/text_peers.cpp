@@ -1,0 +1,273 @@
+// The toolkit's headers come after the platform's, whose macros native.h takes back.
+#include "ui/win32/native.h"
+
+#include <richedit.h>
+
+#include <vector>
+
+#include "ui/rtf/rich_text.h"
+#include "ui/text_controls.h"
+
+namespace ui::win32 {
+
+namespace {
+
+// Every line end as CR LF, which both of the platform's text controls take as a line end.
+std::string WithCrLf(const std::string& text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == '\r') {
+      out += "\r\n";
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else if (c == '\n') {
+      out += "\r\n";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+class TextWindow : public RichEditPeer, public MessageTarget {
+ public:
+  TextWindow(TextControl& control, HWND parent, bool rich) : control_(control), parent_(parent), rich_(rich) {
+    if (rich_) {
+      static HMODULE library = LoadLibraryA("riched20.dll");
+      (void)library;
+    }
+    Create();
+  }
+  ~TextWindow() override { Destroy(); }
+
+  HWND Handle() const override { return hwnd_; }
+
+  void SetBounds(const Bounds& b) override {
+    SetWindowPos(hwnd_, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  void SetVisible(bool visible) override { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+  void SetEnabled(bool enabled) override { EnableWindow(hwnd_, enabled); }
+  void Invalidate(const Bounds&) override { InvalidateRect(hwnd_, nullptr, TRUE); }
+  void Update() override { UpdateWindow(hwnd_); }
+
+  std::string Text() override {
+    if (!rich_) {
+      std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd_)) + 1, '\0');
+      text.resize(static_cast<std::size_t>(GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()))));
+      return text;
+    }
+    GETTEXTLENGTHEX length{GTL_USECRLF | GTL_PRECISE | GTL_NUMBYTES, CP_ACP};
+    auto bytes = static_cast<std::size_t>(SendMessageA(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
+    std::string text(bytes + 2, '\0');
+    GETTEXTEX get{static_cast<DWORD>(text.size()), GT_USECRLF, CP_ACP, nullptr, nullptr};
+    auto got = SendMessageA(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(got));
+    return text;
+  }
+
+  void SetText(const std::string& text) override { SetWindowTextA(hwnd_, WithCrLf(text).c_str()); }
+
+  int LineCount() override { return static_cast<int>(SendMessageA(hwnd_, EM_GETLINECOUNT, 0, 0)); }
+
+  std::string Line(int index) override {
+    auto start = SendMessageA(hwnd_, EM_LINEINDEX, static_cast<WPARAM>(index), 0);
+    if (start < 0) return {};
+    auto chars = SendMessageA(hwnd_, EM_LINELENGTH, static_cast<WPARAM>(start), 0);
+    std::vector<char> buffer(static_cast<std::size_t>(chars) * 2 + 8, '\0');
+    *reinterpret_cast<WORD*>(buffer.data()) = static_cast<WORD>(buffer.size() - 1);
+    auto got = SendMessageA(hwnd_, EM_GETLINE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
+    std::string line(buffer.data(), static_cast<std::size_t>(got));
+    while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
+    return line;
+  }
+
+  int SelStart() override { return Selection().cpMin; }
+  int SelLength() override {
+    CHARRANGE r = Selection();
+    return r.cpMax - r.cpMin;
+  }
+  void SetSel(int start, int length) override {
+    CHARRANGE r{start, length < 0 ? -1 : start + length};
+    if (rich_) SendMessageA(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&r));
+    else SendMessageA(hwnd_, EM_SETSEL, static_cast<WPARAM>(r.cpMin), r.cpMax);
+  }
+  void ReplaceSel(const std::string& text) override {
+    SendMessageA(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(WithCrLf(text).c_str()));
+  }
+
+  bool Modified() override { return SendMessageA(hwnd_, EM_GETMODIFY, 0, 0) != 0; }
+  void SetModified(bool modified) override { SendMessageA(hwnd_, EM_SETMODIFY, modified, 0); }
+  void SetReadOnly(bool read_only) override {
+    read_only_ = read_only;
+    SendMessageA(hwnd_, EM_SETREADONLY, read_only, 0);
+  }
+
+  // Word wrap at the window's width, or none: lines then end only at line ends.
+  void SetWordWrap(bool wrap) override {
+    wrap_ = wrap;
+    if (rich_) SendMessageA(hwnd_, EM_SETTARGETDEVICE, 0, wrap ? 0 : 1);
+  }
+  // The control takes its scroll bars from its style when it is made, so it is made again.
+  void SetScrollBars(ScrollBars bars) override {
+    if (bars == bars_) return;
+    bars_ = bars;
+    Recreate();
+  }
+
+  void SetFont(const Font& font) override {
+    font_ = font;
+    if (!rich_) {
+      SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(font)), TRUE);
+      return;
+    }
+    CHARFORMAT2A cf{};
+    cf.cbSize = sizeof cf;
+    cf.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_COLOR | CFM_CHARSET;
+    cf.yHeight = rtf::HalfPointsFromPixels(font.PixelHeight()) * 10;
+    cf.bCharSet = SHIFTJIS_CHARSET;
+    lstrcpynA(cf.szFaceName, font.name.c_str(), LF_FACESIZE);
+    if (font.style & fsBold) cf.dwEffects |= CFE_BOLD;
+    if (font.style & fsItalic) cf.dwEffects |= CFE_ITALIC;
+    if (font.style & fsUnderline) cf.dwEffects |= CFE_UNDERLINE;
+    if (font.style & fsStrikeOut) cf.dwEffects |= CFE_STRIKEOUT;
+    if (IsSystemColor(font.color)) cf.dwEffects |= CFE_AUTOCOLOR;
+    else cf.crTextColor = Resolve(font.color);
+    SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
+    SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+  }
+
+  void SetBackground(Color color) override {
+    background_ = color;
+    if (rich_) SendMessageA(hwnd_, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(Resolve(color)));
+  }
+
+  void SetFocus() override { ::SetFocus(hwnd_); }
+
+  // The control reports a rejected document through dwError, not always through its result.
+  bool StreamInRtf(const std::string& data) override {
+    if (!rich_) return false;
+    Source source{&data, 0};
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, &ReadSource};
+    SendMessageA(hwnd_, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    return stream.dwError == 0;
+  }
+
+  std::string StreamOutRtf() override {
+    std::string out;
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&out), 0, &WriteSink};
+    SendMessageA(hwnd_, EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    return out;
+  }
+
+  int ClientWidth() override {
+    RECT r{};
+    GetClientRect(hwnd_, &r);
+    return r.right - r.left;
+  }
+
+  void OnCommand(WORD code) override {
+    if (code == EN_CHANGE) control_.HandleChange();
+  }
+
+  LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {
+    return CallWindowProcA(previous_, hwnd, msg, wp, lp);
+  }
+
+ private:
+  void Create() {
+    Bounds b = control_.GetBounds();
+    DWORD style = WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL |
+                  (bars_ == ScrollBars::Vertical ? WS_VSCROLL : 0) | (control_.Visible() ? WS_VISIBLE : 0);
+    hwnd_ = CreateWindowExA(WS_EX_CLIENTEDGE, rich_ ? RICHEDIT_CLASSA : "EDIT", "", style, b.left, b.top, b.width,
+                            b.height, parent_, nullptr, Instance(), nullptr);
+    AttachControl(hwnd_, this, &previous_);
+    if (rich_) {
+      SendMessageA(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE);
+      SendMessageA(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+    }
+  }
+
+  void Destroy() {
+    RemovePropA(hwnd_, "ui.target");
+    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+    DestroyWindow(hwnd_);
+  }
+
+  // The same text, formats, selection and marks in a window made anew, without a change event.
+  void Recreate() {
+    std::string content = rich_ ? StreamOutRtf() : Text();
+    CHARRANGE sel = Selection();
+    bool modified = Modified();
+    bool had_focus = GetFocus() == hwnd_;
+    Destroy();
+    Create();
+    SetFont(font_);
+    SetBackground(background_);
+    SetWordWrap(wrap_);
+    SetReadOnly(read_only_);
+    SendMessageA(hwnd_, EM_SETEVENTMASK, 0, 0);
+    if (rich_) StreamInRtf(content);
+    else SetText(content);
+    if (rich_) SendMessageA(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE);
+    SetSel(sel.cpMin, sel.cpMax - sel.cpMin);
+    SetModified(modified);
+    if (had_focus) ::SetFocus(hwnd_);
+  }
+
+  struct Source {
+    const std::string* data;
+    std::size_t at;
+  };
+  static DWORD CALLBACK ReadSource(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* got) {
+    auto* s = reinterpret_cast<Source*>(cookie);
+    std::size_t n = std::min(static_cast<std::size_t>(wanted), s->data->size() - s->at);
+    std::copy_n(s->data->data() + s->at, n, buffer);
+    s->at += n;
+    *got = static_cast<LONG>(n);
+    return 0;
+  }
+  static DWORD CALLBACK WriteSink(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* written) {
+    reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<char*>(buffer), static_cast<std::size_t>(count));
+    *written = count;
+    return 0;
+  }
+
+  CHARRANGE Selection() {
+    CHARRANGE r{0, 0};
+    if (rich_) {
+      SendMessageA(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&r));
+    } else {
+      DWORD start = 0, end = 0;
+      SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+      r = {static_cast<LONG>(start), static_cast<LONG>(end)};
+    }
+    return r;
+  }
+
+  TextControl& control_;
+  HWND parent_;
+  bool rich_;
+  HWND hwnd_ = nullptr;
+  WNDPROC previous_ = nullptr;
+  ScrollBars bars_ = ScrollBars::None;
+  Font font_;
+  Color background_ = clWindow;
+  bool wrap_ = true, read_only_ = false;
+};
+
+}  // namespace
+
+}  // namespace ui::win32
+
+namespace ui::backend {
+
+std::unique_ptr<TextPeer> NewMemoPeer(Memo& memo, WindowPeer& parent) {
+  return std::make_unique<win32::TextWindow>(memo, win32::HandleOf(parent), false);
+}
+
+std::unique_ptr<RichEditPeer> NewRichEditPeer(RichEdit& edit, WindowPeer& parent) {
+  return std::make_unique<win32::TextWindow>(edit, win32::HandleOf(parent), true);
+}
+
+}  // namespace ui::backend

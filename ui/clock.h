@@ -5,7 +5,7 @@
 
 namespace ui {
 
-// Today in the system's short date format ("2026/12/09" on a Japanese system).
+// Today in the system's short date format ("2026/12/9" under Wine in a Japanese locale).
 std::string ShortDateText();
 // The time now in the system's long time format ("8:05:09").
 std::string LongTimeText();

@@ -8,6 +8,7 @@
 
 #include "ui/dialogs.h"
 #include "ui/form.h"
+#include "ui/menus.h"
 
 namespace ui::probe {
 
@@ -37,6 +38,10 @@ Bounds NativeBounds(const Form& form);
 Size NativeClientSize(const Form& form);
 bool NativeStayOnTop(const Form& form);
 int NativePaints(const WinControl& control);
+
+// The menu as the platform builds it to open it: one line per item, two spaces of indent per
+// submenu level, "-" for a separator, " (disabled)" after a grayed item.
+std::vector<std::string> NativeMenu(MenuItem& root);
 
 // A folder of the platform's for the session's files, empty at first, without a trailing "\\".
 std::string ScratchFolder();

@@ -22,7 +22,8 @@ std::tm Now() {
 std::string ShortDateText() {
   std::tm t = Now();
   char text[64];
-  std::snprintf(text, sizeof text, "%04d/%02d/%02d", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday);
+  // As Wine's Japanese locale writes it: no leading zeros.
+  std::snprintf(text, sizeof text, "%04d/%d/%d", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday);
   return text;
 }
 

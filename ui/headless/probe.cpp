@@ -53,3 +53,22 @@ void PlantRegistryString(const std::string& key, const std::string& name, const 
 void DeleteRegistryKey(const std::string& key) { headless::TheWorld().registry.erase(headless::RegistryKeyPath(key)); }
 
 }  // namespace ui::probe
+
+namespace ui::probe {
+
+namespace {
+void Describe(const MenuItem& parent, const std::string& indent, std::vector<std::string>& lines) {
+  for (const MenuItem* item : parent.Items()) {
+    lines.push_back(indent + item->Caption() + (item->Enabled() || item->IsSeparator() ? "" : " (disabled)"));
+    Describe(*item, indent + "  ", lines);
+  }
+}
+}  // namespace
+
+std::vector<std::string> NativeMenu(MenuItem& root) {
+  std::vector<std::string> lines;
+  Describe(root, "", lines);
+  return lines;
+}
+
+}  // namespace ui::probe

@@ -1,37 +1,36 @@
 #include "ui/menus.h"
 
-#include <map>
-
 #include "ui/win32/native.h"
 
-namespace ui::backend {
-
-namespace {
+namespace ui::win32 {
 
 // Submenus run their handler as they are built, just before they open.
-HMENU Build(const MenuItem& parent, std::map<UINT, MenuItem*>& ids) {
+HMENU BuildMenu(const MenuItem& parent, std::map<UINT, MenuItem*>& ids) {
   HMENU menu = CreatePopupMenu();
   for (MenuItem* item : parent.Items()) {
+    UINT grayed = item->Enabled() ? 0 : MF_GRAYED;
     if (item->IsSeparator()) {
       AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     } else if (!item->Items().empty()) {
       item->Click();
-      AppendMenuA(menu, MF_POPUP | (item->Enabled() ? 0 : MF_GRAYED), reinterpret_cast<UINT_PTR>(Build(*item, ids)),
-                  item->Caption().c_str());
+      HMENU sub = BuildMenu(*item, ids);
+      AppendMenuA(menu, MF_POPUP | grayed, reinterpret_cast<UINT_PTR>(sub), item->Caption().c_str());
     } else {
       UINT id = static_cast<UINT>(ids.size() + 1);
       ids[id] = item;
-      AppendMenuA(menu, MF_STRING | (item->Enabled() ? 0 : MF_GRAYED), id, item->Caption().c_str());
+      AppendMenuA(menu, MF_STRING | grayed, id, item->Caption().c_str());
     }
   }
   return menu;
 }
 
-}  // namespace
+}  // namespace ui::win32
+
+namespace ui::backend {
 
 MenuItem* TrackPopup(MenuItem& root, Point at) {
   std::map<UINT, MenuItem*> ids;
-  HMENU menu = Build(root, ids);
+  HMENU menu = win32::BuildMenu(root, ids);
   HWND owner = GetActiveWindow() ? GetActiveWindow() : win32::AppWindow();
   SetForegroundWindow(owner);
   UINT chosen = static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr));

@@ -7,6 +7,7 @@
 #undef MessageBox
 #undef TextOut
 
+#include <map>
 #include <string>
 
 #include "ui/canvas.h"
@@ -46,6 +47,15 @@ class MessageTarget {
 // window procedure is replaced by one that offers each message to the target first.
 void AttachControl(HWND hwnd, MessageTarget* target, WNDPROC* previous);
 MessageTarget* TargetOfControl(HWND hwnd);
+
+}  // namespace ui::win32
+namespace ui {
+class MenuItem;
+}
+namespace ui::win32 {
+
+// The platform's menu for the items below `parent`; `ids` maps each command to its item.
+HMENU BuildMenu(const MenuItem& parent, std::map<UINT, MenuItem*>& ids);
 
 class GdiCanvas : public Canvas {
  public:

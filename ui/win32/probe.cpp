@@ -115,3 +115,36 @@ void PlantRegistryString(const std::string& key, const std::string& name, const 
 void DeleteRegistryKey(const std::string& key) { RegDeleteKeyA(HKEY_CURRENT_USER, KeyPath(key).c_str()); }
 
 }  // namespace ui::probe
+
+namespace ui::probe {
+
+namespace {
+void Describe(HMENU menu, const std::string& indent, std::vector<std::string>& lines) {
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    char caption[256] = {};
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING;
+    info.dwTypeData = caption;
+    info.cch = sizeof caption;
+    GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
+    if (info.fType & MFT_SEPARATOR) {
+      lines.push_back(indent + "-");
+      continue;
+    }
+    lines.push_back(indent + caption + ((info.fState & MFS_GRAYED) ? " (disabled)" : ""));
+    if (info.hSubMenu) Describe(info.hSubMenu, indent + "  ", lines);
+  }
+}
+}  // namespace
+
+std::vector<std::string> NativeMenu(MenuItem& root) {
+  std::map<UINT, MenuItem*> ids;
+  HMENU menu = win32::BuildMenu(root, ids);
+  std::vector<std::string> lines;
+  Describe(menu, "", lines);
+  DestroyMenu(menu);
+  return lines;
+}
+
+}  // namespace ui::probe

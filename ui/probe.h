@@ -9,6 +9,8 @@
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/menus.h"
+#include "ui/outline_view.h"
+#include "ui/screen.h"
 
 namespace ui::probe {
 
@@ -42,6 +44,13 @@ int NativePaints(const WinControl& control);
 // The menu as the platform builds it to open it: one line per item, two spaces of indent per
 // submenu level, "-" for a separator, " (disabled)" after a grayed item.
 std::vector<std::string> NativeMenu(MenuItem& root);
+
+// The user clicks into an outline view at a point of its client area.
+void ClickAt(OutlineView& view, Point at);
+// The keyboard focus moves to a control, as a click or the Tab key would move it.
+void Focus(WinControl& control);
+// The cursor the platform shows now.
+Cursor NativeCursor();
 
 // A folder of the platform's for the session's files, empty at first, without a trailing "\\".
 std::string ScratchFolder();

@@ -91,8 +91,15 @@ RichEdit::RichEdit(WinControl* parent) : TextControl(parent) {
   SendState();
 }
 
+void RichEdit::SetPlainText(bool plain) {
+  if (plain_ == plain) return;
+  plain_ = plain;
+  Clear();
+  rich_peer().SetPlainText(plain);
+}
+
 bool RichEdit::LoadFromBytes(const std::string& data) {
-  if (rtf::LooksLikeRtf(data) && rich_peer().StreamInRtf(data)) return true;
+  if (!plain_ && rtf::LooksLikeRtf(data) && rich_peer().StreamInRtf(data)) return true;
   // A NUL cannot be part of an editor's text: such data is no text at all.
   if (data.find('\0') != std::string::npos) {
     Clear();

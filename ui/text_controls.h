@@ -40,6 +40,10 @@ class TextControl : public WinControl {
   void SetSelStart(int start) { SetSel(start, 0); }
   void SelectAll() { SetSel(0, -1); }
   void ReplaceSel(const std::string& text) { text_peer_->ReplaceSel(text); }
+  // Cutting an empty selection leaves the clipboard as it was; pasting replaces the selection.
+  void CutToClipboard() { if (!read_only_) text_peer_->Cut(); }
+  void CopyToClipboard() { text_peer_->Copy(); }
+  void PasteFromClipboard() { if (!read_only_) text_peer_->Paste(); }
 
   bool Modified() const { return text_peer_->Modified(); }
   void SetModified(bool m) { text_peer_->SetModified(m); }
@@ -82,9 +86,13 @@ class RichEdit : public TextControl {
   bool LoadFromBytes(const std::string& data);
   std::string SaveToRtf() const { return rich_peer().StreamOutRtf(); }
   int ClientWidth() const { return rich_peer().ClientWidth(); }
+  // Plain text holds no formats and reads no Rich Text Format; switching empties the editor.
+  bool PlainText() const { return plain_; }
+  void SetPlainText(bool plain);
 
  private:
   RichEditPeer& rich_peer() const { return static_cast<RichEditPeer&>(*text_peer_); }
+  bool plain_ = false;
 };
 
 }  // namespace ui

@@ -33,6 +33,10 @@ class TextPeer : public WindowPeer {
   virtual void SetFont(const Font& font) = 0;  // the whole text, and text typed later
   virtual void SetBackground(Color color) = 0;
   virtual void SetFocus() = 0;
+  // The selection to and from the system clipboard, as the platform's edit commands do it.
+  virtual void Cut() = 0;
+  virtual void Copy() = 0;
+  virtual void Paste() = 0;
 };
 
 class RichEditPeer : public TextPeer {
@@ -42,6 +46,8 @@ class RichEditPeer : public TextPeer {
   virtual std::string StreamOutRtf() = 0;
   // The width inside the border and the scroll bar.
   virtual int ClientWidth() = 0;
+  // Text without character formats; the platform takes it only while the control is empty.
+  virtual void SetPlainText(bool plain) = 0;
 };
 
 namespace backend {

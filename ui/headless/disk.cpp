@@ -29,6 +29,8 @@ std::filesystem::path HostPath(std::string_view windows_path) {
   return std::filesystem::path(TheWorld().disk_root) / drive / host;
 }
 
+void SetFileFault(std::function<void(FileStep, std::string_view)> hook);
+
 }  // namespace ui::headless
 
 namespace ui {
@@ -45,6 +47,44 @@ std::string ReadFileBytes(std::string_view path) {
   if (in.bad()) throw FileError("ファイル " + std::string(path) + " を読み込めません");
   return bytes;
 }
+
+namespace {
+std::function<void(headless::FileStep, std::string_view)> file_fault;
+void Step(headless::FileStep step, std::string_view path) {
+  if (file_fault) file_fault(step, path);
+}
+}  // namespace
+
+void WriteFileFlushed(std::string_view path, std::string_view bytes) {
+  Step(headless::FileStep::Write, path);
+  std::ofstream out(headless::HostPath(path), std::ios::binary | std::ios::trunc);
+  if (!out) throw FileError("ファイル " + std::string(path) + " を作成できません");
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  Step(headless::FileStep::Flush, path);
+  out.flush();
+  if (!out) throw FileError("ファイル " + std::string(path) + " に書き込めません");
+}
+
+void FlushFile(std::string_view path) {
+  Step(headless::FileStep::Flush, path);
+  if (!FileExists(path)) throw FileError("ファイル " + std::string(path) + " を開けません");
+}
+
+void RenameReplacing(std::string_view from, std::string_view to) {
+  Step(headless::FileStep::Rename, to);
+  std::error_code ec;
+  std::filesystem::rename(headless::HostPath(from), headless::HostPath(to), ec);
+  if (ec) throw FileError("ファイル " + std::string(to) + " を置き換えられません");
+}
+
+void RemoveFile(std::string_view path) {
+  Step(headless::FileStep::Remove, path);
+  std::error_code ec;
+  std::filesystem::remove(headless::HostPath(path), ec);
+  if (ec) throw FileError("ファイル " + std::string(path) + " を削除できません");
+}
+
+std::string NativePath(std::string_view path) { return headless::HostPath(path).string(); }
 
 void ReplaceFileBytes(std::string_view path, std::string_view bytes) {
   auto target = headless::HostPath(path);
@@ -70,3 +110,7 @@ void ReplaceFileBytes(std::string_view path, std::string_view bytes) {
 }
 
 }  // namespace ui
+
+namespace ui::headless {
+void SetFileFault(std::function<void(FileStep, std::string_view)> hook) { file_fault = std::move(hook); }
+}  // namespace ui::headless

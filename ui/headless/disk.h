@@ -3,6 +3,7 @@
 // folder of the host that the test owns, so that files really land on disk.
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -10,5 +11,10 @@ namespace ui::headless {
 
 // "C:\\a\\b.txt" -> <root>/C/a/b.txt; a path without a drive is taken on drive C.
 std::filesystem::path HostPath(std::string_view windows_path);
+
+// A test's hook into the steps of ui/file.h: it is called before each step and may throw to
+// make that step fail (a ui::FileError) or to stand for the process dying there (anything else).
+enum class FileStep { Write, Flush, Rename, Remove };
+void SetFileFault(std::function<void(FileStep step, std::string_view path)> hook);
 
 }  // namespace ui::headless

@@ -35,6 +35,17 @@ WindowInfo Describe(FormPeerImpl& peer) {
 
 }  // namespace
 
+void Driver::Focus(WinControl& control) {
+  if (TheWorld().focus == &control) return;
+  TheWorld().focus = &control;
+  if (auto* view = dynamic_cast<OutlineView*>(&control)) view->HandleEnter();
+}
+
+void Driver::Click(OutlineView& view, Point at) {
+  Focus(view);
+  view.HandleMouseDown(at);
+}
+
 Driver::Driver(std::function<void(const std::string&)> on_fault) {
   ResetWorld();
   TheWorld().on_fault = std::move(on_fault);

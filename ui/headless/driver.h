@@ -10,6 +10,7 @@
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/headless/world.h"
+#include "ui/outline_view.h"
 #include "ui/text_controls.h"
 
 namespace ui::headless {
@@ -44,6 +45,21 @@ class Driver {
 
   // What the user does with a text control: typing replaces the selection.
   void Type(TextControl& control, const std::string& text);
+
+  // The focus moves to a control; an outline view hears of it.
+  void Focus(WinControl& control);
+  // A click into an outline view, which takes the focus first; and the same on a row, counted
+  // from the top row of the view.
+  void Click(OutlineView& view, Point at);
+  void ClickRow(OutlineView& view, int row) { Click(view, {OutlineView::kIndent, row * OutlineView::kRowHeight + 1}); }
+  // Everything the user can do with a text control's selection and the clipboard.
+  void Cut(TextControl& control) { control.CutToClipboard(); }
+  void Paste(TextControl& control) { control.PasteFromClipboard(); }
+  // What another program puts on the clipboard.
+  void SetClipboard(std::optional<std::string> text) { TheWorld().clipboard = std::move(text); }
+  const std::optional<std::string>& ClipboardText() const { return TheWorld().clipboard; }
+  const std::vector<Cursor>& CursorsShown() const { return TheWorld().cursors_shown; }
+  const Control* Focused() const { return TheWorld().focus; }
 
   // The next menu that opens gets this choice, by the captions from its top level down.
   void PickFromMenu(std::vector<std::string> captions) { TheWorld().menu_picks.push_back(std::move(captions)); }

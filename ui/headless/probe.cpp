@@ -41,6 +41,10 @@ int NativePaints(const WinControl& control) {
   return dynamic_cast<const headless::WindowPeerImpl*>(control.Peer())->paints();
 }
 
+void ClickAt(OutlineView& view, Point at) { driver->Click(view, at); }
+void Focus(WinControl& control) { driver->Focus(control); }
+Cursor NativeCursor() { return headless::TheWorld().cursor; }
+
 std::string ScratchFolder() {
   std::filesystem::create_directories(headless::HostPath("C:\\scratch"));
   return "C:\\scratch";

@@ -137,7 +137,7 @@ void TextPeerImpl::SetFont(const Font& font) {
 void TextPeerImpl::SetFocus() { TheWorld().focus = &control_; }
 
 bool TextPeerImpl::StreamInRtf(const std::string& data) {
-  if (!rich_) return false;
+  if (!rich_ || plain_) return false;
   try {
     doc_ = rtf::ReadRtf(data);
   } catch (const rtf::RtfError&) {
@@ -158,6 +158,33 @@ int TextPeerImpl::ClientWidth() {
   int line_height = rtf::PixelsFromHalfPoints(format_.halfPoints);
   bool overflows = static_cast<int>(LayoutIn(inside).size()) * line_height > bounds_.height - 2 * kClientEdge;
   return overflows ? inside - kScrollBarWidth : inside;
+}
+
+// The selected text with CR LF line ends; the rich edit's closing paragraph mark is not copied.
+std::string TextPeerImpl::Selected() {
+  std::string t = doc_.Text();
+  std::size_t from = ByteOffset(sel_start_), to = ByteOffset(sel_start_ + sel_length_);
+  std::string out;
+  for (char c : std::string_view(t).substr(from, to - from)) {
+    if (c == '\r') out += "\r\n";
+    else out += c;
+  }
+  return out;
+}
+
+void TextPeerImpl::Cut() {
+  if (sel_length_ == 0 || read_only_) return;
+  TheWorld().clipboard = Selected();
+  ReplaceSel("");
+}
+
+void TextPeerImpl::Copy() {
+  if (sel_length_ > 0) TheWorld().clipboard = Selected();
+}
+
+void TextPeerImpl::Paste() {
+  if (read_only_ || !TheWorld().clipboard) return;
+  ReplaceSel(*TheWorld().clipboard);
 }
 
 void TextPeerImpl::UserTypes(const std::string& text) {

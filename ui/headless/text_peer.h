@@ -40,6 +40,11 @@ class TextPeerImpl : public WindowPeerImpl, public RichEditPeer {
   bool StreamInRtf(const std::string& data) override;
   std::string StreamOutRtf() override;
   int ClientWidth() override;
+  void SetPlainText(bool plain) override { plain_ = plain; }
+  void Cut() override;
+  void Copy() override;
+  void Paste() override;
+  bool plain_text() const { return plain_; }
 
   // What a user does at the keyboard: typing replaces the selection, unless read-only.
   void UserTypes(const std::string& text);
@@ -61,7 +66,9 @@ class TextPeerImpl : public WindowPeerImpl, public RichEditPeer {
   rtf::RichText doc_;
   rtf::CharFormat format_;  // of the whole text and of text typed
   int sel_start_ = 0, sel_length_ = 0;
-  bool modified_ = false, read_only_ = false, wrap_ = true;
+  std::string Selected();
+
+  bool modified_ = false, read_only_ = false, wrap_ = true, plain_ = false;
   ScrollBars bars_ = ScrollBars::None;
   Color background_ = clWindow;
 };

@@ -5,11 +5,13 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "ui/dialogs.h"
 #include "ui/registry.h"
+#include "ui/screen.h"
 #include "ui/types.h"
 
 namespace ui {
@@ -60,6 +62,9 @@ struct World {
   int beeps = 0;
   bool quit = false;
   int loop_depth = 0;
+  std::optional<std::string> clipboard;  // text only; empty optional: nothing on the clipboard
+  Cursor cursor = Cursor::Default;
+  std::vector<Cursor> cursors_shown;  // every change of the screen's cursor, in order
 };
 
 World& TheWorld();

@@ -77,4 +77,38 @@ void ReplaceFileBytes(std::string_view path, std::string_view bytes) {
   }
 }
 
+void WriteFileFlushed(std::string_view path, std::string_view bytes) {
+  Handle file(CreateFileA(std::string(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                          nullptr));
+  if (!file.ok()) Fail(path, GetLastError());
+  DWORD written = 0;
+  if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+      written != bytes.size() || !FlushFileBuffers(file.get())) {
+    Fail(path, GetLastError() ? GetLastError() : ERROR_WRITE_FAULT);
+  }
+}
+
+void FlushFile(std::string_view path) {
+  Handle file(CreateFileA(std::string(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                          nullptr));
+  if (!file.ok() || !FlushFileBuffers(file.get())) Fail(path, GetLastError());
+}
+
+// Wine's ReplaceFile leaves the target missing for a moment; MoveFileEx replaces in one step.
+void RenameReplacing(std::string_view from, std::string_view to) {
+  if (!MoveFileExA(std::string(from).c_str(), std::string(to).c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    Fail(to, GetLastError());
+  }
+}
+
+void RemoveFile(std::string_view path) {
+  if (!DeleteFileA(std::string(path).c_str())) {
+    DWORD code = GetLastError();
+    if (code != ERROR_FILE_NOT_FOUND && code != ERROR_PATH_NOT_FOUND) Fail(path, code);
+  }
+}
+
+std::string NativePath(std::string_view path) { return std::string(path); }
+
 }  // namespace ui

@@ -87,6 +87,21 @@ int NativePaints(const WinControl& control) {
   return 0;
 }
 
+void ClickAt(OutlineView& view, Point at) {
+  HWND hwnd = win32::HandleOf(*view.Peer());
+  SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+  SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+}
+
+void Focus(WinControl& control) { SetFocus(win32::HandleOf(*control.Peer())); }
+
+Cursor NativeCursor() {
+  HCURSOR shown = GetCursor();
+  if (shown == LoadCursorA(nullptr, IDC_WAIT)) return Cursor::HourGlass;
+  if (shown == LoadCursorA(nullptr, IDC_SIZEWE)) return Cursor::HSplit;
+  return Cursor::Default;
+}
+
 std::string ScratchFolder() {
   if (!scratch.empty()) return scratch;
   char temp[MAX_PATH];

@@ -144,9 +144,20 @@ class TextWindow : public RichEditPeer, public MessageTarget {
 
   void SetFocus() override { ::SetFocus(hwnd_); }
 
+  void Cut() override { SendMessageA(hwnd_, WM_CUT, 0, 0); }
+  void Copy() override { SendMessageA(hwnd_, WM_COPY, 0, 0); }
+  void Paste() override { SendMessageA(hwnd_, WM_PASTE, 0, 0); }
+
+  void SetPlainText(bool plain) override {
+    if (!rich_) return;
+    plain_ = plain;
+    SetWindowTextA(hwnd_, "");
+    ApplyTextMode();
+  }
+
   // The control reports a rejected document through dwError, not always through its result.
   bool StreamInRtf(const std::string& data) override {
-    if (!rich_) return false;
+    if (!rich_ || plain_) return false;
     Source source{&data, 0};
     EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, &ReadSource};
     SendMessageA(hwnd_, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
@@ -183,9 +194,16 @@ class TextWindow : public RichEditPeer, public MessageTarget {
                             b.height, parent_, nullptr, Instance(), nullptr);
     AttachControl(hwnd_, this, &previous_);
     if (rich_) {
+      ApplyTextMode();
       SendMessageA(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE);
       SendMessageA(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
     }
+  }
+
+  // The control changes its text mode only while it holds no text.
+  void ApplyTextMode() {
+    WPARAM mode = (plain_ ? TM_PLAINTEXT : TM_RICHTEXT) | TM_MULTILEVELUNDO | TM_MULTICODEPAGE;
+    SendMessageA(hwnd_, EM_SETTEXTMODE, mode, 0);
   }
 
   void Destroy() {
@@ -196,7 +214,8 @@ class TextWindow : public RichEditPeer, public MessageTarget {
 
   // The same text, formats, selection and marks in a window made anew, without a change event.
   void Recreate() {
-    std::string content = rich_ ? StreamOutRtf() : Text();
+    bool rtf = rich_ && !plain_;
+    std::string content = rtf ? StreamOutRtf() : Text();
     CHARRANGE sel = Selection();
     bool modified = Modified();
     bool had_focus = GetFocus() == hwnd_;
@@ -207,7 +226,7 @@ class TextWindow : public RichEditPeer, public MessageTarget {
     SetWordWrap(wrap_);
     SetReadOnly(read_only_);
     SendMessageA(hwnd_, EM_SETEVENTMASK, 0, 0);
-    if (rich_) StreamInRtf(content);
+    if (rtf) StreamInRtf(content);
     else SetText(content);
     if (rich_) SendMessageA(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE);
     SetSel(sel.cpMin, sel.cpMax - sel.cpMin);
@@ -253,7 +272,7 @@ class TextWindow : public RichEditPeer, public MessageTarget {
   ScrollBars bars_ = ScrollBars::None;
   Font font_;
   Color background_ = clWindow;
-  bool wrap_ = true, read_only_ = false;
+  bool wrap_ = true, read_only_ = false, plain_ = false;
 };
 
 }  // namespace

@@ -1,0 +1,16 @@
+#include "ui/clipboard.h"
+
+#include "ui/headless/world.h"
+
+namespace ui::backend {
+
+bool ClipboardHasText() { return headless::TheWorld().clipboard.has_value(); }
+std::string ClipboardText() { return headless::TheWorld().clipboard.value_or(""); }
+void SetClipboardText(const std::string& text) { headless::TheWorld().clipboard = text; }
+
+void ShowScreenCursor(Cursor cursor) {
+  headless::TheWorld().cursor = cursor;
+  headless::TheWorld().cursors_shown.push_back(cursor);
+}
+
+}  // namespace ui::backend

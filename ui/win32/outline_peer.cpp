@@ -1,0 +1,50 @@
+#include "ui/win32/native.h"
+
+#include <windowsx.h>
+
+#include "ui/outline_view.h"
+
+namespace ui::win32 {
+
+namespace {
+
+constexpr char kOutlineClass[] = "TOutline";
+
+class OutlineWindow : public NativeWindow<WindowPeer> {
+ public:
+  OutlineWindow(OutlineView& view, HWND parent) : NativeWindow(view), view_(view) {
+    RegisterClassOnce(kOutlineClass);
+    Bounds b = view.GetBounds();
+    DWORD style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | (view.Visible() ? WS_VISIBLE : 0);
+    hwnd_ = CreateWindowExA(0, kOutlineClass, "", style, b.left, b.top, b.width, b.height, parent, nullptr,
+                            Instance(), static_cast<MessageTarget*>(this));
+  }
+
+  LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {
+    switch (msg) {
+      case WM_LBUTTONDOWN:
+        // The focus comes first, so that the pane is stored before the click shows another note.
+        if (GetFocus() != hwnd_) ::SetFocus(hwnd_);
+        view_.HandleMouseDown({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+        return 0;
+      case WM_SETFOCUS: view_.HandleEnter(); return 0;
+      case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+      default: return NativeWindow::OnMessage(hwnd, msg, wp, lp);
+    }
+  }
+
+ private:
+  OutlineView& view_;
+};
+
+}  // namespace
+
+}  // namespace ui::win32
+
+namespace ui::backend {
+
+std::unique_ptr<WindowPeer> NewOutlinePeer(OutlineView& view, WindowPeer& parent) {
+  return std::make_unique<win32::OutlineWindow>(view, win32::HandleOf(parent));
+}
+
+}  // namespace ui::backend

@@ -1,14 +1,33 @@
 #pragma once
 // The select-button palette: the application's main window, a narrow always-on-top tool
-// window from which the user reaches everything else.
+// window from which the user shows the memo, brings it forward, slides the log sheet in and
+// out, opens the help and quits. Its close check is the whole shutdown.
 
 #include "ui/form.h"
+#include "ui/speed_button.h"
 
 class TMain : public ui::Form {
  public:
   TMain();
 
   void FormCreate();
+  void FormShow();
+  void FormCloseQuery(bool& can_close);
+  void SpeedButton1Click();
+  void SpeedButton2Click();
+  void SpeedButton3Click();
+  void SpeedButton4Click();
+  void SpeedButton5Click();
+
+  ui::SpeedButton SpeedButton1{this};
+  ui::SpeedButton SpeedButton2{this};
+  ui::SpeedButton SpeedButton4{this};
+  ui::SpeedButton SpeedButton5{this};
+  ui::SpeedButton SpeedButton3{this};
+
+ private:
+  // Saves the memo as Rich Text Format beside the executable; false when that failed.
+  bool AutosaveMemo();
 };
 
 extern TMain* Main;

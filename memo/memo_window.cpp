@@ -15,8 +15,6 @@ DisplaySettings Display;
 
 namespace {
 
-constexpr char kFixedPitch[] = "ＭＳ ゴシック";
-constexpr char kProportional[] = "ＭＳ Ｐゴシック";
 constexpr int kDefaultFontPixels = 12;
 constexpr int kWidthLimitChars = 80;
 constexpr int kHeightLimitLines = 16;
@@ -24,12 +22,6 @@ constexpr int kHeightLimitLines = 16;
 // The backgrounds a show picks from, with equal chance, unless the colour is fixed.
 constexpr ui::Color kBackgrounds[] = {0xFFFFFF, 0xC0C0C0, 0x00FFFF, 0xFFFF00, 0xC08080,
                                       0x80FF80, 0x4080FF, 0x8080FF, 0x44AFBB, 0xFF80FF};
-
-void SetFontName(ui::RichEdit& edit, const char* name) {
-  ui::Font f = edit.GetFont();
-  f.name = name;
-  edit.SetFont(f);
-}
 
 }  // namespace
 
@@ -59,6 +51,7 @@ TForm1::TForm1() : ui::Form("TForm1") {
   Memo2.SetText("Memo2");
   Memo3.Hide();
   BuildMenu();
+  Timer1.SetOnTimer([this] { Timer1Timer(); });
   OnCreate = [this] { FormCreate(); };
   OnShow = [this] { FormShow(); };
 }
@@ -152,7 +145,7 @@ void TForm1::FormShow() {
     Edit1.SetWidth(Display.haba);
     Edit1.SetHeight(Display.takasa);
     Edit1.SetWordWrap(true);
-    SetFontName(Edit1, wrapped_font);
+    SetEditorFontName(wrapped_font);
   } else {
     if (Edit1.Width() < Display.PreviousHaba) Edit1.SetWidth(memo::HalfWidth(h) * memo::kStartChars);
     for (int i = 0; i <= Memo.LineCounter; ++i) {
@@ -165,7 +158,7 @@ void TForm1::FormShow() {
   if (Edit1.Width() >= Display.haba) {
     Edit1.SetWidth(Display.haba);
     Edit1.SetWordWrap(true);
-    SetFontName(Edit1, wrapped_font);
+    SetEditorFontName(wrapped_font);
   }
   if (Edit1.Height() >= Display.takasa) Edit1.SetHeight(Display.takasa);
 

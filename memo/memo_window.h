@@ -8,6 +8,10 @@
 #include "ui/text_controls.h"
 #include "ui/timer.h"
 
+// The editor's fixed-pitch font, used at the width limit, and its proportional one.
+inline constexpr char kFixedPitch[] = "ＭＳ ゴシック";
+inline constexpr char kProportional[] = "ＭＳ Ｐゴシック";
+
 class TForm1 : public ui::Form {
  public:
   TForm1();
@@ -15,6 +19,7 @@ class TForm1 : public ui::Form {
   void FormCreate();
   void FormShow();
   void Edit1Change();
+  void Timer1Timer();
 
   ui::Timer Timer1;
   ui::PopupMenu PopupMenu1;
@@ -56,6 +61,12 @@ class TForm1 : public ui::Form {
 
  private:
   void BuildMenu();
+  // Steps of a tick: the line probe, then fitting the width, the height and the window.
+  void ProbeLines();
+  void FitWidth();
+  void FitHeight();
+  void KeepOnScreen();
+  void SetEditorFontName(const char* name);
   int FontPixels() const { return Edit1.GetFont().PixelHeight(); }
 };
 

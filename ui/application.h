@@ -56,6 +56,12 @@ class App {
   void ShowException(const std::exception& e);
   std::string ExeName();
 
+  // Tooltips of the whole application: their background and how long the pointer rests first.
+  Color HintColor() const { return hint_color_; }
+  void SetHintColor(Color c);
+  int HintPause() const { return hint_pause_; }
+  void SetHintPause(int ms);
+
   AppPeer& Peer() { return *peer_; }
 
  private:
@@ -63,6 +69,8 @@ class App {
   std::vector<std::unique_ptr<Form>> forms_;
   Form* main_form_ = nullptr;
   bool terminated_ = false;
+  Color hint_color_ = clInfoBk;
+  int hint_pause_ = 500;
   std::unique_ptr<AppPeer> peer_;
 };
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/application.h"
+
 namespace ui {
 
 Control::Control(WinControl* parent) : parent_(parent) {
@@ -69,6 +71,19 @@ void Control::SetEnabled(bool v) {
   if (enabled_ == v) return;
   enabled_ = v;
   EnabledChanged();
+}
+
+void Control::SetHint(const std::string& hint) {
+  hint_ = hint;
+  if (IsWindowed() && static_cast<WinControl*>(this)->Peer()) {
+    Application->Peer().SetControlHint(*static_cast<WinControl*>(this)->Peer(), hint_);
+  }
+}
+
+Form* Control::OwningForm() {
+  Control* c = this;
+  while (c->parent_) c = c->parent_;
+  return dynamic_cast<Form*>(c);
 }
 
 void Control::Invalidate() {

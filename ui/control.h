@@ -14,6 +14,7 @@
 namespace ui {
 
 class WinControl;
+class Form;
 
 class Control {
  public:
@@ -53,6 +54,12 @@ class Control {
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool v);
 
+  // Shown as a tooltip while the pointer rests on a windowed control; empty for none.
+  const std::string& Hint() const { return hint_; }
+  void SetHint(const std::string& hint);
+  // The top-level window the control lies on (itself for a window).
+  Form* OwningForm();
+
   void Invalidate();
   // Paints the control at once, without waiting for the event loop.
   virtual void Repaint();
@@ -81,6 +88,7 @@ class Control {
   Color color_ = clBtnFace;
   bool parent_color_ = true;
   bool enabled_ = true;
+  std::string hint_;
 };
 
 class WinControl : public Control {

@@ -33,6 +33,9 @@ class Form : public WinControl {
   void SetStayOnTop(bool on);
   void SetPosition(FormPosition p) { position_ = p; }
 
+  // The input method's mode while the window has the keyboard: hiragana entry, or off.
+  void SetImeMode(ImeMode mode) { peer_->SetImeMode(mode); }
+
   int ClientWidth() const { return ClientSize().width; }
   int ClientHeight() const { return ClientSize().height; }
   void SetClientWidth(int w);

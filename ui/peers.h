@@ -14,6 +14,7 @@ namespace ui {
 class App;
 class Form;
 class Panel;
+class SpeedButton;
 class Timer;
 enum class MsgButtons;
 enum class MsgIcon;
@@ -39,8 +40,11 @@ struct FrameStyle {
   friend bool operator==(const FrameStyle&, const FrameStyle&) = default;
 };
 
+enum class ImeMode { Hiragana, Off };
+
 class FormPeer : public WindowPeer {
  public:
+  virtual void SetImeMode(ImeMode mode) = 0;
   virtual void SetCaption(const std::string& caption) = 0;
   virtual void SetFrame(const FrameStyle& frame) = 0;
   virtual void Show(bool activate) = 0;  // visible and in front
@@ -70,6 +74,9 @@ class AppPeer {
   virtual void Beep() = 0;
   virtual Size ScreenSize() = 0;
   virtual std::string ExeName() = 0;
+  // Tooltips of the whole application.
+  virtual void SetHintStyle(Color background, int delay_ms) = 0;
+  virtual void SetControlHint(WindowPeer& control, const std::string& hint) = 0;
 };
 
 namespace backend {
@@ -77,6 +84,7 @@ std::unique_ptr<AppPeer> NewAppPeer(App& app);
 std::unique_ptr<FormPeer> NewFormPeer(Form& form);
 std::unique_ptr<WindowPeer> NewPanelPeer(Panel& panel, WindowPeer& parent);
 std::unique_ptr<TimerPeer> NewTimerPeer(Timer& timer);
+std::unique_ptr<WindowPeer> NewSpeedButtonPeer(SpeedButton& button, WindowPeer& parent);
 }  // namespace backend
 
 }  // namespace ui

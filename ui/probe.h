@@ -9,6 +9,7 @@
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/menus.h"
+#include "ui/speed_button.h"
 #include "ui/outline_view.h"
 #include "ui/screen.h"
 
@@ -40,6 +41,12 @@ Bounds NativeBounds(const Form& form);
 Size NativeClientSize(const Form& form);
 bool NativeStayOnTop(const Form& form);
 int NativePaints(const WinControl& control);
+
+// The left button pressed and released over a button, as the platform delivers it.
+void Click(SpeedButton& button);
+// The tooltip text the platform holds for a control; whether the control has the keyboard.
+std::string NativeHint(const WinControl& control);
+bool NativeFocused(const WinControl& control);
 
 // The menu as the platform builds it to open it: one line per item, two spaces of indent per
 // submenu level, "-" for a separator, " (disabled)" after a grayed item.

@@ -1,6 +1,7 @@
 #include "ui/text_controls.h"
 
 #include "ui/exception.h"
+#include "ui/form.h"
 #include "ui/rtf/rtf_reader.h"
 
 namespace ui {
@@ -55,6 +56,15 @@ void TextControl::SetScrollBars(ScrollBars bars) {
   if (scroll_bars_ == bars) return;
   scroll_bars_ = bars;
   text_peer_->SetScrollBars(bars);
+}
+
+void TextControl::SetFocus() {
+  Form* form = OwningForm();
+  if (!form || !form->Visible() || !Visible() || !Enabled() || !form->Enabled()) {
+    throw Exception("無効/非表示ｳｨﾝﾄﾞｳにはﾌｫｰｶｽを設定できません");
+  }
+  form->BringToFront();
+  text_peer_->SetFocus();
 }
 
 void TextControl::HandleChange() {

@@ -53,7 +53,9 @@ class TextControl : public WinControl {
   void SetWordWrap(bool on);
   ScrollBars GetScrollBars() const { return scroll_bars_; }
   void SetScrollBars(ScrollBars bars);
-  void SetFocus() { text_peer_->SetFocus(); }
+  // Activates the control's window and gives the control the keyboard; a hidden or disabled
+  // window cannot take it.
+  void SetFocus();
 
   std::function<void()> OnChange;
   // Entry point of the backend: the text changed, by typing or by the program.

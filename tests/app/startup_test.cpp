@@ -94,6 +94,7 @@ TEST_F(StartUp, WindowsHaveTheirFrames) {
 TEST_F(StartUp, ClosingThePaletteEndsTheProgram) {
   app::StartUp();
   app.Run();
+  desktop.Answer(ui::ModalResult::OK);
   desktop.CloseByUser(*Main);
   EXPECT_TRUE(app.Terminated());
 }

@@ -1,7 +1,12 @@
-// Runs inside Wine beside the program under test:
-//   wprobe list            visible top-level windows with a size: class, left, top, width, height, title
-//   wprobe wait CLASS S    waits up to S seconds for a visible window of CLASS; exit 1 if none
-//   wprobe close CLASS     asks the window of CLASS to close, as its frame's close would
+// Runs inside Wine beside the program under test, as the end-to-end checks' hand:
+//   wprobe list                 visible top-level windows with a size: class, left, top, width, height
+//   wprobe wait CLASS S         waits up to S seconds for a visible window of CLASS; exit 1 if none
+//   wprobe close CLASS          asks the window of CLASS to close, as its frame's close would
+//   wprobe point CLASS X Y      prints the screen point of the client point (X, Y) of CLASS
+//   wprobe move CLASS X Y       moves the window of CLASS to (X, Y), as a drag would
+//   wprobe answer S             waits up to S seconds for a message box, prints its text, presses OK
+//   wprobe dword KEY NAME       prints a REG_DWORD value under HKEY_CURRENT_USER
+//   wprobe forget KEY           deletes a key (without subkeys) under HKEY_CURRENT_USER
 
 #include <windows.h>
 
@@ -21,26 +26,79 @@ BOOL CALLBACK PrintWindow(HWND w, LPARAM) {
   return TRUE;
 }
 
+HWND Visible(const char* cls) {
+  HWND w = FindWindowA(cls, nullptr);
+  return w && IsWindowVisible(w) ? w : nullptr;
+}
+
+bool Arg(int argc, char** argv, const char* verb, int count) {
+  return argc >= 2 + count && std::strcmp(argv[1], verb) == 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc >= 2 && std::strcmp(argv[1], "list") == 0) {
+  if (Arg(argc, argv, "list", 0)) {
     EnumWindows(&PrintWindow, 0);
     return 0;
   }
-  if (argc >= 4 && std::strcmp(argv[1], "wait") == 0) {
+  if (Arg(argc, argv, "wait", 2)) {
     DWORD limit = static_cast<DWORD>(std::atoi(argv[3])) * 1000, start = GetTickCount();
     while (GetTickCount() - start < limit) {
-      HWND w = FindWindowA(argv[2], nullptr);
-      if (w && IsWindowVisible(w)) return 0;
+      if (Visible(argv[2])) return 0;
       Sleep(100);
     }
     return 1;
   }
-  if (argc >= 3 && std::strcmp(argv[1], "close") == 0) {
+  if (Arg(argc, argv, "close", 1)) {
     HWND w = FindWindowA(argv[2], nullptr);
     return w && PostMessageA(w, WM_CLOSE, 0, 0) ? 0 : 1;
   }
-  std::fprintf(stderr, "usage: wprobe list | wait CLASS SECONDS | close CLASS\n");
+  if (Arg(argc, argv, "point", 3)) {
+    HWND w = Visible(argv[2]);
+    if (!w) return 1;
+    POINT p{std::atoi(argv[3]), std::atoi(argv[4])};
+    ClientToScreen(w, &p);
+    std::printf("%ld %ld\n", p.x, p.y);
+    return 0;
+  }
+  if (Arg(argc, argv, "move", 3)) {
+    HWND w = Visible(argv[2]);
+    return w && SetWindowPos(w, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), 0, 0,
+                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)
+               ? 0
+               : 1;
+  }
+  if (Arg(argc, argv, "answer", 1)) {
+    DWORD limit = static_cast<DWORD>(std::atoi(argv[2])) * 1000, start = GetTickCount();
+    while (GetTickCount() - start < limit) {
+      if (HWND box = Visible("#32770")) {
+        char text[1024] = {};
+        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+        std::printf("%s\n", text);
+        std::fflush(stdout);
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+        return 0;
+      }
+      Sleep(100);
+    }
+    return 1;
+  }
+  if (Arg(argc, argv, "dword", 2)) {
+    DWORD value = 0, size = sizeof value, type = 0;
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, argv[2], 0, KEY_READ, &key) != ERROR_SUCCESS) return 1;
+    LONG rc = RegQueryValueExA(key, argv[3], nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
+    RegCloseKey(key);
+    if (rc != ERROR_SUCCESS || type != REG_DWORD) return 1;
+    std::printf("%ld\n", static_cast<long>(value));
+    return 0;
+  }
+  if (Arg(argc, argv, "forget", 1)) {
+    LONG rc = RegDeleteKeyA(HKEY_CURRENT_USER, argv[2]);
+    return rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND ? 0 : 1;
+  }
+  std::fprintf(stderr, "usage: wprobe list | wait CLASS S | close CLASS | point CLASS X Y | move CLASS X Y | "
+                       "answer S | dword KEY NAME | forget KEY\n");
   return 2;
 }

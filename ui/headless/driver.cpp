@@ -91,12 +91,30 @@ void Driver::Type(TextControl& control, const std::string& text) {
   Pump();
 }
 
+void Driver::Click(SpeedButton& button) {
+  button.HandleMouseDown();
+  button.HandleMouseUp(true);
+  Pump();
+}
+
+std::string Driver::HintOf(const WinControl& control) const {
+  auto it = TheWorld().hints.find(control.Peer());
+  return it == TheWorld().hints.end() ? std::string() : it->second;
+}
+
+ImeMode Driver::Ime(const Form& form) const { return static_cast<FormPeerImpl&>(form.Native()).ime(); }
+
 void Driver::Pump() {
   if (Application) Application->ProcessMessages();
 }
 
 void Driver::CloseByUser(Form& form) {
   form.HandleCloseRequest();
+  Pump();
+}
+
+void Driver::MoveByUser(Form& form, Point to) {
+  static_cast<FormPeerImpl&>(form.Native()).MoveByUser(to);
   Pump();
 }
 

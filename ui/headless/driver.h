@@ -11,6 +11,7 @@
 #include "ui/form.h"
 #include "ui/headless/world.h"
 #include "ui/outline_view.h"
+#include "ui/speed_button.h"
 #include "ui/text_controls.h"
 
 namespace ui::headless {
@@ -65,12 +66,21 @@ class Driver {
   void PickFromMenu(std::vector<std::string> captions) { TheWorld().menu_picks.push_back(std::move(captions)); }
   int MenusOpened() const { return TheWorld().menus_opened; }
 
+  // The left button pressed and released over a button.
+  void Click(SpeedButton& button);
+  std::string HintOf(const WinControl& control) const;
+  Color HintColor() const { return TheWorld().hint_color; }
+  int HintDelay() const { return TheWorld().hint_delay; }
+  ImeMode Ime(const Form& form) const;
+
   // Events the platform would deliver.
   void FireTimers(int times = 1);
   // Lets `ms` milliseconds pass: each running timer fires once per elapsed interval.
   void Advance(int ms);
   void Pump();
   void CloseByUser(Form& form);
+  // The user drags the window by its caption to a new place.
+  void MoveByUser(Form& form, Point to);
 
   // Message boxes and modal windows.
   void Answer(ModalResult answer) { TheWorld().answers.push_back(answer); }

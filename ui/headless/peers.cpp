@@ -5,6 +5,7 @@
 #include "ui/application.h"
 #include "ui/headless/world.h"
 #include "ui/panel.h"
+#include "ui/speed_button.h"
 
 namespace ui::headless {
 
@@ -85,6 +86,12 @@ class AppPeerImpl : public AppPeer {
   void Beep() override { ++TheWorld().beeps; }
   Size ScreenSize() override { return TheWorld().screen; }
   std::string ExeName() override { return TheWorld().exe_name; }
+
+  void SetHintStyle(Color background, int delay_ms) override {
+    TheWorld().hint_color = background;
+    TheWorld().hint_delay = delay_ms;
+  }
+  void SetControlHint(WindowPeer& control, const std::string& hint) override { TheWorld().hints[&control] = hint; }
 };
 
 }  // namespace
@@ -194,6 +201,12 @@ std::unique_ptr<WindowPeer> NewPanelPeer(Panel& panel, WindowPeer&) {
 }
 
 std::unique_ptr<TimerPeer> NewTimerPeer(Timer& timer) { return std::make_unique<headless::TimerPeerImpl>(timer); }
+
+std::unique_ptr<WindowPeer> NewSpeedButtonPeer(SpeedButton& button, WindowPeer&) {
+  auto peer = std::make_unique<headless::WindowPeerImpl>(button);
+  peer->SetBounds(button.GetBounds());
+  return peer;
+}
 
 }  // namespace backend
 }  // namespace ui

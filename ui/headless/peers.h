@@ -20,6 +20,7 @@ class RecordingCanvas : public Canvas {
   void TextOut(int, int, std::string_view text, const Font&, const Color*) override {
     texts.emplace_back(text);
   }
+  void DrawBitmap(int, int, const std::string& resource) override { texts.push_back("[" + resource + "]"); }
   std::vector<std::string> texts;
 };
 
@@ -65,6 +66,8 @@ class FormPeerImpl : public WindowPeerImpl, public FormPeer {
   void Update() override { WindowPeerImpl::Update(); }
 
   void SetCaption(const std::string& caption) override { caption_ = caption; }
+  void SetImeMode(ImeMode mode) override { ime_ = mode; }
+  ImeMode ime() const { return ime_; }
   void SetFrame(const FrameStyle& frame) override { frame_ = frame; }
   void Show(bool activate) override;
   void BringToFront() override;
@@ -82,6 +85,7 @@ class FormPeerImpl : public WindowPeerImpl, public FormPeer {
   Form& form_;
   std::string caption_;
   FrameStyle frame_;
+  ImeMode ime_ = ImeMode::Off;
 };
 
 class TimerPeerImpl : public TimerPeer {

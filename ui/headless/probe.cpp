@@ -35,6 +35,10 @@ std::vector<ShownBox> Boxes() {
 bool NativeVisible(const Form& form) { return driver->Window(form).visible; }
 Bounds NativeBounds(const Form& form) { return driver->Window(form).bounds; }
 Size NativeClientSize(const Form& form) { return driver->Window(form).client; }
+void Click(SpeedButton& button) { driver->Click(button); }
+std::string NativeHint(const WinControl& control) { return driver->HintOf(control); }
+bool NativeFocused(const WinControl& control) { return driver->Focused() == &control; }
+
 bool NativeStayOnTop(const Form& form) { return driver->Window(form).stay_on_top; }
 
 int NativePaints(const WinControl& control) {

@@ -53,6 +53,9 @@ struct World {
   std::function<void(const std::string&)> on_fault;
   std::string title;
   const Control* focus = nullptr;
+  Color hint_color = clInfoBk;
+  int hint_delay = 500;
+  std::map<const void*, std::string> hints;  // by the control's peer
   long long clock_ms = 0;
   long long now = 1796819696;  // 2026/12/09 12:34:56, the virtual clock's start (UTC, no zones)
   std::deque<int> random_picks;

@@ -5,6 +5,7 @@
 #include "ui/exception.h"
 #include "ui/win32/message_box.h"
 #include "ui/win32/native.h"
+#include "ui/win32/tooltips.h"
 
 namespace ui::win32 {
 
@@ -26,6 +27,7 @@ class AppPeerImpl : public AppPeer, public MessageTarget {
                                  static_cast<MessageTarget*>(this));
   }
   ~AppPeerImpl() override {
+    DestroyTooltips();
     SetWindowLongPtrA(app_window, GWLP_USERDATA, 0);
     DestroyWindow(app_window);
     app_window = nullptr;
@@ -81,6 +83,8 @@ class AppPeerImpl : public AppPeer, public MessageTarget {
   }
 
   ModalResult MessageBox(const BoxRequest& box) override { return ShowMessageBox(box); }
+  void SetHintStyle(Color background, int delay_ms) override { SetTooltipStyle(background, delay_ms); }
+  void SetControlHint(WindowPeer& control, const std::string& hint) override { SetTooltip(HandleOf(control), hint); }
   void Beep() override { MessageBeep(0); }
   Size ScreenSize() override { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 

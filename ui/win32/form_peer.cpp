@@ -1,5 +1,8 @@
-#include "ui/form.h"
 #include "ui/win32/native.h"
+
+#include <imm.h>
+
+#include "ui/form.h"
 
 namespace ui::win32 {
 
@@ -41,6 +44,18 @@ class FormWindow : public NativeWindow<FormPeer> {
   }
 
   void SetCaption(const std::string& caption) override { SetWindowTextA(hwnd_, caption.c_str()); }
+
+  void SetImeMode(ImeMode mode) override {
+    HIMC context = ImmGetContext(hwnd_);
+    if (!context) return;
+    if (mode == ImeMode::Hiragana) {
+      ImmSetOpenStatus(context, TRUE);
+      ImmSetConversionStatus(context, IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE, IME_SMODE_NONE);
+    } else {
+      ImmSetOpenStatus(context, FALSE);
+    }
+    ImmReleaseContext(hwnd_, context);
+  }
 
   // The z-order band is the platform's to keep: WS_EX_TOPMOST changes only through SetWindowPos.
   void SetFrame(const FrameStyle& frame) override {

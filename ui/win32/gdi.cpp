@@ -56,6 +56,35 @@ void GdiCanvas::TextOut(int x, int y, std::string_view text, const Font& font, c
   SelectObject(dc_, old);
 }
 
+// The classic masked copy: the key colour's pixels leave the surface as it was.
+void GdiCanvas::DrawBitmap(int x, int y, const std::string& resource) {
+  static std::map<std::string, HBITMAP> bitmaps;
+  HBITMAP& picture = bitmaps[resource];
+  if (!picture) picture = LoadBitmapA(Instance(), resource.c_str());
+  if (!picture) return;
+  BITMAP info;
+  GetObjectA(picture, sizeof info, &info);
+  int w = info.bmWidth, h = info.bmHeight;
+  HDC source = CreateCompatibleDC(dc_), mask = CreateCompatibleDC(dc_);
+  HGDIOBJ old_source = SelectObject(source, picture);
+  HBITMAP mask_bits = CreateBitmap(w, h, 1, 1, nullptr);
+  HGDIOBJ old_mask = SelectObject(mask, mask_bits);
+  COLORREF key = GetPixel(source, 0, h - 1);
+  SetBkColor(source, key);
+  BitBlt(mask, 0, 0, w, h, source, 0, 0, SRCCOPY);
+  COLORREF old_bk = SetBkColor(dc_, RGB(255, 255, 255)), old_text = SetTextColor(dc_, RGB(0, 0, 0));
+  BitBlt(dc_, x, y, w, h, source, 0, 0, SRCINVERT);
+  BitBlt(dc_, x, y, w, h, mask, 0, 0, SRCAND);
+  BitBlt(dc_, x, y, w, h, source, 0, 0, SRCINVERT);
+  SetBkColor(dc_, old_bk);
+  SetTextColor(dc_, old_text);
+  SelectObject(mask, old_mask);
+  DeleteObject(mask_bits);
+  SelectObject(source, old_source);
+  DeleteDC(mask);
+  DeleteDC(source);
+}
+
 }  // namespace ui::win32
 
 namespace ui {

@@ -63,6 +63,7 @@ class GdiCanvas : public Canvas {
   void FillRect(const Bounds& r, Color color) override;
   void Rectangle(const Bounds& r, Color pen, int pen_width, Color brush, bool filled) override;
   void TextOut(int x, int y, std::string_view text, const Font& font, const Color* background) override;
+  void DrawBitmap(int x, int y, const std::string& resource) override;
 
  private:
   HDC dc_;

@@ -3,6 +3,7 @@
 #include "ui/application.h"
 #include "ui/win32/message_box.h"
 #include "ui/win32/native.h"
+#include "ui/win32/tooltips.h"
 
 namespace ui::probe {
 
@@ -75,6 +76,17 @@ Size NativeClientSize(const Form& form) {
   GetClientRect(win32::HandleOf(form.Native()), &r);
   return {r.right, r.bottom};
 }
+
+void Click(SpeedButton& button) {
+  HWND hwnd = win32::HandleOf(*button.Peer());
+  PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  Pump();
+}
+
+std::string NativeHint(const WinControl& control) { return win32::TooltipText(win32::HandleOf(*control.Peer())); }
+
+bool NativeFocused(const WinControl& control) { return GetFocus() == win32::HandleOf(*control.Peer()); }
 
 bool NativeStayOnTop(const Form& form) {
   return (GetWindowLongA(win32::HandleOf(form.Native()), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;

@@ -1,0 +1,95 @@
+// The memo follows its text on every tick of Timer1: the editor grows with its lines up to the
+// fixed size, switches to word wrap at the width limit, the window is sized around it and kept
+// on the screen, or creeps across it as a marquee. A tick reads at most eight lines, whatever
+// the length of the text.
+
+#include "memo/memo_size.h"
+#include "memo/memo_state.h"
+#include "memo/memo_window.h"
+#include "ui/screen.h"
+
+namespace {
+
+constexpr int kMaxEmptyLinesStepped = 3;
+constexpr int kTelopStep = 2;
+constexpr int kTelopBeyond = 100;  // how far past the edges the marquee runs
+
+}  // namespace
+
+void TForm1::SetEditorFontName(const char* name) {
+  if (Edit1.GetFont().name == name) return;
+  ui::Font f = Edit1.GetFont();
+  f.name = name;
+  Edit1.SetFont(f);
+}
+
+void TForm1::Timer1Timer() {
+  ProbeLines();
+  if (Display.flex) {
+    if (Edit1.Width() < Display.haba && !Memo.WidthLocked) FitWidth();
+    FitHeight();
+  }
+  SetBounds({Left(), Top(), Edit1.Width() + memo::kWindowExtraWidth, Edit1.Height() + memo::kWindowExtraHeight});
+  Edit1.SetTop(memo::kEditorTop);
+  Edit1.SetLeft(memo::kEditorLeft);
+  Label1.SetVisible(!Display.mojikesi);
+  Label2.SetVisible(!Display.mojikesi);
+  KeepOnScreen();
+}
+
+// LineCounter advances by at most one non-empty line a tick, stepping over up to three empty ones.
+void TForm1::ProbeLines() {
+  int n = Memo.LineCounter;
+  for (int step = 0; step <= kMaxEmptyLinesStepped; ++step) {
+    if (!Edit1.Line(n + step).empty()) {
+      Memo.LineCounter = static_cast<std::uint16_t>(n + step + 1);
+      return;
+    }
+  }
+}
+
+// The width only grows here, measured over the lines around LineCounter.
+void TForm1::FitWidth() {
+  SetEditorFontName(kProportional);
+  Edit1.SetWordWrap(false);
+  int n = Memo.LineCounter, h = FontPixels();
+  if (n < 2) return;
+  for (int i = n - 2; i <= n + 1; ++i) {
+    int w = ui::TextExtent(GetFont(), Edit1.Line(i)).width;
+    if (w > Edit1.ClientWidth()) Edit1.SetWidth(w + memo::Allowance(h));
+    if (Edit1.Width() >= Display.haba) {
+      if (Display.fixfont) SetEditorFontName(kFixedPitch);
+      Edit1.SetWordWrap(true);
+      Edit1.SetWidth(Display.haba);
+      return;
+    }
+  }
+}
+
+// Once the editor has reached takasa its height stays until the memo is cleared.
+void TForm1::FitHeight() {
+  if (Edit1.Height() >= Display.takasa) {
+    Edit1.SetHeight(Display.takasa);
+    Memo.HeightCapped = true;
+  } else if (!Memo.HeightCapped) {
+    int h = FontPixels();
+    Edit1.SetHeight(h * Memo.LineCounter + memo::Margin(h));
+  }
+}
+
+void TForm1::KeepOnScreen() {
+  int screen_w = ui::Screen::Width(), screen_h = ui::Screen::Height();
+  if (Memo.TelopRunning) {
+    int left = Left() - kTelopStep;
+    if (left < -Width() - kTelopBeyond) left = screen_w + kTelopBeyond;
+    SetLeft(left);
+    return;
+  }
+  if (!Display.gamen || Edit1.Width() >= screen_w || Edit1.Height() >= screen_h) return;
+  int left = Left(), top = Top();
+  if (left + Width() > screen_w) left = screen_w - Width();
+  if (left < 0) left = 0;
+  if (top + Height() > screen_h) top = screen_h - Height();
+  if (top < 0) top = 0;
+  SetBounds({left, top, Width(), Height()});
+}

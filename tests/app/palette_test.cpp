@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "app/palette.h"
+#include "app/startup.h"
+#include "help/help_viewer.h"
+#include "logsheet/log_sheet_window.h"
+#include "memo/memo_state.h"
+#include "memo/memo_window.h"
+#include "ui/application.h"
+#include "ui/headless/disk.h"
+#include "ui/headless/driver.h"
+
+namespace {
+
+constexpr char kPositionKey[] = "\\Software\\Brenmar\\ぽちーら";
+
+std::string HostFile(const char* windows_path) {
+  std::ifstream in(ui::headless::HostPath(windows_path), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The program started as its entry point starts it, the event loop entered.
+class Palette : public ::testing::Test {
+ protected:
+  void SetUp() override { Start(); }
+  void Start() {
+    Memo = MemoState{};
+    Display = DisplaySettings{};
+    app = std::make_unique<ui::App>();
+    app::StartUp();
+    app->Run();
+  }
+  void Quit(ui::ModalResult answer) {
+    desktop.Answer(answer);
+    desktop.Click(Main->SpeedButton3);
+  }
+  std::string LastBox() const { return desktop.Boxes().empty() ? "" : desktop.Boxes().back().request.text; }
+
+  ui::headless::Driver desktop{[](const std::string& fault) { ADD_FAILURE() << fault; }};
+  std::unique_ptr<ui::App> app;
+};
+
+}  // namespace
+
+TEST_F(Palette, FiveButtonsInAColumnWithTheirCaptionsAndHints) {
+  EXPECT_EQ(Main->Width(), 32);
+  EXPECT_EQ(Main->ClientHeight(), 131);
+  EXPECT_EQ(desktop.Ime(*Main), ui::ImeMode::Hiragana);
+  EXPECT_EQ(desktop.HintColor(), ui::clAqua);
+  struct Expected {
+    ui::SpeedButton* button;
+    int top;
+    const char* caption;
+    int pixels;
+    ui::Color color;
+    const char* hint;
+  };
+  for (const Expected& e : {Expected{&Main->SpeedButton1, 1, "貼", 27, ui::clPurple, "ﾃﾞｽｸﾄｯﾌﾟにﾒﾓを貼りつけます"},
+                            Expected{&Main->SpeedButton2, 27, "前", 27, ui::clTeal, "ﾃﾞｽｸﾄｯﾌﾟのﾒﾓを全て取り除きます"},
+                            Expected{&Main->SpeedButton4, 53, "ログ", 13, ui::clBlack, ""},
+                            Expected{&Main->SpeedButton5, 79, "", 12, ui::clBlack, ""},
+                            Expected{&Main->SpeedButton3, 105, "終", 27, ui::clNavy, "ぽち──らを終了します"}}) {
+    SCOPED_TRACE(e.top);
+    EXPECT_EQ(e.button->GetBounds(), (ui::Bounds{1, e.top, 25, 25}));
+    EXPECT_EQ(e.button->Caption(), e.caption);
+    EXPECT_EQ(e.button->GetFont().name, "ＭＳ Ｐ明朝");
+    EXPECT_EQ(e.button->GetFont().PixelHeight(), e.pixels);
+    EXPECT_EQ(e.button->GetFont().style, ui::fsBold);
+    EXPECT_EQ(e.button->GetFont().color, e.color);
+    EXPECT_EQ(desktop.HintOf(*e.button), e.hint);
+  }
+  EXPECT_EQ(Main->SpeedButton5.Glyph(), "HELPGLYPH");
+}
+
+TEST_F(Palette, TheMemoButtonShowsAndHidesTheMemoAndColoursItsCaption) {
+  desktop.Click(Main->SpeedButton1);
+  EXPECT_TRUE(Form1->Visible());
+  EXPECT_EQ(Main->SpeedButton1.GetFont().color, ui::clWhite);
+  EXPECT_EQ(Form1->Edit1.SelStart(), 0);
+  EXPECT_EQ(Form1->GetBounds(), (ui::Bounds{1024 - 160, 0, 80, 61})) << "at the top right on a first start";
+
+  desktop.Click(Main->SpeedButton1);
+  EXPECT_FALSE(Form1->Visible());
+  EXPECT_EQ(Main->SpeedButton1.GetFont().color, ui::clPurple);
+}
+
+TEST_F(Palette, BringingForwardAHiddenMemoShowsThePlatformsFocusErrorAndChangesNothing) {
+  desktop.Answer(ui::ModalResult::OK);
+  desktop.Click(Main->SpeedButton2);
+  ASSERT_EQ(desktop.Boxes().size(), 1u);
+  EXPECT_EQ(LastBox(), "無効/非表示ｳｨﾝﾄﾞｳにはﾌｫｰｶｽを設定できません");
+  EXPECT_EQ(desktop.Boxes()[0].request.title, "ぽち ── ら");
+  EXPECT_FALSE(Form1->Visible());
+  EXPECT_FALSE(app->Terminated());
+
+  desktop.Click(Main->SpeedButton1);
+  desktop.Click(Main->SpeedButton2);
+  EXPECT_EQ(desktop.Focused(), &Form1->Edit1);
+}
+
+TEST_F(Palette, TheLogButtonSlidesTheSheetInParksItBelowTheScreenAndSlidesItInAgain) {
+  int bottom_aligned = 768 - MainOut->Height();
+  desktop.Click(Main->SpeedButton4);
+  EXPECT_TRUE(MainOut->Visible());
+  EXPECT_EQ(MainOut->Top(), bottom_aligned);
+  desktop.Click(Main->SpeedButton4);
+  EXPECT_TRUE(MainOut->Visible()) << "parked, not hidden";
+  EXPECT_EQ(MainOut->Top(), 768 + 10);
+  int left = MainOut->Left();
+  desktop.Click(Main->SpeedButton4);
+  EXPECT_EQ(MainOut->Top(), bottom_aligned);
+  EXPECT_EQ(MainOut->Left(), left) << "the sheet never moves sideways";
+}
+
+TEST_F(Palette, TheHelpButtonShowsTheHelpViewerBesideTheOthers) {
+  desktop.Click(Main->SpeedButton5);
+  EXPECT_TRUE(HelpDlg->Visible());
+  EXPECT_FALSE(HelpDlg->Modal());
+}
+
+TEST_F(Palette, CancelAtTheQuitQuestionStillWritesThePositionsAndTheDate) {
+  Quit(ui::ModalResult::Cancel);
+  EXPECT_EQ(desktop.Boxes().at(0).request.text, "ぽち～らを終了しますか？");
+  EXPECT_EQ(desktop.Boxes().at(0).request.title, "確認");
+  EXPECT_EQ(desktop.Boxes().at(0).request.icon, ui::MsgIcon::Question);
+  EXPECT_FALSE(app->Terminated());
+  EXPECT_EQ(desktop.RegistryDword(kPositionKey, "Top"), 0u);
+  EXPECT_EQ(desktop.RegistryDword(kPositionKey, "Left"), 1024u - 160);
+  EXPECT_EQ(desktop.RegistryDword(kPositionKey, "Main.Top"), 0u);
+  EXPECT_EQ(desktop.RegistryDword(kPositionKey, "Main.Left"), 0u);
+  EXPECT_NE(HostFile("C:\\pochira\\pochira.ini").find("hiduke=" + Memo.LastDate), std::string::npos);
+  EXPECT_TRUE(HostFile("C:\\pochira\\Memo1.txt").empty()) << "nothing is autosaved after Cancel";
+}
+
+TEST_F(Palette, OkAutosavesTheMemoAsRichTextEmptiesTheEditorsAndEnds) {
+  desktop.Click(Main->SpeedButton1);
+  desktop.Type(Form1->Edit1, "買い物メモ");
+  Quit(ui::ModalResult::OK);
+
+  EXPECT_TRUE(app->Terminated());
+  std::string saved = HostFile("C:\\pochira\\Memo1.txt");
+  EXPECT_EQ(saved.rfind("{\\rtf", 0), 0u) << saved;
+  EXPECT_NE(saved.find("\\'94\\'83"), std::string::npos) << "the text is in it, as Shift-JIS bytes";
+  EXPECT_EQ(Form1->Edit1.Text(), "");
+  EXPECT_EQ(Form1->Memo2.Text(), "");
+  EXPECT_FALSE(Form1->Edit1.Modified());
+  EXPECT_FALSE(Form1->Visible());
+}
+
+TEST_F(Palette, OkWithAnOpenedFileWritesNoAutosave) {
+  Memo.FileMode = true;
+  Quit(ui::ModalResult::OK);
+  EXPECT_TRUE(app->Terminated());
+  EXPECT_FALSE(std::filesystem::exists(ui::headless::HostPath("C:\\pochira\\Memo1.txt")));
+}
+
+TEST_F(Palette, AFailedAutosaveKeepsTheMemoAndRefusesTheQuit) {
+  std::filesystem::create_directory(ui::headless::HostPath("C:\\pochira\\Memo1.txt"));
+  desktop.Click(Main->SpeedButton1);
+  desktop.Type(Form1->Edit1, "消えては困るメモ");
+  desktop.Answer(ui::ModalResult::OK);  // the message that it was not saved
+  Quit(ui::ModalResult::OK);
+
+  EXPECT_EQ(LastBox(), "自動保存しませんでした");
+  EXPECT_FALSE(app->Terminated());
+  EXPECT_EQ(Form1->Edit1.Text(), "消えては困るメモ");
+  EXPECT_TRUE(Form1->Visible());
+  EXPECT_TRUE(desktop.RegistryKeyExists(kPositionKey)) << "the positions are written as after Cancel";
+}
+
+TEST_F(Palette, AVisibleLogSheetIsClosedAtQuit) {
+  desktop.Click(Main->SpeedButton4);
+  desktop.Click(Main->SpeedButton4);
+  Quit(ui::ModalResult::OK);
+  EXPECT_TRUE(app->Terminated());
+  EXPECT_FALSE(MainOut->Visible());
+}
+
+TEST_F(Palette, TheFirstShutdownStoresThePlacesAndTheNextStartRestoresThem) {
+  EXPECT_FALSE(desktop.RegistryKeyExists(kPositionKey));
+  desktop.MoveByUser(*Main, {300, 200});
+  desktop.MoveByUser(*Form1, {500, 400});
+  Quit(ui::ModalResult::OK);
+  ASSERT_TRUE(app->Terminated());
+  app.reset();
+
+  Start();
+  EXPECT_EQ(Main->Left(), 300);
+  EXPECT_EQ(Main->Top(), 200);
+  EXPECT_EQ(Form1->Left(), 500);
+  EXPECT_EQ(Form1->Top(), 400);
+}

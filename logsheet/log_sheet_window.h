@@ -1,16 +1,72 @@
 #pragma once
 // The log sheet: an outline notebook whose items carry notes.
 
+#include <string>
+#include <vector>
+
+#include "logsheet/note_store.h"
 #include "ui/form.h"
+#include "ui/graphic_controls.h"
+#include "ui/outline_view.h"
+#include "ui/text_controls.h"
 
 class TMainOut : public ui::Form {
  public:
   TMainOut();
+  ~TMainOut() override;
+
+  ui::Label lbIndex{this};
+  ui::OutlineView olTree{this};
+  ui::RichEdit moNote{this};
+
+  bool Dirty = false;
+  bool Inserting = false;
+  bool Sizing = false;
+
+  // Every stored note line, and the span of each item's note in it (in the item's ItemData).
+  logsheet::NoteStore Notes;
+  std::vector<std::string>& NoteLines() { return Notes.NoteLines; }
+  logsheet::NoteSpan& SpanOf(int item);
+
+  int AttachSpan(int item);
+  void StoreNote(int item);
+  void ShowNote();
+  void ShowIndex();
+  void StartNewSheet();
+  void ClearSheet();
+  void NewSheet();
+  void CompactNotes();
+  void SaveSheet(const std::string& base);
+  void LoadSheet(const std::string& base);
+
+  // The item commands.
+  void mnInsNodeClick();
+  void mnAddNodeClick();
+  void mnLowInsertNodeClick();
+  void SpeedButton10Click();
+  void mnDelClick();
+  void mnPrevNodeClick();
+  void mnNextNodeClick();
+  void mnLevelDownClick();
+  void mnLevelUpClick();
+  void mnSplitClick();
+  void SpeedButton9Click();
+
+  // The tree's click notification and its taking the focus.
+  void olTreeClick();
+  void olTreeEnter();
 
   // "上書き保存": saves the sheet under its caption; the palette's shutdown runs it too.
   void mnSaveClick();
   // Stores the pending note and asks before changes to a named sheet are dropped.
   void FormCloseQuery(bool& can_close);
+
+ private:
+  void CompleteExchange();
+  void FocusNote();
+  std::string exchange_note_;  // the note the exchange took away, kept from the clipboard
 };
 
 extern TMainOut* MainOut;
+// The exchange command took a note away and waits for the next click to place it.
+extern bool ExchangePending;

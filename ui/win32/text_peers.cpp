@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "ui/clipboard.h"
 #include "ui/rtf/rich_text.h"
 #include "ui/text_controls.h"
 
@@ -66,7 +67,19 @@ class TextWindow : public RichEditPeer, public MessageTarget {
     return text;
   }
 
-  void SetText(const std::string& text) override { SetWindowTextA(hwnd_, WithCrLf(text).c_str()); }
+  // A rich edit's WM_SETTEXT reads text that starts like Rich Text Format as such, even in plain
+  // text mode; streamed in as text, a note that starts with "{\rtf" stays the note it is.
+  void SetText(const std::string& text) override {
+    if (!rich_) {
+      SetWindowTextA(hwnd_, WithCrLf(text).c_str());
+      return;
+    }
+    std::string crlf = WithCrLf(text);
+    Source source{&crlf, 0};
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, &ReadSource};
+    SendMessageA(hwnd_, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+    SetModified(false);
+  }
 
   int LineCount() override { return static_cast<int>(SendMessageA(hwnd_, EM_GETLINECOUNT, 0, 0)); }
 
@@ -144,9 +157,34 @@ class TextWindow : public RichEditPeer, public MessageTarget {
 
   void SetFocus() override { ::SetFocus(hwnd_); }
 
-  void Cut() override { SendMessageA(hwnd_, WM_CUT, 0, 0); }
-  void Copy() override { SendMessageA(hwnd_, WM_COPY, 0, 0); }
-  void Paste() override { SendMessageA(hwnd_, WM_PASTE, 0, 0); }
+  // The rich edit's own clipboard commands go through OLE, which Wine's needs initialised; the
+  // text goes through the clipboard's text format instead, as the plain edit's does.
+  void Cut() override {
+    if (!rich_) {
+      SendMessageA(hwnd_, WM_CUT, 0, 0);
+      return;
+    }
+    if (SelLength() == 0) return;
+    Copy();
+    ReplaceSel("");
+  }
+  void Copy() override {
+    if (!rich_) {
+      SendMessageA(hwnd_, WM_COPY, 0, 0);
+      return;
+    }
+    if (SelLength() == 0) return;
+    std::vector<char> buffer(static_cast<std::size_t>(SelLength()) * 2 + 2, '\0');
+    auto got = SendMessageA(hwnd_, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(buffer.data()));
+    backend::SetClipboardText(WithCrLf(std::string(buffer.data(), static_cast<std::size_t>(got))));
+  }
+  void Paste() override {
+    if (!rich_) {
+      SendMessageA(hwnd_, WM_PASTE, 0, 0);
+      return;
+    }
+    if (backend::ClipboardHasText()) ReplaceSel(backend::ClipboardText());
+  }
 
   void SetPlainText(bool plain) override {
     if (!rich_) return;

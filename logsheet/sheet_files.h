@@ -1,0 +1,29 @@
+#pragma once
+// The bytes of the sheet's note files: <base>.Txt, every note line followed by CR LF, and
+// <base>.Bin, one 8-byte record per item (StartLine, LineCount; signed 32-bit little-endian).
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "logsheet/note_store.h"
+
+namespace logsheet {
+
+// A note file whose content does not fit the sheet; the message names the file and the fault.
+class SheetError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+std::string TxtBytes(const std::vector<std::string>& lines);
+// A line ends at CR LF, a lone CR or a lone LF; a NUL byte ends the text.
+std::vector<std::string> ParseTxt(std::string_view bytes);
+
+std::string BinBytes(const std::vector<const NoteSpan*>& spans);
+// The first `items` records; refused when there are fewer, or when a span is negative, reaches
+// past the `lines` lines of <base>.Txt or shares lines with another span.
+std::vector<NoteSpan> ParseBin(std::string_view bytes, int items, std::size_t lines, const std::string& path);
+
+}  // namespace logsheet

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <utility>
+
+#include "logsheet/log_sheet_window.h"
+#include "ui/application.h"
+#include "ui/file.h"
+#include "ui/headless/disk.h"
+#include "ui/headless/driver.h"
+
+// The log sheet window, shown, on a fresh desktop with a folder for its files.
+class LogSheet : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directories(ui::headless::HostPath("C:\\notes"));
+    app.CreateForm(sheet);
+    sheet->Show();
+  }
+  void TearDown() override { ui::headless::SetFileFault(nullptr); }
+
+  logsheet::OutlineTree& Items() { return sheet->olTree.Items(); }
+  int Selected() { return Items().Selected(); }
+  std::string TextOf(int i) { return Items().ItemAt(i).ItemText(); }
+
+  // Replaces the sheet by items at the given levels, each with a one-line note equal to its
+  // text, all stored; item 1 selected and shown, nothing dirty.
+  void Build(const std::vector<std::pair<int, std::string>>& items) {
+    sheet->ClearSheet();
+    for (auto& [level, text] : items) {
+      Items().AppendAtLevel(level, text);
+      int i = sheet->AttachSpan(Items().Count());
+      sheet->Notes.Store(sheet->SpanOf(i), {text});
+    }
+    Items().SetSelected(1);
+    sheet->ShowNote();
+    sheet->Dirty = false;
+    sheet->ShowIndex();
+  }
+  // The pane's text replaced as the user would replace it.
+  void TypeNote(const std::string& text) {
+    sheet->moNote.SelectAll();
+    desktop.Type(sheet->moNote, text);
+  }
+  std::vector<std::string> NoteOf(int i) { return sheet->Notes.NoteOf(sheet->SpanOf(i)); }
+  std::string Bytes(const std::string& path) { return ui::ReadFileBytes(path); }
+  std::vector<std::string> Errors() {
+    std::vector<std::string> texts;
+    for (auto& b : desktop.Boxes()) texts.push_back(b.request.text);
+    return texts;
+  }
+
+  ui::headless::Driver desktop{[](const std::string& fault) { ADD_FAILURE() << fault; }};
+  ui::App app;
+  TMainOut* sheet = nullptr;
+  const std::string base = "C:\\notes\\日誌";
+};

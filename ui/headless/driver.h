@@ -96,6 +96,11 @@ class Driver {
   const std::string& ApplicationTitle() const { return TheWorld().title; }
   void OnPaint(std::function<void(const WinControl&)> observer) { TheWorld().on_paint = std::move(observer); }
   const std::vector<PaintRecord>& Paints() const { return TheWorld().paints; }
+  // What the text controls have done since the last ResetWork().
+  int LineReads() const { return TheWorld().line_reads; }
+  int TextExtents() const { return TheWorld().text_extents; }
+  int TextLayouts() const { return TheWorld().text_layouts; }
+  void ResetWork() { TheWorld().line_reads = TheWorld().text_extents = TheWorld().text_layouts = 0; }
 
   // The current user's registry; keys as the program names them ("\\Software\\...").
   void PlantRegistryValue(const std::string& key, const std::string& name, RegistryValue value);

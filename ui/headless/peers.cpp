@@ -186,7 +186,10 @@ TimerPeerImpl::~TimerPeerImpl() {
 
 namespace ui {
 
-Size TextExtent(const Font& font, std::string_view text) { return headless::MeasureText(font, text); }
+Size TextExtent(const Font& font, std::string_view text) {
+  ++headless::TheWorld().text_extents;
+  return headless::MeasureText(font, text);
+}
 
 namespace backend {
 

@@ -81,7 +81,12 @@ void TextPeerImpl::Splice(std::size_t from, std::size_t to, const std::string& t
     }
   }
   if (!done) result.Append(text, inserted);
-  doc_ = std::move(result);
+  SetDocument(std::move(result));
+}
+
+void TextPeerImpl::SetDocument(rtf::RichText doc) {
+  doc_ = std::move(doc);
+  layouts_.clear();
 }
 
 std::string TextPeerImpl::Text() {
@@ -94,15 +99,17 @@ std::string TextPeerImpl::Text() {
 }
 
 void TextPeerImpl::SetText(const std::string& text) {
-  doc_ = {};
-  doc_.Append(ToControlText(text), format_);
+  rtf::RichText doc;
+  doc.Append(ToControlText(text), format_);
+  SetDocument(std::move(doc));
   sel_start_ = sel_length_ = 0;
   modified_ = false;
   control_.HandleChange();
 }
 
 std::string TextPeerImpl::Line(int index) {
-  std::vector<std::string> lines = Layout();
+  ++TheWorld().line_reads;
+  const std::vector<std::string>& lines = Layout();
   return index >= 0 && index < static_cast<int>(lines.size()) ? lines[index] : std::string();
 }
 
@@ -129,9 +136,9 @@ void TextPeerImpl::ReplaceSel(const std::string& text) {
 
 void TextPeerImpl::SetFont(const Font& font) {
   format_ = FormatOf(font);
-  std::string text = doc_.Text();
-  doc_ = {};
-  doc_.Append(text, format_);
+  rtf::RichText doc;
+  doc.Append(doc_.Text(), format_);
+  SetDocument(std::move(doc));
 }
 
 void TextPeerImpl::SetFocus() { TheWorld().focus = &control_; }
@@ -139,7 +146,7 @@ void TextPeerImpl::SetFocus() { TheWorld().focus = &control_; }
 bool TextPeerImpl::StreamInRtf(const std::string& data) {
   if (!rich_ || plain_) return false;
   try {
-    doc_ = rtf::ReadRtf(data);
+    SetDocument(rtf::ReadRtf(data));
   } catch (const rtf::RtfError&) {
     return false;
   }
@@ -194,10 +201,16 @@ void TextPeerImpl::UserTypes(const std::string& text) {
 
 // Paragraphs, each wrapped at the client width when word wrap is on: after the last space
 // that still fits, or else before the character that does not.
-std::vector<std::string> TextPeerImpl::Layout() { return LayoutIn(ClientWidth()); }
+const std::vector<std::string>& TextPeerImpl::Layout() { return LayoutIn(ClientWidth()); }
 
-std::vector<std::string> TextPeerImpl::LayoutIn(int width) {
-  std::vector<std::string> lines(1);
+const std::vector<std::string>& TextPeerImpl::LayoutIn(int width) {
+  std::pair<bool, int> key{wrap_, wrap_ ? width : 0};
+  if (auto cached = layouts_.find(key); cached != layouts_.end()) return cached->second;
+  // Two widths serve a tick: with and without the scroll bar; more would only pile up.
+  if (layouts_.size() >= 2) layouts_.clear();
+  ++TheWorld().text_layouts;
+  std::vector<std::string>& lines = layouts_[key];
+  lines.assign(1, std::string());
   int used = 0;
   std::size_t last_space = std::string::npos;
   for (const rtf::Run& run : doc_.runs) {

@@ -2,7 +2,9 @@
 // The headless text control: its text in the control's own form (paragraphs ended by '\r'),
 // with character formats, laid out into lines by the deterministic metrics.
 
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/headless/peers.h"
@@ -55,15 +57,18 @@ class TextPeerImpl : public WindowPeerImpl, public RichEditPeer {
   const rtf::RichText& document() const { return doc_; }
 
  private:
-  std::vector<std::string> Layout();
-  std::vector<std::string> LayoutIn(int width);
+  const std::vector<std::string>& Layout();
+  const std::vector<std::string>& LayoutIn(int width);
+  void SetDocument(rtf::RichText doc);
   std::size_t ByteOffset(int position);
   int Length();
   void Splice(std::size_t from, std::size_t to, const std::string& text);
 
   TextControl& control_;
   bool rich_;
-  rtf::RichText doc_;
+  rtf::RichText doc_;  // changed only through SetDocument, which drops the layouts
+  // The layouts of doc_ by word wrap and width (0 without wrap): reading a line lays out nothing.
+  std::map<std::pair<bool, int>, std::vector<std::string>> layouts_;
   rtf::CharFormat format_;  // of the whole text and of text typed
   int sel_start_ = 0, sel_length_ = 0;
   std::string Selected();

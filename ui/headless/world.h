@@ -68,6 +68,10 @@ struct World {
   std::optional<std::string> clipboard;  // text only; empty optional: nothing on the clipboard
   Cursor cursor = Cursor::Default;
   std::vector<Cursor> cursors_shown;  // every change of the screen's cursor, in order
+  // Work done by the text controls, so that a test can bound it per step.
+  int line_reads = 0;     // lines read from a text control's peer
+  int text_extents = 0;   // widths of a text measured with ui::TextExtent
+  int text_layouts = 0;   // whole texts laid out into lines
 };
 
 World& TheWorld();

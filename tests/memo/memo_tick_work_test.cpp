@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "memo/memo_state.h"
+#include "memo/memo_window.h"
+#include "ui/application.h"
+#include "ui/headless/driver.h"
+
+namespace {
+
+constexpr int kBigLines = 20'000;
+
+// 20,000 lines in blocks of five lines of 76 characters and three empty ones: about 1 MB, every
+// line narrower than the width limit, so that each tick measures and the probe steps over empties.
+std::string BigText() {
+  std::string block;
+  for (int i = 0; i < 5; ++i) block += std::string(76, 'x') + "\r\n";
+  block += "\r\n\r\n\r\n";
+  std::string text;
+  for (int i = 0; i < kBigLines / 8; ++i) text += block;
+  return text;
+}
+
+class TickWork : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Memo = MemoState{};
+    Display = DisplaySettings{};
+    app.CreateForm(Form1);
+    memo().Show();
+  }
+  TForm1& memo() { return *Form1; }
+
+  // Ticks one by one, each within four probe reads and four measured reads for the width.
+  void ExpectBoundedTicks(int ticks) {
+    for (int i = 0; i < ticks; ++i) {
+      desktop.ResetWork();
+      desktop.FireTimers();
+      int reads = desktop.LineReads(), measured = desktop.TextExtents();
+      EXPECT_LE(measured, 4) << "tick " << i;
+      EXPECT_LE(reads - measured, 4) << "probe reads, tick " << i;
+      EXPECT_LE(reads, 8) << "tick " << i;
+    }
+  }
+
+  ui::headless::Driver desktop{[](const std::string& fault) { ADD_FAILURE() << fault; }};
+  ui::App app;
+};
+
+}  // namespace
+
+TEST_F(TickWork, AnEmptyMemoAndOneOfAMegabyteReadAtMostEightLinesATick) {
+  ExpectBoundedTicks(5);
+
+  memo().Edit1.SetText(BigText());
+  ASSERT_GE(memo().Edit1.Text().size(), 950'000u);
+  ExpectBoundedTicks(200);
+  EXPECT_GT(Memo.LineCounter, 100) << "the probe went on through the text";
+  EXPECT_EQ(memo().Edit1.Width(), 76 * 6 + 15) << "the width followed the lines";
+}
+
+TEST_F(TickWork, TicksOnATextAtRestLayItOutNoMore) {
+  memo().Edit1.SetText(BigText());
+  desktop.FireTimers(3);
+  desktop.ResetWork();
+  desktop.FireTimers(50);
+  EXPECT_EQ(desktop.TextLayouts(), 0);
+  EXPECT_GT(desktop.LineReads(), 50);
+}
+
+// The lines read are those of the text as it is now laid out, after any change to it.
+TEST_F(TickWork, LinesReadFollowEveryChangeOfTheTextAndItsLayout) {
+  ui::RichEdit& edit = memo().Edit1;
+  edit.SetWordWrap(true);
+  edit.SetWidth(4 + 48);  // eight half-width characters of 6 pixels inside the border
+  edit.SetText("aaaa bbbb cccc");
+  EXPECT_EQ(edit.Line(0), "aaaa ");
+  EXPECT_EQ(edit.Line(1), "bbbb ");
+  EXPECT_EQ(edit.Line(2), "cccc");
+  EXPECT_EQ(edit.Line(3), "");
+  EXPECT_EQ(edit.Line(-1), "");
+
+  edit.SetSel(0, 0);
+  edit.ReplaceSel("zz");
+  EXPECT_EQ(edit.Line(0), "zzaaaa ") << "an edit";
+
+  edit.SetWidth(4 + 72);
+  EXPECT_EQ(edit.Line(0), "zzaaaa bbbb ") << "a wider editor";
+
+  edit.SetWordWrap(false);
+  EXPECT_EQ(edit.Line(0), "zzaaaa bbbb cccc") << "word wrap off";
+  edit.SetWidth(4 + 30);
+  EXPECT_EQ(edit.Line(1), "") << "no wrap at any width";
+
+  edit.SetWordWrap(true);
+  edit.SetWidth(4 + 72);
+  ui::Font big = edit.GetFont();
+  big.height = -24;
+  edit.SetFont(big);
+  EXPECT_EQ(edit.Line(0), "zzaaaa") << "a larger font";
+
+  edit.SetFont(memo().GetFont());
+  edit.SetHeight(4 + 12);
+  EXPECT_EQ(edit.Line(0), "zzaaaa bbbb ");
+  edit.SetScrollBars(ui::ScrollBars::Vertical);
+  EXPECT_EQ(edit.Line(0), "zzaaaa ") << "the scroll bar takes 16 pixels once the lines overflow";
+
+  edit.SetText("");
+  EXPECT_EQ(edit.Line(0), "");
+  EXPECT_EQ(edit.LineCount(), 0);
+}

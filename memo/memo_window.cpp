@@ -45,6 +45,11 @@ TForm1::TForm1() : ui::Form("TForm1") {
   Edit1.SetFont({kFixedPitch, -kDefaultFontPixels, 0, ui::clBlack});
   Edit1.SetWordWrap(false);
   Edit1.OnChange = [this] { Edit1Change(); };
+  Edit1.OnKeyDown = [this](int key, unsigned shift) { Edit1KeyDown(key, shift); };
+  Edit1.OnMouseDown = [this](ui::MouseButton b, unsigned shift, int x, int y) { Edit1MouseDown(b, shift, x, y); };
+  Edit1.OnMouseMove = [this](unsigned shift, int x, int y) { Edit1MouseMove(shift, x, y); };
+  Edit1.OnMouseUp = [this](ui::MouseButton b, unsigned shift, int x, int y) { Edit1MouseUp(b, shift, x, y); };
+  Edit1.SetPopupMenu(&PopupMenu1);
   Memo1.SetBounds({0, 0, 73, 89});
   Memo1.Hide();
   Memo2.Hide();

@@ -20,6 +20,12 @@ class TForm1 : public ui::Form {
   void FormShow();
   void Edit1Change();
   void Timer1Timer();
+  void Edit1KeyDown(int key, unsigned shift);
+  void Edit1MouseDown(ui::MouseButton button, unsigned shift, int x, int y);
+  void Edit1MouseMove(unsigned shift, int x, int y);
+  void Edit1MouseUp(ui::MouseButton button, unsigned shift, int x, int y);
+  ui::HitArea HitTest(ui::HitArea platform_answer) override;
+  void Moved() override;
 
   ui::Timer Timer1;
   ui::PopupMenu PopupMenu1;
@@ -67,6 +73,7 @@ class TForm1 : public ui::Form {
   void FitHeight();
   void KeepOnScreen();
   void SetEditorFontName(const char* name);
+  bool InBottomZone(int y) const;
   int FontPixels() const { return Edit1.GetFont().PixelHeight(); }
 };
 

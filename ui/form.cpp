@@ -26,6 +26,11 @@ void Form::HandleResized() {
   Realign();
 }
 
+void Form::HandleMoved() {
+  bounds_ = GetBounds();
+  Invoke([&] { Moved(); });
+}
+
 Size Form::ClientSizeFor(const Bounds& b) const {
   Size frame = peer_ ? peer_->FrameSize() : Size{};
   return {b.width - frame.width, b.height - frame.height};

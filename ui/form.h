@@ -11,6 +11,8 @@
 namespace ui {
 
 enum class FormPosition { Designed, ScreenCenter };
+// What a point of a window is, as the platform's hit test answers it.
+enum class HitArea { Client, Caption, Other };
 
 class Form : public WinControl {
  public:
@@ -66,6 +68,11 @@ class Form : public WinControl {
   void DoDestroy();
   void HandleCloseRequest() { Close(); }
   void HandleResized();
+  void HandleMoved();
+  // The platform's answer for a point of the window, which the window may change.
+  virtual HitArea HitTest(HitArea platform_answer) { return platform_answer; }
+  // Runs once the window has moved, by the program or by the user.
+  virtual void Moved() {}
 
  protected:
   Size ClientSizeFor(const Bounds& b) const override;

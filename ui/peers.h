@@ -28,6 +28,7 @@ class WindowPeer {
   virtual void SetEnabled(bool enabled) = 0;
   virtual void Invalidate(const Bounds& area) = 0;  // area in client coordinates
   virtual void Update() = 0;                        // paint what is invalid, now
+  virtual void Redraw() = 0;                        // the whole window, now, its background kept
 };
 
 enum class BorderStyle { None, Single, Sizeable, Dialog, ToolWindow, SizeToolWin };

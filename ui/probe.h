@@ -10,6 +10,7 @@
 #include "ui/form.h"
 #include "ui/menus.h"
 #include "ui/speed_button.h"
+#include "ui/text_controls.h"
 #include "ui/outline_view.h"
 #include "ui/screen.h"
 
@@ -47,6 +48,16 @@ void Click(SpeedButton& button);
 // The tooltip text the platform holds for a control; whether the control has the keyboard.
 std::string NativeHint(const WinControl& control);
 bool NativeFocused(const WinControl& control);
+
+// What the platform answers for a client point of a window, after the window's own say.
+HitArea NativeHitTest(const Form& form, Point client);
+// Input as the platform delivers it to a text control: a key going down, the mouse in its
+// client coordinates.
+void KeyDown(TextControl& control, int key);
+void Mouse(TextControl& control, MouseButton button, bool down, Point at);
+void MouseMove(TextControl& control, Point at);
+// Moves a window as the user's drag would.
+void MoveByUser(Form& form, Point to);
 
 // The menu as the platform builds it to open it: one line per item, two spaces of indent per
 // submenu level, "-" for a separator, " (disabled)" after a grayed item.

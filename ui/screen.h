@@ -4,7 +4,7 @@
 namespace ui {
 
 // The platform's cursors by the codes the program knows them by.
-enum class Cursor : int { Default = 0, HourGlass = -11, Drag = -12, HSplit = -14 };
+enum class Cursor : int { Default = 0, HourGlass = -11, Drag = -12, HSplit = -14, VSplit = -15 };
 
 namespace Screen {
 int Width();

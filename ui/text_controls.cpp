@@ -2,6 +2,7 @@
 
 #include "ui/exception.h"
 #include "ui/form.h"
+#include "ui/menus.h"
 #include "ui/rtf/rtf_reader.h"
 
 namespace ui {
@@ -66,6 +67,32 @@ void TextControl::SetFocus() {
   }
   form->BringToFront();
   text_peer_->SetFocus();
+}
+
+void TextControl::SetCursor(Cursor cursor) {
+  if (cursor_ == cursor) return;
+  cursor_ = cursor;
+  text_peer_->SetCursor(cursor);
+}
+
+void TextControl::HandleKeyDown(int key, unsigned shift) {
+  Invoke([&] { if (OnKeyDown) OnKeyDown(key, shift); });
+}
+
+void TextControl::HandleMouseDown(MouseButton button, unsigned shift, Point at) {
+  Invoke([&] { if (OnMouseDown) OnMouseDown(button, shift, at.x, at.y); });
+}
+
+void TextControl::HandleMouseMove(unsigned shift, Point at) {
+  Invoke([&] { if (OnMouseMove) OnMouseMove(shift, at.x, at.y); });
+}
+
+void TextControl::HandleMouseUp(MouseButton button, unsigned shift, Point at) {
+  Invoke([&] { if (OnMouseUp) OnMouseUp(button, shift, at.x, at.y); });
+}
+
+void TextControl::HandleContextMenu(Point screen) {
+  if (popup_menu_ && popup_menu_->AutoPopup()) popup_menu_->Popup(screen);
 }
 
 void TextControl::HandleChange() {

@@ -13,6 +13,11 @@
 
 namespace ui {
 
+class PopupMenu;
+
+enum class MouseButton { Left, Right, Middle };
+enum ShiftState : unsigned { ssShift = 1, ssCtrl = 2, ssAlt = 4 };
+
 class TextControl : public WinControl {
  public:
   using WinControl::WinControl;
@@ -57,9 +62,26 @@ class TextControl : public WinControl {
   // window cannot take it.
   void SetFocus();
 
+  // The context menu a right click opens, while the menu's automatic opening is on.
+  void SetPopupMenu(PopupMenu* menu) { popup_menu_ = menu; }
+  void SetCursor(Cursor cursor);
+  Cursor GetCursor() const { return cursor_; }
+
   std::function<void()> OnChange;
-  // Entry point of the backend: the text changed, by typing or by the program.
+  // A key went down, before the control acts on it; the platform's virtual-key code.
+  std::function<void(int key, unsigned shift)> OnKeyDown;
+  // The pointer in the control's client coordinates.
+  std::function<void(MouseButton button, unsigned shift, int x, int y)> OnMouseDown, OnMouseUp;
+  std::function<void(unsigned shift, int x, int y)> OnMouseMove;
+
+  // Entry points of the backend.
   void HandleChange();
+  void HandleKeyDown(int key, unsigned shift);
+  void HandleMouseDown(MouseButton button, unsigned shift, Point at);
+  void HandleMouseMove(unsigned shift, Point at);
+  void HandleMouseUp(MouseButton button, unsigned shift, Point at);
+  // A right click or the menu key: the context menu opens at that point of the screen.
+  void HandleContextMenu(Point screen);
 
  protected:
   void FontChanged() override;
@@ -71,6 +93,8 @@ class TextControl : public WinControl {
  private:
   bool read_only_ = false;
   bool word_wrap_ = true;
+  PopupMenu* popup_menu_ = nullptr;
+  Cursor cursor_ = Cursor::Default;
   ScrollBars scroll_bars_ = ScrollBars::None;
 };
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ui/peers.h"
+#include "ui/screen.h"
 #include "ui/types.h"
 
 namespace ui {
@@ -37,6 +38,8 @@ class TextPeer : public WindowPeer {
   virtual void Cut() = 0;
   virtual void Copy() = 0;
   virtual void Paste() = 0;
+  // The pointer's shape over the control.
+  virtual void SetCursor(Cursor cursor) = 0;
 };
 
 class RichEditPeer : public TextPeer {

@@ -104,6 +104,41 @@ std::string Driver::HintOf(const WinControl& control) const {
 
 ImeMode Driver::Ime(const Form& form) const { return static_cast<FormPeerImpl&>(form.Native()).ime(); }
 
+void Driver::PressKey(TextControl& control, int key, unsigned shift) {
+  control.HandleKeyDown(key, shift);
+  dynamic_cast<TextPeerImpl&>(*control.Peer()).UserKey(key);
+  Pump();
+}
+
+void Driver::MouseDown(TextControl& control, MouseButton button, Point at) {
+  control.HandleMouseDown(button, 0, at);
+  Pump();
+}
+
+void Driver::MouseMove(TextControl& control, Point at) {
+  control.HandleMouseMove(0, at);
+  Pump();
+}
+
+void Driver::MouseUp(TextControl& control, MouseButton button, Point at) {
+  control.HandleMouseUp(button, 0, at);
+  if (button == MouseButton::Right) {
+    Bounds b = control.GetBounds();
+    Bounds f = control.OwningForm() ? control.OwningForm()->GetBounds() : Bounds{};
+    control.HandleContextMenu({f.left + b.left + at.x, f.top + b.top + at.y});
+  }
+  Pump();
+}
+
+Cursor Driver::CursorOver(const TextControl& control) const {
+  return dynamic_cast<const TextPeerImpl&>(*control.Peer()).cursor();
+}
+
+void Driver::DragSurface(Form& form, Point client, Point to) {
+  (void)client;
+  if (form.HitTest(HitArea::Client) == HitArea::Caption) MoveByUser(form, to);
+}
+
 void Driver::Pump() {
   if (Application) Application->ProcessMessages();
 }

@@ -79,6 +79,18 @@ class Driver {
   void Advance(int ms);
   void Pump();
   void CloseByUser(Form& form);
+  // A key pressed in a text control: its handler sees it, then the control edits.
+  void PressKey(TextControl& control, int key, unsigned shift = 0);
+  // Mouse input over a text control, in its client coordinates; a right button's release opens
+  // the context menu when its automatic opening is on.
+  void MouseDown(TextControl& control, MouseButton button, Point at);
+  void MouseMove(TextControl& control, Point at);
+  void MouseUp(TextControl& control, MouseButton button, Point at);
+  Cursor CursorOver(const TextControl& control) const;
+  // A press on a window's own surface at a client point, dragged to a screen point: it moves the
+  // window when the window answers the hit test with its caption.
+  void DragSurface(Form& form, Point client, Point to);
+
   // The user drags the window by its caption to a new place.
   void MoveByUser(Form& form, Point to);
 

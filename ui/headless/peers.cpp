@@ -170,6 +170,13 @@ bool FormPeerImpl::active() const {
   return false;
 }
 
+// The platform tells a window of every move, the program's own and the user's.
+void FormPeerImpl::SetBounds(const Bounds& b) {
+  bool moved = b.left != bounds_.left || b.top != bounds_.top;
+  WindowPeerImpl::SetBounds(b);
+  if (moved) form_.HandleMoved();
+}
+
 void FormPeerImpl::MoveByUser(Point to) {
   SetBounds({to.x, to.y, bounds_.width, bounds_.height});
   form_.HandleResized();

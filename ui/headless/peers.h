@@ -33,6 +33,10 @@ class WindowPeerImpl : public WindowPeer {
   void SetEnabled(bool enabled) override { enabled_ = enabled; }
   void Invalidate(const Bounds& area) override;
   void Update() override;
+  void Redraw() override {
+    invalid_ = true;
+    Update();
+  }
 
   bool visible() const { return visible_; }
   bool enabled() const { return enabled_; }
@@ -49,7 +53,11 @@ class WindowPeerImpl : public WindowPeer {
  private:
   void Paint();
   bool enabled_ = true;
+
+ protected:
   bool invalid_ = false;
+
+ private:
   int paints_ = 0, moves_ = 0, resizes_ = 0;
 };
 
@@ -59,11 +67,12 @@ class FormPeerImpl : public WindowPeerImpl, public FormPeer {
   ~FormPeerImpl() override;
 
   // WindowPeer, through the shared in-memory window.
-  void SetBounds(const Bounds& b) override { WindowPeerImpl::SetBounds(b); }
+  void SetBounds(const Bounds& b) override;
   void SetVisible(bool visible) override;
   void SetEnabled(bool enabled) override { WindowPeerImpl::SetEnabled(enabled); }
   void Invalidate(const Bounds& area) override { WindowPeerImpl::Invalidate(area); }
   void Update() override { WindowPeerImpl::Update(); }
+  void Redraw() override { WindowPeerImpl::Redraw(); }
 
   void SetCaption(const std::string& caption) override { caption_ = caption; }
   void SetImeMode(ImeMode mode) override { ime_ = mode; }

@@ -39,6 +39,15 @@ void Click(SpeedButton& button) { driver->Click(button); }
 std::string NativeHint(const WinControl& control) { return driver->HintOf(control); }
 bool NativeFocused(const WinControl& control) { return driver->Focused() == &control; }
 
+HitArea NativeHitTest(const Form& form, Point) { return const_cast<Form&>(form).HitTest(HitArea::Client); }
+void KeyDown(TextControl& control, int key) { driver->PressKey(control, key); }
+void Mouse(TextControl& control, MouseButton button, bool down, Point at) {
+  if (down) driver->MouseDown(control, button, at);
+  else driver->MouseUp(control, button, at);
+}
+void MouseMove(TextControl& control, Point at) { driver->MouseMove(control, at); }
+void MoveByUser(Form& form, Point to) { driver->MoveByUser(form, to); }
+
 bool NativeStayOnTop(const Form& form) { return driver->Window(form).stay_on_top; }
 
 int NativePaints(const WinControl& control) {

@@ -194,6 +194,20 @@ void TextPeerImpl::Paste() {
   ReplaceSel(*TheWorld().clipboard);
 }
 
+void TextPeerImpl::UserKey(int key) {
+  constexpr int kBack = 0x08, kEnter = 0x0D, kDelete = 0x2E;
+  if (read_only_) return;
+  if (key == kEnter) {
+    ReplaceSel("\r");
+  } else if ((key == kBack || key == kDelete) && sel_length_ == 0) {
+    if (key == kBack && sel_start_ > 0) SetSel(sel_start_ - 1, 1);
+    else if (key == kDelete && sel_start_ < Length()) SetSel(sel_start_, 1);
+    if (sel_length_ > 0) ReplaceSel("");
+  } else if (key == kBack || key == kDelete) {
+    ReplaceSel("");
+  }
+}
+
 void TextPeerImpl::UserTypes(const std::string& text) {
   if (read_only_) return;
   ReplaceSel(text);

@@ -22,6 +22,7 @@ class TextPeerImpl : public WindowPeerImpl, public RichEditPeer {
   void SetEnabled(bool enabled) override { WindowPeerImpl::SetEnabled(enabled); }
   void Invalidate(const Bounds& area) override { WindowPeerImpl::Invalidate(area); }
   void Update() override { WindowPeerImpl::Update(); }
+  void Redraw() override { WindowPeerImpl::Redraw(); }
 
   std::string Text() override;
   void SetText(const std::string& text) override;
@@ -50,6 +51,10 @@ class TextPeerImpl : public WindowPeerImpl, public RichEditPeer {
 
   // What a user does at the keyboard: typing replaces the selection, unless read-only.
   void UserTypes(const std::string& text);
+  // The editing a key does after the control's handler has seen it: Enter, Backspace, Delete.
+  void UserKey(int key);
+  void SetCursor(Cursor cursor) override { cursor_ = cursor; }
+  Cursor cursor() const { return cursor_; }
   Color background() const { return background_; }
   bool read_only() const { return read_only_; }
   ScrollBars scroll_bars() const { return bars_; }
@@ -75,6 +80,7 @@ class TextPeerImpl : public WindowPeerImpl, public RichEditPeer {
 
   bool modified_ = false, read_only_ = false, wrap_ = true, plain_ = false;
   ScrollBars bars_ = ScrollBars::None;
+  Cursor cursor_ = Cursor::Default;
   Color background_ = clWindow;
 };
 

@@ -53,6 +53,7 @@ void ShowScreenCursor(Cursor cursor) {
     case Cursor::HourGlass: shape = IDC_WAIT; break;
     case Cursor::Drag: shape = IDC_ARROW; break;
     case Cursor::HSplit: shape = IDC_SIZEWE; break;
+    case Cursor::VSplit: shape = IDC_SIZENS; break;
     case Cursor::Default: break;
   }
   ::SetCursor(LoadCursorA(nullptr, shape));

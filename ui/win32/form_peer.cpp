@@ -101,6 +101,8 @@ class FormWindow : public NativeWindow<FormPeer> {
     switch (msg) {
       case WM_CLOSE: form_.HandleCloseRequest(); return 0;
       case WM_SIZE: form_.HandleResized(); return 0;
+      case WM_MOVE: form_.HandleMoved(); return 0;
+      case WM_NCHITTEST: return OnHitTest(hwnd, wp, lp);
       case WM_ACTIVATE:
         if (LOWORD(wp) != WA_INACTIVE && form_.ActiveControl() && form_.ActiveControl()->Peer()) {
           SetFocus(HandleOf(*form_.ActiveControl()->Peer()));
@@ -112,6 +114,15 @@ class FormWindow : public NativeWindow<FormPeer> {
   }
 
  private:
+  // The desktop answers first; the form may turn its client area into a caption, and so on.
+  LRESULT OnHitTest(HWND hwnd, WPARAM wp, LPARAM lp) {
+    LRESULT platform = DefWindowProcA(hwnd, WM_NCHITTEST, wp, lp);
+    HitArea area = platform == HTCLIENT ? HitArea::Client : platform == HTCAPTION ? HitArea::Caption : HitArea::Other;
+    HitArea answer = form_.HitTest(area);
+    if (answer == area) return platform;
+    return answer == HitArea::Caption ? HTCAPTION : answer == HitArea::Client ? HTCLIENT : platform;
+  }
+
   Form& form_;
   FrameStyle frame_;
 };

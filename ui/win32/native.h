@@ -91,6 +91,10 @@ class NativeWindow : public Base, public MessageTarget {
     RedrawWindow(hwnd_, &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   }
   void Update() override { RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
+  void Redraw() override {
+    InvalidateRect(hwnd_, nullptr, FALSE);
+    UpdateWindow(hwnd_);
+  }
 
   HWND hwnd() const { return hwnd_; }
   HWND Handle() const override { return hwnd_; }

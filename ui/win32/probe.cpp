@@ -88,6 +88,39 @@ std::string NativeHint(const WinControl& control) { return win32::TooltipText(wi
 
 bool NativeFocused(const WinControl& control) { return GetFocus() == win32::HandleOf(*control.Peer()); }
 
+HitArea NativeHitTest(const Form& form, Point client) {
+  HWND hwnd = win32::HandleOf(form.Native());
+  POINT p{client.x, client.y};
+  ClientToScreen(hwnd, &p);
+  LRESULT r = SendMessageA(hwnd, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+  return r == HTCLIENT ? HitArea::Client : r == HTCAPTION ? HitArea::Caption : HitArea::Other;
+}
+
+void KeyDown(TextControl& control, int key) {
+  HWND hwnd = win32::HandleOf(*control.Peer());
+  SendMessageA(hwnd, WM_KEYDOWN, static_cast<WPARAM>(key), 1);
+  SendMessageA(hwnd, WM_KEYUP, static_cast<WPARAM>(key), 0xC0000001);
+  Pump();
+}
+
+void Mouse(TextControl& control, MouseButton button, bool down, Point at) {
+  UINT msg = button == MouseButton::Left ? (down ? WM_LBUTTONDOWN : WM_LBUTTONUP)
+             : button == MouseButton::Right ? (down ? WM_RBUTTONDOWN : WM_RBUTTONUP)
+                                             : (down ? WM_MBUTTONDOWN : WM_MBUTTONUP);
+  SendMessageA(win32::HandleOf(*control.Peer()), msg, 0, MAKELPARAM(at.x, at.y));
+  Pump();
+}
+
+void MouseMove(TextControl& control, Point at) {
+  SendMessageA(win32::HandleOf(*control.Peer()), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+  Pump();
+}
+
+void MoveByUser(Form& form, Point to) {
+  SetWindowPos(win32::HandleOf(form.Native()), nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Pump();
+}
+
 bool NativeStayOnTop(const Form& form) {
   return (GetWindowLongA(win32::HandleOf(form.Native()), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }

@@ -51,6 +51,10 @@ class TextWindow : public RichEditPeer, public MessageTarget {
   void SetEnabled(bool enabled) override { EnableWindow(hwnd_, enabled); }
   void Invalidate(const Bounds&) override { InvalidateRect(hwnd_, nullptr, TRUE); }
   void Update() override { UpdateWindow(hwnd_); }
+  void Redraw() override {
+    InvalidateRect(hwnd_, nullptr, FALSE);
+    UpdateWindow(hwnd_);
+  }
 
   std::string Text() override {
     if (!rich_) {
@@ -219,11 +223,48 @@ class TextWindow : public RichEditPeer, public MessageTarget {
     if (code == EN_CHANGE) control_.HandleChange();
   }
 
+  void SetCursor(Cursor cursor) override { cursor_ = cursor; }
+
+  // Keys and the mouse reach the program's handlers before the control acts on them; a right
+  // button's release opens the context menu.
   LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {
+    Point at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+    switch (msg) {
+      case WM_KEYDOWN: control_.HandleKeyDown(static_cast<int>(wp), Shift()); break;
+      case WM_LBUTTONDOWN: control_.HandleMouseDown(MouseButton::Left, Shift(), at); break;
+      case WM_RBUTTONDOWN: control_.HandleMouseDown(MouseButton::Right, Shift(), at); break;
+      case WM_MBUTTONDOWN: control_.HandleMouseDown(MouseButton::Middle, Shift(), at); break;
+      case WM_MOUSEMOVE: control_.HandleMouseMove(Shift(), at); break;
+      case WM_LBUTTONUP: control_.HandleMouseUp(MouseButton::Left, Shift(), at); break;
+      case WM_MBUTTONUP: control_.HandleMouseUp(MouseButton::Middle, Shift(), at); break;
+      case WM_RBUTTONUP: {
+        control_.HandleMouseUp(MouseButton::Right, Shift(), at);
+        POINT p{at.x, at.y};
+        ClientToScreen(hwnd, &p);
+        control_.HandleContextMenu({p.x, p.y});
+        return 0;
+      }
+      case WM_CONTEXTMENU:
+        if (lp != -1) return 0;  // a right click, already handled at its release
+        control_.HandleContextMenu({0, 0});
+        return 0;
+      case WM_SETCURSOR:
+        if (LOWORD(lp) == HTCLIENT && cursor_ != Cursor::Default) {
+          ::SetCursor(LoadCursor(nullptr, cursor_ == Cursor::VSplit ? IDC_SIZENS : IDC_SIZEWE));
+          return TRUE;
+        }
+        break;
+      default: break;
+    }
     return CallWindowProcA(previous_, hwnd, msg, wp, lp);
   }
 
  private:
+  static unsigned Shift() {
+    return (GetKeyState(VK_SHIFT) < 0 ? ssShift : 0u) | (GetKeyState(VK_CONTROL) < 0 ? ssCtrl : 0u) |
+           (GetKeyState(VK_MENU) < 0 ? ssAlt : 0u);
+  }
+
   void Create() {
     Bounds b = control_.GetBounds();
     DWORD style = WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL |
@@ -311,6 +352,7 @@ class TextWindow : public RichEditPeer, public MessageTarget {
   Font font_;
   Color background_ = clWindow;
   bool wrap_ = true, read_only_ = false, plain_ = false;
+  Cursor cursor_ = Cursor::Default;
 };
 
 }  // namespace

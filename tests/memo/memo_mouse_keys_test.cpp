@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include "memo/memo_state.h"
+#include "memo/memo_window.h"
+#include "ui/application.h"
+#include "ui/headless/driver.h"
+
+namespace {
+
+constexpr int kF1 = 0x70, kEnter = 0x0D, kBack = 0x08;
+
+class MouseAndKeys : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Memo = MemoState{};
+    Display = DisplaySettings{};
+    app.CreateForm(Form1);
+    Form1->Show();
+  }
+  TForm1& memo() { return *Form1; }
+  // An editor exactly takasa high, as a show with flex off leaves it.
+  void AtTheHeightLimit() {
+    Display.flex = false;
+    memo().Hide();
+    memo().Show();
+    desktop.FireTimers();
+  }
+
+  ui::headless::Driver desktop{[](const std::string& fault) { ADD_FAILURE() << fault; }};
+  ui::App app;
+};
+
+}  // namespace
+
+TEST_F(MouseAndKeys, TheWindowsOwnSurfaceMovesItAndTheScreenKeepingBringsItBack) {
+  EXPECT_EQ(memo().HitTest(ui::HitArea::Client), ui::HitArea::Caption);
+  EXPECT_EQ(memo().HitTest(ui::HitArea::Other), ui::HitArea::Other);
+  desktop.FireTimers();
+  desktop.DragSurface(memo(), {3, 3}, {990, 300});
+  EXPECT_EQ(memo().Left(), 990);
+  desktop.FireTimers();
+  EXPECT_EQ(memo().Left(), 1024 - memo().Width()) << "flush with the right edge after the next tick";
+}
+
+TEST_F(MouseAndKeys, TheRightButtonDragsTheBottomEdgeAndOpensNoMenuForThatPress) {
+  AtTheHeightLimit();
+  ASSERT_EQ(memo().Edit1.Height(), 199);
+  desktop.MouseMove(memo().Edit1, {20, 195});
+  EXPECT_EQ(desktop.CursorOver(memo().Edit1), ui::Cursor::VSplit);
+
+  desktop.MouseDown(memo().Edit1, ui::MouseButton::Right, {20, 195});
+  EXPECT_TRUE(Memo.BottomDrag);
+  desktop.MouseMove(memo().Edit1, {20, 100});
+  EXPECT_EQ(memo().Edit1.Height(), 124);
+  EXPECT_EQ(Display.takasa, 125);
+  desktop.MouseUp(memo().Edit1, ui::MouseButton::Right, {20, 100});
+  EXPECT_EQ(desktop.MenusOpened(), 0) << "the press that started the drag opens no menu";
+  EXPECT_FALSE(Memo.BottomDrag);
+
+  desktop.FireTimers();
+  EXPECT_EQ(memo().Height(), 124 + 25) << "the window follows the editor";
+  desktop.MouseMove(memo().Edit1, {20, 120});
+  EXPECT_EQ(desktop.CursorOver(memo().Edit1), ui::Cursor::Default)
+      << "one pixel lower than takasa, the edge is no longer active";
+}
+
+TEST_F(MouseAndKeys, ARightClickOpensTheContextMenuWhileTheEditorIsStillGrowing) {
+  desktop.FireTimers();
+  int bottom = memo().Edit1.Height() - 2;
+  desktop.MouseDown(memo().Edit1, ui::MouseButton::Right, {20, bottom});
+  desktop.MouseUp(memo().Edit1, ui::MouseButton::Right, {20, bottom});
+  EXPECT_EQ(desktop.MenusOpened(), 1);
+  EXPECT_FALSE(Memo.BottomDrag);
+}
+
+TEST_F(MouseAndKeys, F1StartsAndStopsTheMarqueeOnlyWithAnime) {
+  desktop.PressKey(memo().Edit1, kF1);
+  EXPECT_FALSE(Memo.TelopRunning);
+  Display.anime = true;
+  desktop.PressKey(memo().Edit1, kF1);
+  EXPECT_TRUE(Memo.TelopRunning);
+  desktop.FireTimers();
+  int left = memo().Left();
+  desktop.PressKey(memo().Edit1, kF1);
+  desktop.FireTimers();
+  EXPECT_EQ(memo().Left(), left) << "a second F1 stops it where the window stands";
+}
+
+TEST_F(MouseAndKeys, BackspaceAndEnterSteerTheLineCounter) {
+  memo().Edit1.SetText("1\r\n2\r\n3\r\n4\r\n5");
+  Memo.LineCounter = 5;
+  memo().Edit1.SetSel(0, 0);
+  desktop.PressKey(memo().Edit1, kBack);
+  EXPECT_EQ(Memo.LineCounter, 4);
+  EXPECT_FALSE(memo().Edit1.WordWrap());
+
+  Memo.LineCounter = 5;
+  memo().Edit1.SetWidth(Display.haba);
+  desktop.PressKey(memo().Edit1, kBack);
+  EXPECT_EQ(Memo.LineCounter, 5) << "at the width limit the keys leave the counter alone";
+
+  memo().Edit1.SetWidth(60);
+  memo().Edit1.SetText("one");
+  Memo.LineCounter = 2;
+  memo().Edit1.SetSel(3, 0);
+  desktop.PressKey(memo().Edit1, kEnter);
+  EXPECT_EQ(Memo.LineCounter, 3) << "Enter at the end of the text, the next line empty";
+  EXPECT_EQ(memo().Edit1.Text(), "one\r\n");
+
+  Memo.LineCounter = 0;
+  desktop.PressKey(memo().Edit1, kBack);
+  EXPECT_EQ(Memo.LineCounter, 0) << "a counter of 0 is never decreased";
+}

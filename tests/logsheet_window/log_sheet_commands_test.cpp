@@ -81,6 +81,16 @@ TEST_F(ItemCommands, DeletingTakesTheSubtreeAndSelectsANeighbour) {
   EXPECT_TRUE(sheet->Dirty);
   EXPECT_EQ(sheet->Notes.SpanCount(), 2);
 
+  Build({{1, "A"}, {2, "A1"}, {2, "A2"}});
+  Items().OpenAll();
+  Items().SetSelected(3);  // the last child: the sibling before it follows
+  sheet->mnDelClick();
+  EXPECT_EQ(Rows(), (Lines{"A", "  A1"}));
+  EXPECT_EQ(Selected(), 2);
+  EXPECT_EQ(sheet->moNote.Text(), "A1");
+
+  Build({{1, "B"}, {2, "B1"}});
+  Items().OpenAll();
   Items().SetSelected(2);  // the only child: its parent follows
   sheet->mnDelClick();
   EXPECT_EQ(Rows(), (Lines{"B"}));

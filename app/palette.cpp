@@ -20,7 +20,6 @@ constexpr int kPaletteClientHeight = 131;
 constexpr int kParkedBelowScreen = 10;  // the log sheet's top when parked just out of sight
 constexpr ui::Color kMemoHidden = ui::clPurple;
 constexpr ui::Color kMemoShown = ui::clWhite;
-constexpr char kDefaultSheet[] = "LogSheet";
 
 void Place(ui::SpeedButton& button, int top, const char* caption, int pixels, ui::Color color, const char* hint) {
   button.SetBounds({1, top, 25, 25});
@@ -129,7 +128,7 @@ void TMain::FormCloseQuery(bool& can_close) {
     Form1->Memo2.Clear();
     Form1->Close();
     if (MainOut->Visible()) {
-      if (MainOut->Caption() == kDefaultSheet) MainOut->mnSaveClick();
+      if (MainOut->Caption() == kDefaultSheetCaption) MainOut->mnSaveClick();
       MainOut->Close();
     }
   }

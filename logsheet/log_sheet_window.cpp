@@ -3,6 +3,8 @@
 #include "logsheet/outline_file.h"
 #include "logsheet/sheet_commit.h"
 #include "logsheet/sheet_files.h"
+#include "ui/application.h"
+#include "ui/cp932.h"
 #include "ui/file.h"
 #include "ui/screen.h"
 
@@ -11,7 +13,6 @@ bool ExchangePending = false;
 
 namespace {
 
-constexpr char kNewCaption[] = "NewFile";
 constexpr char kBlankItem[] = " ";
 constexpr ui::Color kDirtyIndex = ui::clMaroon, kCleanIndex = ui::clBlack;
 constexpr ui::Color kOutlineBackground = 0x756376;
@@ -41,7 +42,7 @@ class HardLines {
 
 TMainOut::TMainOut() : ui::Form("TMainOut") {
   SetBorderStyle(ui::BorderStyle::Sizeable);
-  SetCaption(kNewCaption);
+  SetCaption(kNewSheetCaption);
   SetFont({"System", -13, 0, ui::clWindowText});
   SetBounds({0, 0, 639, 229});
   OnCloseQuery = [this](bool& can_close) { FormCloseQuery(can_close); };
@@ -121,7 +122,7 @@ void TMainOut::FocusNote() {
 }
 
 void TMainOut::StartNewSheet() {
-  SetCaption(kNewCaption);
+  SetCaption(kNewSheetCaption);
   Sizing = Inserting = Dirty = false;
   AttachSpan(olTree.Items().AppendSibling(0, kBlankItem));
 }
@@ -206,7 +207,15 @@ void TMainOut::olTreeClick() {
 
 void TMainOut::olTreeEnter() { StoreNote(olTree.Items().Selected()); }
 
-// The sheet's data and file commands fill these in; until then there is nothing to save or ask.
-void TMainOut::mnSaveClick() {}
+std::string DefaultSheetBase() {
+  return ui::cp932::ExtractFileDir(ui::Application->ExeName()) + "\\" + kDefaultSheetCaption;
+}
+
+// A sheet never saved goes through the save dialog, which comes with the window's file
+// commands; until then it has no name to be saved under.
+void TMainOut::mnSaveClick() {
+  if (Caption() == kNewSheetCaption) return;
+  SaveSheet(Caption() == kDefaultSheetCaption ? DefaultSheetBase() : Caption());
+}
 
 void TMainOut::FormCloseQuery(bool&) {}

@@ -68,5 +68,11 @@ class TMainOut : public ui::Form {
 };
 
 extern TMainOut* MainOut;
+
+// The caption of a sheet never saved, and of the default sheet kept beside the executable.
+inline constexpr char kNewSheetCaption[] = "NewFile";
+inline constexpr char kDefaultSheetCaption[] = "LogSheet";
+// The base path of the default sheet's three files.
+std::string DefaultSheetBase();
 // The exchange command took a note away and waits for the next click to place it.
 extern bool ExchangePending;

@@ -2,19 +2,16 @@
 // The outline text file <base>.Pcr: one line per item in index order, (level - 1) TABs, the item
 // text, CR LF.
 
-#include <stdexcept>
 #include <string>
 
 #include "logsheet/outline_tree.h"
+#include "ui/file.h"
 
 namespace logsheet {
 
 // A file that cannot be created, opened, written or read; the message names the file and carries
 // the file system's own words.
-class FileError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
+using FileError = ui::FileError;
 
 namespace outline_message {
 inline constexpr char kUnwritableText[] = "CR または 0x1A を含む項目はｱｳﾄﾗｲﾝ ﾌｧｲﾙに書き込めません";

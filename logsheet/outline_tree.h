@@ -4,16 +4,17 @@
 
 #include <cstdint>
 #include <functional>
-#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "ui/exception.h"
 
 namespace logsheet {
 
 // An outline error carries the message the user sees in the standard error box.
-class OutlineError : public std::runtime_error {
+class OutlineError : public ui::Exception {
  public:
-  using std::runtime_error::runtime_error;
+  using ui::Exception::Exception;
 };
 
 namespace outline_message {

@@ -2,19 +2,19 @@
 // The bytes of the sheet's note files: <base>.Txt, every note line followed by CR LF, and
 // <base>.Bin, one 8-byte record per item (StartLine, LineCount; signed 32-bit little-endian).
 
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "logsheet/note_store.h"
+#include "ui/exception.h"
 
 namespace logsheet {
 
 // A note file whose content does not fit the sheet; the message names the file and the fault.
-class SheetError : public std::runtime_error {
+class SheetError : public ui::Exception {
  public:
-  using std::runtime_error::runtime_error;
+  using ui::Exception::Exception;
 };
 
 std::string TxtBytes(const std::vector<std::string>& lines);

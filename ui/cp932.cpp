@@ -2,11 +2,6 @@
 
 namespace ui::cp932 {
 
-std::size_t CharLength(std::string_view text, std::size_t i) {
-  if (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) return 2;
-  return 1;
-}
-
 std::size_t FindLastChar(std::string_view text, std::string_view set) {
   std::size_t found = std::string_view::npos;
   for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {

@@ -12,7 +12,9 @@ namespace ui::cp932 {
 constexpr bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 // Length in bytes of the character that starts at text[i] (1 or 2; 1 for a lead byte at the end).
-std::size_t CharLength(std::string_view text, std::size_t i);
+inline std::size_t CharLength(std::string_view text, std::size_t i) {
+  return IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+}
 
 // Position of the last occurrence of any byte of `set` that is a character of its own,
 // never the second byte of a double-byte character; npos if none.

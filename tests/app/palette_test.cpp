@@ -11,6 +11,7 @@
 #include "memo/memo_state.h"
 #include "memo/memo_window.h"
 #include "ui/application.h"
+#include "ui/file.h"
 #include "ui/headless/disk.h"
 #include "ui/headless/driver.h"
 
@@ -172,12 +173,42 @@ TEST_F(Palette, AFailedAutosaveKeepsTheMemoAndRefusesTheQuit) {
   EXPECT_TRUE(desktop.RegistryKeyExists(kPositionKey)) << "the positions are written as after Cancel";
 }
 
-TEST_F(Palette, AVisibleLogSheetIsClosedAtQuit) {
+TEST_F(Palette, TheDefaultLogSheetIsSavedBesideTheExecutableAndClosedAtQuit) {
   desktop.Click(Main->SpeedButton4);
-  desktop.Click(Main->SpeedButton4);
+  desktop.Click(Main->SpeedButton4);  // parked below the screen counts as visible
+  MainOut->SetCaption("LogSheet");
   Quit(ui::ModalResult::OK);
   EXPECT_TRUE(app->Terminated());
   EXPECT_FALSE(MainOut->Visible());
+  EXPECT_TRUE(std::filesystem::exists(ui::headless::HostPath("C:\\pochira\\LogSheet.Pcr")));
+  EXPECT_TRUE(std::filesystem::exists(ui::headless::HostPath("C:\\pochira\\LogSheet.Bin")));
+}
+
+TEST_F(Palette, ALogSheetNamedAfterItsOwnFileIsNotSavedByTheShutdown) {
+  desktop.Click(Main->SpeedButton4);
+  MainOut->SetCaption("C:\\pochira\\日記");
+  Quit(ui::ModalResult::OK);
+  EXPECT_TRUE(app->Terminated());
+  EXPECT_FALSE(std::filesystem::exists(ui::headless::HostPath("C:\\pochira\\日記.Pcr")));
+  EXPECT_FALSE(std::filesystem::exists(ui::headless::HostPath("C:\\pochira\\LogSheet.Pcr")));
+}
+
+TEST_F(Palette, AFailedLogSheetSaveEndsTheShutdownWithTheSheetStillOpen) {
+  desktop.Click(Main->SpeedButton4);
+  MainOut->SetCaption("LogSheet");
+  ui::headless::SetFileFault([](ui::headless::FileStep step, std::string_view path) {
+    if (step == ui::headless::FileStep::Write && path.find("LogSheet") != std::string_view::npos) {
+      throw ui::FileError("C:\\pochira\\LogSheet.Pcr~: ディスクがいっぱいです");
+    }
+  });
+  desktop.Answer(ui::ModalResult::OK);  // the error box
+  Quit(ui::ModalResult::OK);
+  ui::headless::SetFileFault(nullptr);
+
+  EXPECT_EQ(LastBox(), "C:\\pochira\\LogSheet.Pcr~: ディスクがいっぱいです");
+  EXPECT_FALSE(app->Terminated());
+  EXPECT_TRUE(MainOut->Visible()) << "the sheet stays open with its notes";
+  EXPECT_FALSE(desktop.RegistryKeyExists(kPositionKey)) << "the shutdown stopped before the positions";
 }
 
 TEST_F(Palette, TheFirstShutdownStoresThePlacesAndTheNextStartRestoresThem) {

@@ -29,12 +29,16 @@ void TForm1::Timer1Timer() {
     if (Edit1.Width() < Display.haba && !Memo.WidthLocked) FitWidth();
     FitHeight();
   }
-  SetBounds({Left(), Top(), Edit1.Width() + memo::kWindowExtraWidth, Edit1.Height() + memo::kWindowExtraHeight});
+  // The window's place is asked of the platform once; the tick works on this copy.
+  ui::Bounds window = GetBounds();
+  window.width = Edit1.Width() + memo::kWindowExtraWidth;
+  window.height = Edit1.Height() + memo::kWindowExtraHeight;
   Edit1.SetTop(memo::kEditorTop);
   Edit1.SetLeft(memo::kEditorLeft);
   Label1.SetVisible(!Display.mojikesi);
   Label2.SetVisible(!Display.mojikesi);
-  KeepOnScreen();
+  KeepOnScreen(window);
+  SetBounds(window);
 }
 
 // LineCounter advances by at most one non-empty line a tick, stepping over up to three empty ones.
@@ -77,19 +81,16 @@ void TForm1::FitHeight() {
   }
 }
 
-void TForm1::KeepOnScreen() {
+void TForm1::KeepOnScreen(ui::Bounds& window) {
   int screen_w = ui::Screen::Width(), screen_h = ui::Screen::Height();
   if (Memo.TelopRunning) {
-    int left = Left() - kTelopStep;
-    if (left < -Width() - kTelopBeyond) left = screen_w + kTelopBeyond;
-    SetLeft(left);
+    window.left -= kTelopStep;
+    if (window.left < -window.width - kTelopBeyond) window.left = screen_w + kTelopBeyond;
     return;
   }
   if (!Display.gamen || Edit1.Width() >= screen_w || Edit1.Height() >= screen_h) return;
-  int left = Left(), top = Top();
-  if (left + Width() > screen_w) left = screen_w - Width();
-  if (left < 0) left = 0;
-  if (top + Height() > screen_h) top = screen_h - Height();
-  if (top < 0) top = 0;
-  SetBounds({left, top, Width(), Height()});
+  if (window.Right() > screen_w) window.left = screen_w - window.width;
+  if (window.left < 0) window.left = 0;
+  if (window.Bottom() > screen_h) window.top = screen_h - window.height;
+  if (window.top < 0) window.top = 0;
 }

@@ -71,7 +71,7 @@ class TForm1 : public ui::Form {
   void ProbeLines();
   void FitWidth();
   void FitHeight();
-  void KeepOnScreen();
+  void KeepOnScreen(ui::Bounds& window);
   void SetEditorFontName(const char* name);
   bool InBottomZone(int y) const;
   int FontPixels() const { return Edit1.GetFont().PixelHeight(); }

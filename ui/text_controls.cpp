@@ -37,12 +37,6 @@ void TextControl::SetLines(const std::vector<std::string>& lines) {
   SetText(text);
 }
 
-void TextControl::AddLine(const std::string& line) {
-  std::string text = Text();
-  if (!text.empty() && text.back() != '\n') text += "\r\n";
-  SetText(text + line);
-}
-
 void TextControl::SetReadOnly(bool on) {
   read_only_ = on;
   text_peer_->SetReadOnly(on);

@@ -37,7 +37,6 @@ class TextControl : public WinControl {
   std::string Line(int index) const;
   std::vector<std::string> Lines() const;
   void SetLines(const std::vector<std::string>& lines);
-  void AddLine(const std::string& line);
 
   int SelStart() const { return text_peer_->SelStart(); }
   int SelLength() const { return text_peer_->SelLength(); }

@@ -239,7 +239,7 @@ const std::vector<std::string>& TextPeerImpl::LayoutIn(int width) {
         last_space = std::string::npos;
         continue;
       }
-      int w = n == 2 ? h : h / 2;
+      int w = CharWidth(n, h);
       if (wrap_ && used + w > width && !lines.back().empty()) {
         std::string carry;
         if (last_space != std::string::npos) {
@@ -247,7 +247,7 @@ const std::vector<std::string>& TextPeerImpl::LayoutIn(int width) {
           lines.back().erase(last_space + 1);
         }
         lines.push_back(carry);
-        used = static_cast<int>(carry.size()) * (h / 2);
+        used = TextWidth(carry, h);  // the carried word may hold full-width characters
         last_space = std::string::npos;
       }
       if (ch == " ") last_space = lines.back().size();

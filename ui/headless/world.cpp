@@ -24,15 +24,19 @@ void Fault(const std::string& what) {
   std::abort();
 }
 
-Size MeasureText(const Font& font, std::string_view text) {
-  int h = font.PixelHeight();
+int TextWidth(std::string_view text, int h) {
   int width = 0;
   for (std::size_t i = 0; i < text.size();) {
     std::size_t n = cp932::CharLength(text, i);
-    width += n == 2 ? h : h / 2;
+    width += CharWidth(n, h);
     i += n;
   }
-  return {width, h};
+  return width;
+}
+
+Size MeasureText(const Font& font, std::string_view text) {
+  int h = font.PixelHeight();
+  return {TextWidth(text, h), h};
 }
 
 }  // namespace ui::headless

@@ -79,6 +79,8 @@ void ResetWorld();
 void Fault(const std::string& what);
 
 // Deterministic text metrics: a half-width character is h div 2 pixels, a full-width one h.
+constexpr int CharWidth(std::size_t bytes, int h) { return bytes == 2 ? h : h / 2; }
+int TextWidth(std::string_view text, int h);
 Size MeasureText(const Font& font, std::string_view text);
 
 }  // namespace ui::headless

@@ -1,4 +1,6 @@
 #include <memory>
+#include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "ui/application.h"
@@ -86,7 +88,12 @@ class AppPeerImpl : public AppPeer, public MessageTarget {
   void SetHintStyle(Color background, int delay_ms) override { SetTooltipStyle(background, delay_ms); }
   void SetControlHint(WindowPeer& control, const std::string& hint) override { SetTooltip(HandleOf(control), hint); }
   void Beep() override { MessageBeep(0); }
-  Size ScreenSize() override { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+  // Asking the platform costs a trip to the display driver, and the memo asks on every tick; the
+  // size is kept until the display announces a change.
+  Size ScreenSize() override {
+    if (!screen_) screen_ = Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    return *screen_;
+  }
 
   std::string ExeName() override {
     char path[MAX_PATH];
@@ -100,6 +107,7 @@ class AppPeerImpl : public AppPeer, public MessageTarget {
       Invoke(*call);
       return 0;
     }
+    if (msg == WM_DISPLAYCHANGE) screen_.reset();
     return DefWindowProcA(hwnd, msg, wp, lp);
   }
 
@@ -117,6 +125,8 @@ class AppPeerImpl : public AppPeer, public MessageTarget {
     return TRUE;
   }
   static std::function<void()>* CallOf(LPARAM lp) { return reinterpret_cast<std::function<void()>*>(lp); }
+
+  std::optional<Size> screen_;
 };
 
 }  // namespace
@@ -126,16 +136,30 @@ HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
 HWND HandleOf(const WindowPeer& peer) { return dynamic_cast<const MessageTarget&>(peer).Handle(); }
 
 namespace {
-constexpr char kTargetProp[] = "ui.target";
+// Kept in the process: a window property would cost a trip to the window server on every
+// message a control receives.
+std::unordered_map<HWND, MessageTarget*>& AttachedControls() {
+  static std::unordered_map<HWND, MessageTarget*> targets;
+  return targets;
 }
+}  // namespace
 
 void AttachControl(HWND hwnd, MessageTarget* target, WNDPROC* previous) {
-  SetPropA(hwnd, kTargetProp, target);
+  AttachedControls()[hwnd] = target;
   *previous = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MessageTarget::ControlProc)));
 }
 
-MessageTarget* TargetOfControl(HWND hwnd) { return static_cast<MessageTarget*>(GetPropA(hwnd, kTargetProp)); }
+void DetachControl(HWND hwnd, WNDPROC previous) {
+  SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+  AttachedControls().erase(hwnd);
+}
+
+MessageTarget* TargetOfControl(HWND hwnd) {
+  auto& targets = AttachedControls();
+  auto found = targets.find(hwnd);
+  return found == targets.end() ? nullptr : found->second;
+}
 
 LRESULT CALLBACK MessageTarget::ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   MessageTarget* target = TargetOfControl(hwnd);

@@ -91,15 +91,23 @@ namespace ui {
 
 // A memory DC made once: asking the platform for a window's DC on every measurement costs far
 // more than the measurement itself.
+// One memory DC for every measurement; a font is selected into it only when the font changes,
+// and its height is asked once.
 Size TextExtent(const Font& font, std::string_view text) {
   static HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, win32::FontHandle(font));
+  static HFONT selected = nullptr;
+  static int height = 0;
+  HFONT handle = win32::FontHandle(font);
+  if (handle != selected) {
+    SelectObject(dc, handle);
+    selected = handle;
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc, &tm);
+    height = static_cast<int>(tm.tmHeight);
+  }
   SIZE s{0, 0};
-  TEXTMETRICA tm{};
-  GetTextMetricsA(dc, &tm);
-  GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &s);
-  SelectObject(dc, old);
-  return {static_cast<int>(s.cx), static_cast<int>(tm.tmHeight)};
+  if (!text.empty()) GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &s);
+  return {static_cast<int>(s.cx), height};
 }
 
 }  // namespace ui

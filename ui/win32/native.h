@@ -43,9 +43,11 @@ class MessageTarget {
   static LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 };
 
-// Controls of the platform's own classes are attached through a window property, and their
+// Controls of the platform's own classes are attached to their targets, and their
 // window procedure is replaced by one that offers each message to the target first.
 void AttachControl(HWND hwnd, MessageTarget* target, WNDPROC* previous);
+// Gives the control its own window procedure back, before it is destroyed.
+void DetachControl(HWND hwnd, WNDPROC previous);
 MessageTarget* TargetOfControl(HWND hwnd);
 
 }  // namespace ui::win32

@@ -31,6 +31,10 @@ void Form::HandleMoved() {
   Invoke([&] { Moved(); });
 }
 
+void Form::HandlePaintRequest() {
+  Invoke([&] { PaintRequested(); });
+}
+
 Size Form::ClientSizeFor(const Bounds& b) const {
   Size frame = peer_ ? peer_->FrameSize() : Size{};
   return {b.width - frame.width, b.height - frame.height};

@@ -48,6 +48,15 @@ class Form : public WinControl {
   // Visible without taking the activation from the window that has it.
   void ShowNoActivate();
   void BringToFront();
+  // The window's pixels leave the screen for a moment, or come back, without a move, a resize,
+  // a change of activation, keyboard focus or z-order; the form stays Visible() throughout,
+  // and the platform still lists it as visible.
+  void HideInPlace() { peer_->SetShownInPlace(false); }
+  void ShowInPlace() { peer_->SetShownInPlace(true); }
+  // While the window is hidden: what the screen shows where it lies becomes the background of
+  // its surface, drawn under its graphic controls at every paint from then on. This lets a
+  // window look see-through on a desktop that composes the windows itself.
+  void CaptureBackdrop() { peer_->CaptureBackdrop(); }
   // Runs the close query; hides the form, or ends the program for the main window.
   void Close();
   ModalResult ShowModal();
@@ -69,10 +78,14 @@ class Form : public WinControl {
   void HandleCloseRequest() { Close(); }
   void HandleResized();
   void HandleMoved();
+  void HandlePaintRequest();
   // The platform's answer for a point of the window, which the window may change.
   virtual HitArea HitTest(HitArea platform_answer) { return platform_answer; }
   // Runs once the window has moved, by the program or by the user.
   virtual void Moved() {}
+  // Runs when the platform asks the window to paint, before its surface is handed out for it:
+  // the window may still hide and show itself here.
+  virtual void PaintRequested() {}
 
  protected:
   Size ClientSizeFor(const Bounds& b) const override;

@@ -52,6 +52,11 @@ class FormPeer : public WindowPeer {
   virtual void BringToFront() = 0;
   virtual Bounds WindowBounds() = 0;     // the platform's truth: the user may have moved it
   virtual Size FrameSize() = 0;          // outer size minus client size for the current frame
+  // Off the screen or back, without moving, resizing, activating, changing the z-order or the
+  // keyboard focus; the platform still counts the window as visible.
+  virtual void SetShownInPlace(bool shown) = 0;
+  // The pixels the screen shows where the window lies become the background of its surface.
+  virtual void CaptureBackdrop() = 0;
 };
 
 class TimerPeer {

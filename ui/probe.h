@@ -42,6 +42,11 @@ Bounds NativeBounds(const Form& form);
 Size NativeClientSize(const Form& form);
 bool NativeStayOnTop(const Form& form);
 int NativePaints(const WinControl& control);
+// Moves and resizes of a form's window that the platform reported.
+int NativeMoves(const Form& form);
+int NativeResizes(const Form& form);
+// Whether the window's pixels are on the screen: visible, and not taken off it in place.
+bool NativeOnScreen(const Form& form);
 
 // The left button pressed and released over a button, as the platform delivers it.
 void Click(SpeedButton& button);

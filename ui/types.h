@@ -33,8 +33,9 @@ struct Bounds {
   int left = 0, top = 0, width = 0, height = 0;
   int Right() const { return left + width; }
   int Bottom() const { return top + height; }
+  // Empty rectangles meet nothing, as with the platform's IntersectRect.
   bool Intersects(const Bounds& o) const {
-    return left < o.Right() && o.left < Right() && top < o.Bottom() && o.top < Bottom();
+    return width > 0 && height > 0 && o.width > 0 && o.height > 0 && left < o.Right() && o.left < Right() && top < o.Bottom() && o.top < Bottom();
   }
   friend bool operator==(const Bounds&, const Bounds&) = default;
 };

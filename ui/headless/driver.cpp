@@ -153,6 +153,10 @@ void Driver::MoveByUser(Form& form, Point to) {
   Pump();
 }
 
+std::vector<std::string> Driver::BackdropOf(const Form& form) const {
+  return static_cast<const FormPeerImpl&>(form.Native()).backdrop();
+}
+
 void Driver::WhenModal(const std::string& class_name, std::function<void(Form&)> script) {
   TheWorld().modal_scripts[class_name].push_back(std::move(script));
 }

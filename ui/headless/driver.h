@@ -94,6 +94,16 @@ class Driver {
   // The user drags the window by its caption to a new place.
   void MoveByUser(Form& form, Point to);
 
+  // Another program's window, beneath the program's own and beneath those planted before it.
+  ForeignWindow& PlantWindow(const std::string& name, Bounds bounds) {
+    return TheWorld().foreign.emplace_back(ForeignWindow{name, bounds});
+  }
+  // What the desktop's windows have done, in order ("hide TForm1", "repaint Notepad", ...).
+  const std::vector<std::string>& DesktopLog() const { return TheWorld().desktop_log; }
+  void ClearDesktopLog() { TheWorld().desktop_log.clear(); }
+  // The windows whose pixels a form's surface shows as its background, the front one first.
+  std::vector<std::string> BackdropOf(const Form& form) const;
+
   // Message boxes and modal windows.
   void Answer(ModalResult answer) { TheWorld().answers.push_back(answer); }
   void WhenModal(const std::string& class_name, std::function<void(Form&)> script);

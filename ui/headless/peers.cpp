@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "ui/application.h"
+#include "ui/desktop.h"
+#include "ui/headless/desktop.h"
 #include "ui/headless/world.h"
 #include "ui/panel.h"
 #include "ui/speed_button.h"
@@ -120,6 +122,7 @@ void WindowPeerImpl::Update() {
 }
 
 void WindowPeerImpl::Paint() {
+  BeforePaint();
   invalid_ = false;
   ++paints_;
   RecordingCanvas canvas;
@@ -175,6 +178,23 @@ void FormPeerImpl::SetBounds(const Bounds& b) {
   bool moved = b.left != bounds_.left || b.top != bounds_.top;
   WindowPeerImpl::SetBounds(b);
   if (moved) form_.HandleMoved();
+}
+
+// Coming back on the screen invalidates the window; nothing else changes.
+void FormPeerImpl::SetShownInPlace(bool shown) {
+  if (shown != off_screen_) return;
+  off_screen_ = !shown;
+  if (shown) invalid_ = true;
+  TheWorld().desktop_log.push_back((shown ? "show " : "hide ") + form_.ClassName());
+}
+
+void FormPeerImpl::CaptureBackdrop() {
+  backdrop_.clear();
+  for (const DesktopWindow& w : desktop::WindowsTopDown()) {
+    if (w.id == desktop::IdOf(form_) || !w.visible || !w.bounds.Intersects(bounds_)) continue;
+    backdrop_.push_back(DesktopWindowName(w));
+  }
+  TheWorld().desktop_log.push_back("backdrop " + form_.ClassName());
 }
 
 void FormPeerImpl::MoveByUser(Point to) {

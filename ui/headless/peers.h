@@ -50,6 +50,10 @@ class WindowPeerImpl : public WindowPeer {
   Bounds bounds_;
   bool visible_ = true;
 
+ protected:
+  // Runs as the platform's paint request arrives, before the surface is painted.
+  virtual void BeforePaint() {}
+
  private:
   void Paint();
   bool enabled_ = true;
@@ -82,6 +86,12 @@ class FormPeerImpl : public WindowPeerImpl, public FormPeer {
   void BringToFront() override;
   Bounds WindowBounds() override { return bounds_; }
   Size FrameSize() override;
+  void SetShownInPlace(bool shown) override;
+  void CaptureBackdrop() override;
+  // The windows whose pixels the last capture took, the front one first.
+  const std::vector<std::string>& backdrop() const { return backdrop_; }
+  // Visible, and not taken off the screen in place.
+  bool on_screen() const { return visible_ && !off_screen_; }
 
   Form& form() const { return form_; }
   const std::string& caption() const { return caption_; }
@@ -90,8 +100,13 @@ class FormPeerImpl : public WindowPeerImpl, public FormPeer {
   // The user drags the window to a new place, as the platform's move would.
   void MoveByUser(Point to);
 
+ protected:
+  void BeforePaint() override { form_.HandlePaintRequest(); }
+
  private:
   Form& form_;
+  std::vector<std::string> backdrop_;
+  bool off_screen_ = false;
   std::string caption_;
   FrameStyle frame_;
   ImeMode ime_ = ImeMode::Off;

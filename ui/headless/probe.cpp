@@ -54,6 +54,10 @@ int NativePaints(const WinControl& control) {
   return dynamic_cast<const headless::WindowPeerImpl*>(control.Peer())->paints();
 }
 
+int NativeMoves(const Form& form) { return static_cast<const headless::FormPeerImpl&>(form.Native()).moves(); }
+int NativeResizes(const Form& form) { return static_cast<const headless::FormPeerImpl&>(form.Native()).resizes(); }
+bool NativeOnScreen(const Form& form) { return static_cast<const headless::FormPeerImpl&>(form.Native()).on_screen(); }
+
 void ClickAt(OutlineView& view, Point at) { driver->Click(view, at); }
 void Focus(WinControl& control) { driver->Focus(control); }
 Cursor NativeCursor() { return headless::TheWorld().cursor; }

@@ -35,6 +35,14 @@ struct PaintRecord {
   std::vector<std::string> texts;  // the texts drawn, in order
 };
 
+// A window of another program, beneath the program's own windows.
+struct ForeignWindow {
+  std::string name;
+  Bounds bounds;
+  bool visible = true;
+  int repaints = 0;
+};
+
 struct World {
   Size screen{1024, 768};
   std::string exe_name = "C:\\pochira\\pochira.exe";
@@ -42,6 +50,10 @@ struct World {
   // The current user's registry: keys by folded path (see registry.h here), values by folded name.
   std::map<std::string, std::map<std::string, RegistryValue>> registry;
   std::vector<FormPeerImpl*> z_order;  // the front window first
+  std::deque<ForeignWindow> foreign;   // beneath all of the program's windows, the front one first
+  // What happened to the windows on the desktop, in order: "hide TForm1", "repaint Notepad",
+  // "backdrop TForm1", "show TForm1".
+  std::vector<std::string> desktop_log;
   std::vector<TimerPeerImpl*> timers;  // in creation order
   std::deque<std::function<void()>> posted;
   std::deque<ModalResult> answers;

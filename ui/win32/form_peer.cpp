@@ -90,6 +90,37 @@ class FormWindow : public NativeWindow<FormPeer> {
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
   }
 
+  // The window stays where it is, visible to the platform, active and with the keyboard focus:
+  // an empty window region only takes its pixels off the screen. Hiding it outright
+  // (SWP_HIDEWINDOW) would lose the focus on an X11 desktop, at every paint of the memo.
+  void SetShownInPlace(bool shown) override {
+    SetWindowRgn(hwnd_, shown ? nullptr : CreateRectRgn(0, 0, 0, 0), TRUE);
+  }
+
+  // The screen's pixels, copied while the window is off it; the windows that lay beneath have
+  // just repainted there.
+  void CaptureBackdrop() override {
+    RECT r;
+    GetWindowRect(hwnd_, &r);
+    int w = r.right - r.left, h = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    if (!backdrop_ || backdrop_size_ != Size{w, h}) {
+      if (backdrop_) DeleteObject(backdrop_);
+      backdrop_ = CreateCompatibleBitmap(screen, w, h);
+      backdrop_size_ = {w, h};
+    }
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(memory, backdrop_);
+    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+  }
+
+  ~FormWindow() override {
+    if (backdrop_) DeleteObject(backdrop_);
+  }
+
   Size FrameSize() override {
     RECT r{0, 0, 0, 0};
     AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE)), GetMenu(hwnd_) != nullptr,
@@ -100,8 +131,9 @@ class FormWindow : public NativeWindow<FormPeer> {
   LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {
     switch (msg) {
       case WM_CLOSE: form_.HandleCloseRequest(); return 0;
-      case WM_SIZE: form_.HandleResized(); return 0;
-      case WM_MOVE: form_.HandleMoved(); return 0;
+      case WM_SIZE: ++resizes_; form_.HandleResized(); return 0;
+      case WM_MOVE: ++moves_; form_.HandleMoved(); return 0;
+      case WM_PAINT: OnFormPaint(); return 0;
       case WM_NCHITTEST: return OnHitTest(hwnd, wp, lp);
       case WM_ACTIVATE:
         if (LOWORD(wp) != WA_INACTIVE && form_.ActiveControl() && form_.ActiveControl()->Peer()) {
@@ -114,6 +146,30 @@ class FormWindow : public NativeWindow<FormPeer> {
   }
 
  private:
+  // The form may hide and show itself before the paint begins, so that the paint takes in the
+  // invalidation the showing makes. A captured backdrop lies under the graphic controls.
+  void OnFormPaint() {
+    form_.HandlePaintRequest();
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    ++paints_;
+    if (backdrop_) {
+      HDC memory = CreateCompatibleDC(dc);
+      HGDIOBJ old = SelectObject(memory, backdrop_);
+      RECT window;
+      GetWindowRect(hwnd_, &window);
+      POINT client{0, 0};
+      ClientToScreen(hwnd_, &client);
+      BitBlt(dc, 0, 0, backdrop_size_.width, backdrop_size_.height, memory, client.x - window.left,
+             client.y - window.top, SRCCOPY);
+      SelectObject(memory, old);
+      DeleteDC(memory);
+    }
+    GdiCanvas canvas(dc);
+    control_.HandlePaint(canvas);
+    EndPaint(hwnd_, &ps);
+  }
+
   // The desktop answers first; the form may turn its client area into a caption, and so on.
   LRESULT OnHitTest(HWND hwnd, WPARAM wp, LPARAM lp) {
     LRESULT platform = DefWindowProcA(hwnd, WM_NCHITTEST, wp, lp);
@@ -125,6 +181,8 @@ class FormWindow : public NativeWindow<FormPeer> {
 
   Form& form_;
   FrameStyle frame_;
+  HBITMAP backdrop_ = nullptr;
+  Size backdrop_size_;
 };
 
 }  // namespace

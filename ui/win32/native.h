@@ -101,6 +101,8 @@ class NativeWindow : public Base, public MessageTarget {
   HWND hwnd() const { return hwnd_; }
   HWND Handle() const override { return hwnd_; }
   int paints() const { return paints_; }
+  int moves() const { return moves_; }
+  int resizes() const { return resizes_; }
 
   LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {
     switch (msg) {
@@ -131,7 +133,7 @@ class NativeWindow : public Base, public MessageTarget {
 
   WinControl& control_;
   HWND hwnd_ = nullptr;
-  int paints_ = 0;
+  int paints_ = 0, moves_ = 0, resizes_ = 0;
 };
 
 }  // namespace ui::win32

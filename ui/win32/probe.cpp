@@ -132,6 +132,23 @@ int NativePaints(const WinControl& control) {
   return 0;
 }
 
+namespace {
+const win32::NativeWindow<FormPeer>& WindowOf(const Form& form) {
+  return dynamic_cast<const win32::NativeWindow<FormPeer>&>(form.Native());
+}
+}  // namespace
+
+int NativeMoves(const Form& form) { return WindowOf(form).moves(); }
+int NativeResizes(const Form& form) { return WindowOf(form).resizes(); }
+bool NativeOnScreen(const Form& form) {
+  HWND hwnd = WindowOf(form).hwnd();
+  if (!IsWindowVisible(hwnd)) return false;
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  int kind = GetWindowRgn(hwnd, region);
+  DeleteObject(region);
+  return kind != NULLREGION;
+}
+
 void ClickAt(OutlineView& view, Point at) {
   HWND hwnd = win32::HandleOf(*view.Peer());
   SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));

@@ -1,0 +1,27 @@
+#include "ui/win32/native.h"
+
+#include "ui/desktop.h"
+#include "ui/form.h"
+
+namespace ui::desktop {
+
+std::vector<DesktopWindow> WindowsTopDown() {
+  std::vector<DesktopWindow> windows;
+  for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    RECT r;
+    GetWindowRect(w, &r);
+    windows.push_back({reinterpret_cast<std::uintptr_t>(w), {r.left, r.top, r.right - r.left, r.bottom - r.top},
+                       IsWindowVisible(w) != FALSE});
+  }
+  return windows;
+}
+
+void RepaintNow(const DesktopWindow& window) {
+  HWND w = reinterpret_cast<HWND>(window.id);
+  InvalidateRect(w, nullptr, TRUE);
+  UpdateWindow(w);
+}
+
+std::uintptr_t IdOf(const Form& form) { return reinterpret_cast<std::uintptr_t>(win32::HandleOf(form.Native())); }
+
+}  // namespace ui::desktop

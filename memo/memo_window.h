@@ -26,6 +26,10 @@ class TForm1 : public ui::Form {
   void Edit1MouseUp(ui::MouseButton button, unsigned shift, int x, int y);
   ui::HitArea HitTest(ui::HitArea platform_answer) override;
   void Moved() override;
+  // The see-through margin: the background is never erased, and each paint first lets the
+  // windows beneath repaint while the memo is off the screen.
+  bool HandleEraseBackground(ui::Canvas&) override { return true; }
+  void PaintRequested() override { RefreshBackdrop(); }
 
   ui::Timer Timer1;
   ui::PopupMenu PopupMenu1;
@@ -72,8 +76,10 @@ class TForm1 : public ui::Form {
   void FitWidth();
   void FitHeight();
   void KeepOnScreen(ui::Bounds& window);
+  void RefreshBackdrop();
   void SetEditorFontName(const char* name);
   bool InBottomZone(int y) const;
+  bool refreshing_backdrop_ = false;
   int FontPixels() const { return Edit1.GetFont().PixelHeight(); }
 };
 

@@ -59,7 +59,7 @@ void TForm1::FitWidth() {
   int n = Memo.LineCounter, h = FontPixels();
   if (n < 2) return;
   for (int i = n - 2; i <= n + 1; ++i) {
-    int w = ui::TextExtent(GetFont(), Edit1.Line(i)).width;
+    int w = measured_.Width(GetFont(), Edit1.Line(i));
     if (w > Edit1.ClientWidth()) Edit1.SetWidth(w + memo::Allowance(h));
     if (Edit1.Width() >= Display.haba) {
       if (Display.fixfont) SetEditorFontName(kFixedPitch);

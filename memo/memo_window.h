@@ -2,6 +2,7 @@
 // The memo window: a borderless sticky memo. Its editor Edit1 sits in a thin see-through margin
 // under the title line, which shows the time of the last change (or an opened file's path).
 
+#include "memo/measured_lines.h"
 #include "ui/form.h"
 #include "ui/graphic_controls.h"
 #include "ui/menus.h"
@@ -80,6 +81,7 @@ class TForm1 : public ui::Form {
   void SetEditorFontName(const char* name);
   bool InBottomZone(int y) const;
   bool refreshing_backdrop_ = false;
+  memo::MeasuredLines measured_;
   int FontPixels() const { return Edit1.GetFont().PixelHeight(); }
 };
 

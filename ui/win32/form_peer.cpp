@@ -43,6 +43,10 @@ class FormWindow : public NativeWindow<FormPeer> {
                             AppWindow(), nullptr, Instance(), static_cast<MessageTarget*>(this));
   }
 
+  ~FormWindow() override {
+    if (backdrop_) DeleteObject(backdrop_);
+  }
+
   void SetCaption(const std::string& caption) override { SetWindowTextA(hwnd_, caption.c_str()); }
 
   void SetImeMode(ImeMode mode) override {
@@ -115,10 +119,6 @@ class FormWindow : public NativeWindow<FormPeer> {
     SelectObject(memory, old);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-  }
-
-  ~FormWindow() override {
-    if (backdrop_) DeleteObject(backdrop_);
   }
 
   Size FrameSize() override {

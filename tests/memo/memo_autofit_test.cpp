@@ -1,28 +1,13 @@
-#include <gtest/gtest.h>
-
-#include "memo/memo_state.h"
-#include "memo/memo_window.h"
-#include "ui/application.h"
-#include "ui/headless/driver.h"
+#include "tests/memo/shown_memo.h"
 #include "ui/headless/peers.h"
 
 namespace {
 
-// A memo window made and shown as the palette shows it, its timer fired by the test.
-class AutoFit : public ::testing::Test {
+// Its timer fired by the test, its editor typed into.
+class AutoFit : public ShownMemo {
  protected:
-  void SetUp() override {
-    Memo = MemoState{};
-    Display = DisplaySettings{};
-    app.CreateForm(Form1);
-    memo().Show();
-  }
-  TForm1& memo() { return *Form1; }
   void Tick(int times = 1) { desktop.FireTimers(times); }
   void Type(const std::string& text) { desktop.Type(memo().Edit1, text); }
-
-  ui::headless::Driver desktop{[](const std::string& fault) { ADD_FAILURE() << fault; }};
-  ui::App app;
 };
 
 }  // namespace

@@ -1,37 +1,26 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
-#include "memo/memo_state.h"
-#include "memo/memo_window.h"
-#include "ui/application.h"
-#include "ui/headless/driver.h"
+#include "tests/memo/shown_memo.h"
 
 namespace {
 
 using Log = std::vector<std::string>;
 
 // The memo shown at the top right of the screen, over the windows of other programs.
-class Backdrop : public ::testing::Test {
+class Backdrop : public ShownMemo {
  protected:
   void SetUp() override {
-    Memo = MemoState{};
-    Display = DisplaySettings{};
-    app.CreateForm(Form1);
-    memo().Show();
+    ShownMemo::SetUp();
     desktop.FireTimers(3);
     ASSERT_EQ(memo().GetBounds(), (ui::Bounds{864, 0, 80, 56}));
     desktop.ClearDesktopLog();
     editor.repaints = calendar.repaints = 0;
   }
-  TForm1& memo() { return *Form1; }
   int Count(const std::string& event) const {
     const Log& log = desktop.DesktopLog();
     return static_cast<int>(std::count(log.begin(), log.end(), event));
   }
 
-  ui::headless::Driver desktop{[](const std::string& fault) { ADD_FAILURE() << fault; }};
-  ui::App app;
   ui::headless::ForeignWindow& editor = desktop.PlantWindow("Editor", {700, 0, 324, 300});
   ui::headless::ForeignWindow& calendar = desktop.PlantWindow("Calendar", {0, 500, 200, 200});
 };

@@ -1,23 +1,11 @@
-#include <gtest/gtest.h>
-
-#include "memo/memo_state.h"
-#include "memo/memo_window.h"
-#include "ui/application.h"
-#include "ui/headless/driver.h"
+#include "tests/memo/shown_memo.h"
 
 namespace {
 
 constexpr int kF1 = 0x70, kEnter = 0x0D, kBack = 0x08;
 
-class MouseAndKeys : public ::testing::Test {
+class MouseAndKeys : public ShownMemo {
  protected:
-  void SetUp() override {
-    Memo = MemoState{};
-    Display = DisplaySettings{};
-    app.CreateForm(Form1);
-    Form1->Show();
-  }
-  TForm1& memo() { return *Form1; }
   // An editor exactly takasa high, as a show with flex off leaves it.
   void AtTheHeightLimit() {
     Display.flex = false;
@@ -25,9 +13,6 @@ class MouseAndKeys : public ::testing::Test {
     memo().Show();
     desktop.FireTimers();
   }
-
-  ui::headless::Driver desktop{[](const std::string& fault) { ADD_FAILURE() << fault; }};
-  ui::App app;
 };
 
 }  // namespace

@@ -1,11 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <string>
 
-#include "memo/memo_state.h"
-#include "memo/memo_window.h"
-#include "ui/application.h"
-#include "ui/headless/driver.h"
+#include "tests/memo/shown_memo.h"
 
 namespace {
 
@@ -22,15 +17,8 @@ std::string BigText() {
   return text;
 }
 
-class TickWork : public ::testing::Test {
+class TickWork : public ShownMemo {
  protected:
-  void SetUp() override {
-    Memo = MemoState{};
-    Display = DisplaySettings{};
-    app.CreateForm(Form1);
-    memo().Show();
-  }
-  TForm1& memo() { return *Form1; }
 
   // Ticks one by one, each within four probe reads and four reads for the width, of which at
   // most four are measured.
@@ -42,9 +30,6 @@ class TickWork : public ::testing::Test {
       EXPECT_LE(desktop.LineReads(), 8) << "tick " << i;
     }
   }
-
-  ui::headless::Driver desktop{[](const std::string& fault) { ADD_FAILURE() << fault; }};
-  ui::App app;
 };
 
 }  // namespace

@@ -1,0 +1,24 @@
+#pragma once
+// A memo window made and shown as the palette shows it, on a fresh headless desktop, with the
+// memo state and the settings as a first start leaves them.
+
+#include <gtest/gtest.h>
+
+#include "memo/memo_state.h"
+#include "memo/memo_window.h"
+#include "ui/application.h"
+#include "ui/headless/driver.h"
+
+class ShownMemo : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Memo = MemoState{};
+    Display = DisplaySettings{};
+    app.CreateForm(Form1);
+    memo().Show();
+  }
+  TForm1& memo() { return *Form1; }
+
+  ui::headless::Driver desktop{[](const std::string& fault) { ADD_FAILURE() << fault; }};
+  ui::App app;
+};

@@ -61,14 +61,23 @@ Driver::~Driver() {
   ResetWorld();
 }
 
+namespace {
+
+// A handler may stop or start timers: those chosen at the start of the round fire.
+template <class Due>
+void FireRound(Due due) {
+  std::vector<TimerPeerImpl*> firing;
+  for (TimerPeerImpl* t : TheWorld().timers) {
+    if (t->interval() > 0 && due(*t)) firing.push_back(t);
+  }
+  for (TimerPeerImpl* t : firing) t->timer().HandleTick();
+}
+
+}  // namespace
+
 void Driver::FireTimers(int times) {
   for (int i = 0; i < times; ++i) {
-    // A handler may stop or start timers: fire those running at the start of the round.
-    std::vector<TimerPeerImpl*> running;
-    for (TimerPeerImpl* t : TheWorld().timers) {
-      if (t->interval() > 0) running.push_back(t);
-    }
-    for (TimerPeerImpl* t : running) t->timer().HandleTick();
+    FireRound([](const TimerPeerImpl&) { return true; });
     Pump();
   }
 }
@@ -77,11 +86,7 @@ void Driver::Advance(int ms) {
   World& w = TheWorld();
   for (int step = 0; step < ms; ++step) {
     ++w.clock_ms;
-    std::vector<TimerPeerImpl*> due;
-    for (TimerPeerImpl* t : w.timers) {
-      if (t->interval() > 0 && w.clock_ms % t->interval() == 0) due.push_back(t);
-    }
-    for (TimerPeerImpl* t : due) t->timer().HandleTick();
+    FireRound([&](const TimerPeerImpl& t) { return w.clock_ms % t.interval() == 0; });
     Pump();
   }
 }

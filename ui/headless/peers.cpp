@@ -190,8 +190,9 @@ void FormPeerImpl::SetShownInPlace(bool shown) {
 
 void FormPeerImpl::CaptureBackdrop() {
   backdrop_.clear();
+  std::uintptr_t self = desktop::IdOf(form_);
   for (const DesktopWindow& w : desktop::WindowsTopDown()) {
-    if (w.id == desktop::IdOf(form_) || !w.visible || !w.bounds.Intersects(bounds_)) continue;
+    if (w.id == self || !w.visible || !w.bounds.Intersects(bounds_)) continue;
     backdrop_.push_back(DesktopWindowName(w));
   }
   TheWorld().desktop_log.push_back("backdrop " + form_.ClassName());

@@ -10,11 +10,7 @@ constexpr char kButtonClass[] = "TSpeedButton";
 class ButtonWindow : public NativeWindow<WindowPeer> {
  public:
   ButtonWindow(SpeedButton& button, HWND parent) : NativeWindow(button), button_(button) {
-    RegisterClassOnce(kButtonClass);
-    Bounds b = button.GetBounds();
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (button.Visible() ? WS_VISIBLE : 0);
-    hwnd_ = CreateWindowExA(0, kButtonClass, "", style, b.left, b.top, b.width, b.height, parent, nullptr, Instance(),
-                            static_cast<MessageTarget*>(this));
+    CreateChild(kButtonClass, parent, 0);
   }
 
   LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {

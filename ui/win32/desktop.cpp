@@ -8,10 +8,7 @@ namespace ui::desktop {
 std::vector<DesktopWindow> WindowsTopDown() {
   std::vector<DesktopWindow> windows;
   for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
-    RECT r;
-    GetWindowRect(w, &r);
-    windows.push_back({reinterpret_cast<std::uintptr_t>(w), {r.left, r.top, r.right - r.left, r.bottom - r.top},
-                       IsWindowVisible(w) != FALSE});
+    windows.push_back({reinterpret_cast<std::uintptr_t>(w), win32::ScreenBoundsOf(w), IsWindowVisible(w) != FALSE});
   }
   return windows;
 }

@@ -88,11 +88,7 @@ class FormWindow : public NativeWindow<FormPeer> {
     SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   }
 
-  Bounds WindowBounds() override {
-    RECT r;
-    GetWindowRect(hwnd_, &r);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-  }
+  Bounds WindowBounds() override { return ScreenBoundsOf(hwnd_); }
 
   // The window stays where it is, visible to the platform, active and with the keyboard focus:
   // an empty window region only takes its pixels off the screen. Hiding it outright
@@ -104,18 +100,16 @@ class FormWindow : public NativeWindow<FormPeer> {
   // The screen's pixels, copied while the window is off it; the windows that lay beneath have
   // just repainted there.
   void CaptureBackdrop() override {
-    RECT r;
-    GetWindowRect(hwnd_, &r);
-    int w = r.right - r.left, h = r.bottom - r.top;
+    Bounds r = ScreenBoundsOf(hwnd_);
     HDC screen = GetDC(nullptr);
-    if (!backdrop_ || backdrop_size_ != Size{w, h}) {
+    if (!backdrop_ || backdrop_size_ != Size{r.width, r.height}) {
       if (backdrop_) DeleteObject(backdrop_);
-      backdrop_ = CreateCompatibleBitmap(screen, w, h);
-      backdrop_size_ = {w, h};
+      backdrop_ = CreateCompatibleBitmap(screen, r.width, r.height);
+      backdrop_size_ = {r.width, r.height};
     }
     HDC memory = CreateCompatibleDC(screen);
     HGDIOBJ old = SelectObject(memory, backdrop_);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    BitBlt(memory, 0, 0, r.width, r.height, screen, r.left, r.top, SRCCOPY);
     SelectObject(memory, old);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
@@ -133,7 +127,6 @@ class FormWindow : public NativeWindow<FormPeer> {
       case WM_CLOSE: form_.HandleCloseRequest(); return 0;
       case WM_SIZE: ++resizes_; form_.HandleResized(); return 0;
       case WM_MOVE: ++moves_; form_.HandleMoved(); return 0;
-      case WM_PAINT: OnFormPaint(); return 0;
       case WM_NCHITTEST: return OnHitTest(hwnd, wp, lp);
       case WM_ACTIVATE:
         if (LOWORD(wp) != WA_INACTIVE && form_.ActiveControl() && form_.ActiveControl()->Peer()) {
@@ -147,27 +140,21 @@ class FormWindow : public NativeWindow<FormPeer> {
 
  private:
   // The form may hide and show itself before the paint begins, so that the paint takes in the
-  // invalidation the showing makes. A captured backdrop lies under the graphic controls.
-  void OnFormPaint() {
-    form_.HandlePaintRequest();
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd_, &ps);
-    ++paints_;
-    if (backdrop_) {
-      HDC memory = CreateCompatibleDC(dc);
-      HGDIOBJ old = SelectObject(memory, backdrop_);
-      RECT window;
-      GetWindowRect(hwnd_, &window);
-      POINT client{0, 0};
-      ClientToScreen(hwnd_, &client);
-      BitBlt(dc, 0, 0, backdrop_size_.width, backdrop_size_.height, memory, client.x - window.left,
-             client.y - window.top, SRCCOPY);
-      SelectObject(memory, old);
-      DeleteDC(memory);
-    }
-    GdiCanvas canvas(dc);
-    control_.HandlePaint(canvas);
-    EndPaint(hwnd_, &ps);
+  // invalidation the showing makes.
+  void BeforePaint() override { form_.HandlePaintRequest(); }
+
+  // A captured backdrop lies under the graphic controls.
+  void PaintUnder(HDC dc) override {
+    if (!backdrop_) return;
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(memory, backdrop_);
+    Bounds window = ScreenBoundsOf(hwnd_);
+    POINT client{0, 0};
+    ClientToScreen(hwnd_, &client);
+    BitBlt(dc, 0, 0, backdrop_size_.width, backdrop_size_.height, memory, client.x - window.left,
+           client.y - window.top, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
   }
 
   // The desktop answers first; the form may turn its client area into a caption, and so on.

@@ -27,6 +27,14 @@ HFONT FontHandle(const Font& font);
 // The window of a control's peer.
 HWND HandleOf(const WindowPeer& peer);
 
+inline Bounds BoundsOf(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+// A window's place and size on the screen.
+inline Bounds ScreenBoundsOf(HWND hwnd) {
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  return BoundsOf(r);
+}
+
 
 // Registers a window class of the given name once, with the shared window procedure.
 void RegisterClassOnce(const std::string& name, UINT style = CS_DBLCLKS);
@@ -118,14 +126,29 @@ class NativeWindow : public Base, public MessageTarget {
   }
 
  protected:
+  // A child window of a class of the toolkit's own, placed and shown as its control is.
+  void CreateChild(const char* class_name, HWND parent, DWORD style) {
+    RegisterClassOnce(class_name);
+    Bounds b = control_.GetBounds();
+    style |= WS_CHILD | WS_CLIPSIBLINGS | (control_.Visible() ? WS_VISIBLE : 0);
+    hwnd_ = CreateWindowExA(0, class_name, "", style, b.left, b.top, b.width, b.height, parent, nullptr, Instance(),
+                            static_cast<MessageTarget*>(this));
+  }
+
   LRESULT OnEraseBackground(HDC dc) {
     GdiCanvas canvas(dc);
     return control_.HandleEraseBackground(canvas) ? 1 : 0;
   }
+  // Runs as the paint request arrives, before the surface is handed out.
+  virtual void BeforePaint() {}
+  // Draws what lies under the control's own painting.
+  virtual void PaintUnder(HDC) {}
   void OnPaint() {
+    BeforePaint();
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd_, &ps);
     ++paints_;
+    PaintUnder(dc);
     GdiCanvas canvas(dc);
     control_.HandlePaint(canvas);
     EndPaint(hwnd_, &ps);

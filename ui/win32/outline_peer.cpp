@@ -13,11 +13,7 @@ constexpr char kOutlineClass[] = "TOutline";
 class OutlineWindow : public NativeWindow<WindowPeer> {
  public:
   OutlineWindow(OutlineView& view, HWND parent) : NativeWindow(view), view_(view) {
-    RegisterClassOnce(kOutlineClass);
-    Bounds b = view.GetBounds();
-    DWORD style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | (view.Visible() ? WS_VISIBLE : 0);
-    hwnd_ = CreateWindowExA(0, kOutlineClass, "", style, b.left, b.top, b.width, b.height, parent, nullptr,
-                            Instance(), static_cast<MessageTarget*>(this));
+    CreateChild(kOutlineClass, parent, WS_TABSTOP);
   }
 
   LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {

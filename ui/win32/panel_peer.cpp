@@ -10,11 +10,7 @@ constexpr char kPanelClass[] = "TPanel";
 class PanelWindow : public NativeWindow<WindowPeer> {
  public:
   PanelWindow(Panel& panel, HWND parent) : NativeWindow(panel) {
-    RegisterClassOnce(kPanelClass);
-    Bounds b = panel.GetBounds();
-    DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (panel.Visible() ? WS_VISIBLE : 0);
-    hwnd_ = CreateWindowExA(0, kPanelClass, "", style, b.left, b.top, b.width, b.height, parent, nullptr, Instance(),
-                            static_cast<MessageTarget*>(this));
+    CreateChild(kPanelClass, parent, WS_CLIPCHILDREN);
   }
 };
 

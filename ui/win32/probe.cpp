@@ -65,11 +65,7 @@ std::vector<ShownBox> Boxes() {
 
 bool NativeVisible(const Form& form) { return IsWindowVisible(win32::HandleOf(form.Native())) != FALSE; }
 
-Bounds NativeBounds(const Form& form) {
-  RECT r;
-  GetWindowRect(win32::HandleOf(form.Native()), &r);
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
+Bounds NativeBounds(const Form& form) { return win32::ScreenBoundsOf(win32::HandleOf(form.Native())); }
 
 Size NativeClientSize(const Form& form) {
   RECT r;

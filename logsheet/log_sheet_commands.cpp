@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr char kBlankItem[] = " ";
 constexpr char kNoExchangeWithChildren[] = "子項目のある項目は交換出来ません";
 
 // Inserting lasts exactly as long as one command, however the command ends.

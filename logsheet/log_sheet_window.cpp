@@ -13,7 +13,6 @@ bool ExchangePending = false;
 
 namespace {
 
-constexpr char kBlankItem[] = " ";
 constexpr ui::Color kDirtyIndex = ui::clMaroon, kCleanIndex = ui::clBlack;
 constexpr ui::Color kOutlineBackground = 0x756376;
 
@@ -143,11 +142,11 @@ void TMainOut::NewSheet() {
   ShowIndex();
 }
 
-void TMainOut::CompactNotes() {
+std::vector<logsheet::NoteSpan*> TMainOut::Spans() {
   std::vector<logsheet::NoteSpan*> spans;
   spans.reserve(olTree.Items().Count());
   for (int i = 1; i <= olTree.Items().Count(); ++i) spans.push_back(&SpanOf(i));
-  Notes.Compact(spans);
+  return spans;
 }
 
 void TMainOut::SaveSheet(const std::string& base) {
@@ -155,16 +154,13 @@ void TMainOut::SaveSheet(const std::string& base) {
   int caret = moNote.SelStart();
   StoreNote(olTree.Items().Selected());
   moNote.SetSelStart(caret);
-  CompactNotes();
+  std::vector<logsheet::NoteSpan*> spans = Spans();
+  Notes.Compact(spans);
 
-  const auto& items = olTree.Items();
-  std::vector<const logsheet::NoteSpan*> spans;
-  spans.reserve(items.Count());
-  for (int i = 1; i <= items.Count(); ++i) spans.push_back(&SpanOf(i));
   logsheet::SheetBytes bytes;
-  bytes.write_pcr = [&](const std::string& path) { logsheet::WriteOutline(items, ui::NativePath(path)); };
+  bytes.write_pcr = [&](const std::string& path) { logsheet::WriteOutline(olTree.Items(), ui::NativePath(path)); };
   bytes.txt = logsheet::TxtBytes(Notes.NoteLines);
-  bytes.bin = logsheet::BinBytes(spans);
+  bytes.bin = logsheet::BinBytes({spans.begin(), spans.end()});
   logsheet::CommitSheet(base, bytes);
 
   SetCaption(base);

@@ -10,6 +10,9 @@
 #include "ui/outline_view.h"
 #include "ui/text_controls.h"
 
+// The text of an item whose note is empty, so that its row can still be clicked.
+inline constexpr char kBlankItem[] = " ";
+
 class TMainOut : public ui::Form {
  public:
   TMainOut();
@@ -35,7 +38,6 @@ class TMainOut : public ui::Form {
   void StartNewSheet();
   void ClearSheet();
   void NewSheet();
-  void CompactNotes();
   void SaveSheet(const std::string& base);
   void LoadSheet(const std::string& base);
 
@@ -62,6 +64,8 @@ class TMainOut : public ui::Form {
   void FormCloseQuery(bool& can_close);
 
  private:
+  // The span of every item's note, in item order.
+  std::vector<logsheet::NoteSpan*> Spans();
   void CompleteExchange();
   void FocusNote();
   std::string exchange_note_;  // the note the exchange took away, kept from the clipboard

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "tests/failure_message.h"
 #include "tests/logsheet/outline_test_util.h"
 
 using logsheet::OutlineError;
@@ -28,15 +29,6 @@ struct Clicks {
   }
   int count = 0;
 };
-
-std::string MessageOf(const std::function<void()>& operation) {
-  try {
-    operation();
-  } catch (const OutlineError& e) {
-    return e.what();
-  }
-  return "(no error)";
-}
 
 }  // namespace
 

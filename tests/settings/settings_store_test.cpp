@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "settings/settings_store.h"
+#include "tests/failure_message.h"
 #include "ui/application.h"
 #include "ui/exception.h"
 #include "ui/file.h"
@@ -20,15 +21,6 @@ class SettingsStore : public ::testing::Test {
   DisplaySettings settings;
   ui::Font font;  // the memo editor's, 12 pixels as its creation leaves it
 };
-
-std::string MessageOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const ui::Exception& e) {
-    return e.what();
-  }
-  return "(no failure)";
-}
 
 }  // namespace
 

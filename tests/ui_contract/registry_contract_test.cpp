@@ -1,6 +1,7 @@
 #include <functional>
 #include <string>
 
+#include "tests/failure_message.h"
 #include "tests/ui_contract/contract_fixture.h"
 #include "ui/exception.h"
 #include "ui/registry.h"
@@ -9,15 +10,6 @@ namespace {
 const std::string kParent = "\\Software\\Brenmar";
 const std::string kKey = kParent + "\\ぽちーら契約";
 const std::string kChild = kKey + "\\ソフト";  // the second byte of "ソ" is the separator byte
-
-std::string MessageOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const ui::Exception& e) {
-    return e.what();
-  }
-  return "(no failure)";
-}
 }  // namespace
 
 class RegistryContract : public Contract {

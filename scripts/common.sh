@@ -65,15 +65,15 @@ build_tree() {
     fuzz) args=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DPOCHIRA_FUZZ=ON -DPOCHIRA_WERROR=OFF) ;;
   esac
   if [ ! -f "$dir/CMakeCache.txt" ]; then
-    cmake -S "$top" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${args[@]}" >"$dir.configure.log" 2>&1 \
+    timeout 600 cmake -S "$top" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${args[@]}" >"$dir.configure.log" 2>&1 \
       || { cat "$dir.configure.log" >&2; fail "configuring the $kind build failed"; }
   fi
-  cmake --build "$dir" -j"$(nproc)" "$@" || fail "the $kind build failed"
+  timeout 2400 cmake --build "$dir" -j"$(nproc)" "$@" || fail "the $kind build failed (or took over 40 minutes)"
 }
 
 # Wine's own services start with the first program and outlive it, keeping whatever output it
 # had; started here, once, they hold nothing that a test runner waits on.
 start_wine() {
-  "${wine_cmd%/*}/wineserver" -p >/dev/null 2>&1 </dev/null
+  timeout 30 "${wine_cmd%/*}/wineserver" -p >/dev/null 2>&1 </dev/null
   timeout 120 "$wine_cmd" wineboot >/dev/null 2>&1 </dev/null || fail "Wine did not start (wineboot failed)"
 }

@@ -7,6 +7,7 @@
 //   wprobe answer S             waits up to S seconds for a message box, prints its text, presses OK
 //   wprobe dword KEY NAME       prints a REG_DWORD value under HKEY_CURRENT_USER
 //   wprobe forget KEY           deletes a key (without subkeys) under HKEY_CURRENT_USER
+//   wprobe font FACE            exit 0 if the system has a font of that face
 
 #include <windows.h>
 
@@ -29,6 +30,11 @@ BOOL CALLBACK PrintWindow(HWND w, LPARAM) {
 HWND Visible(const char* cls) {
   HWND w = FindWindowA(cls, nullptr);
   return w && IsWindowVisible(w) ? w : nullptr;
+}
+
+int CALLBACK FoundFont(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
+  *reinterpret_cast<bool*>(found) = true;
+  return 0;
 }
 
 bool Arg(int argc, char** argv, const char* verb, int count) {
@@ -98,7 +104,17 @@ int main(int argc, char** argv) {
     LONG rc = RegDeleteKeyA(HKEY_CURRENT_USER, argv[2]);
     return rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND ? 0 : 1;
   }
+  if (Arg(argc, argv, "font", 1)) {
+    LOGFONTA font{};
+    font.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(font.lfFaceName, argv[2], LF_FACESIZE);
+    bool found = false;
+    HDC dc = GetDC(nullptr);
+    EnumFontFamiliesExA(dc, &font, &FoundFont, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, dc);
+    return found ? 0 : 1;
+  }
   std::fprintf(stderr, "usage: wprobe list | wait CLASS S | close CLASS | point CLASS X Y | move CLASS X Y | "
-                       "answer S | dword KEY NAME | forget KEY\n");
+                       "answer S | dword KEY NAME | forget KEY | font FACE\n");
   return 2;
 }

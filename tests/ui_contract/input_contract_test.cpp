@@ -65,7 +65,7 @@ TEST_F(InputContract, AMoveIsReportedOnceAndAnEqualPlaceIsNoMove) {
 TEST_F(InputContract, AKeyReachesTheHandlerBeforeTheEditorActsOnIt) {
   form->Edit.SetText("abc");
   form->Edit.SetSel(0, 0);
-  ui::probe::KeyDown(form->Edit, 0x2E);  // Delete
+  ui::probe::PressKey(form->Edit, 0x2E);  // Delete
   EXPECT_EQ(form->keys, (std::vector<int>{0x2E}));
   EXPECT_EQ(form->text_at_key, "abc");
   EXPECT_EQ(form->Edit.Text(), "bc");
@@ -77,8 +77,8 @@ TEST_F(InputContract, TheMouseOverTheEditorComesInItsClientCoordinates) {
   form->Edit.SetPopupMenu(&menu);
   ui::probe::MouseMove(form->Edit, {30, 40});
   EXPECT_EQ(form->last_move, (ui::Point{30, 40}));
-  ui::probe::Mouse(form->Edit, ui::MouseButton::Right, true, {25, 90});
-  ui::probe::Mouse(form->Edit, ui::MouseButton::Right, false, {25, 90});
+  ui::probe::MouseDown(form->Edit, ui::MouseButton::Right, {25, 90});
+  ui::probe::MouseUp(form->Edit, ui::MouseButton::Right, {25, 90});
   ASSERT_EQ(form->downs.size(), 1u);
   EXPECT_EQ(form->downs[0].button, ui::MouseButton::Right);
   EXPECT_EQ(form->downs[0].at, (ui::Point{25, 90}));

@@ -18,8 +18,8 @@ class MouseAndKeys : public ShownMemo {
 }  // namespace
 
 TEST_F(MouseAndKeys, TheWindowsOwnSurfaceMovesItAndTheScreenKeepingBringsItBack) {
-  EXPECT_EQ(memo().HitTest(ui::HitArea::Client), ui::HitArea::Caption);
-  EXPECT_EQ(memo().HitTest(ui::HitArea::Other), ui::HitArea::Other);
+  EXPECT_EQ(ui::probe::NativeHitTest(memo(), {3, 3}), ui::HitArea::Caption);
+  EXPECT_EQ(ui::probe::NativeHitTest(memo(), {3, -3}), ui::HitArea::Other) << "outside the window";
   ui::headless::FireTimers();
   ui::probe::DragSurface(memo(), {3, 3}, {990, 300});
   EXPECT_EQ(memo().Left(), 990);

@@ -12,7 +12,7 @@
 #include "ui/application.h"
 #include "ui/file.h"
 #include "ui/headless/disk.h"
-#include "ui/headless/driver.h"
+#include "ui/probe.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ struct Desk {
     tree.SetSelected(1);
     sheet->ShowNote();
   }
-  ui::headless::Driver desktop{[](const std::string&) {}};
+  ui::probe::Session session{[](const std::string&) {}};
   ui::App app;
   TMainOut* sheet = nullptr;
 };

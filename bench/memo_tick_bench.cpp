@@ -9,7 +9,8 @@
 #include "memo/memo_state.h"
 #include "memo/memo_window.h"
 #include "ui/application.h"
-#include "ui/headless/driver.h"
+#include "ui/headless/fixture.h"
+#include "ui/probe.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ constexpr int kLines = 20'000;
 constexpr int kLineChars = 48;  // with its CR LF, 50 bytes a line
 
 void TickMemo(benchmark::State& state, int lines) {
-  ui::headless::Driver desktop{[&](const std::string& fault) { state.SkipWithError(fault.c_str()); }};
+  ui::probe::Session session{[&](const std::string& fault) { state.SkipWithError(fault.c_str()); }};
   ui::App app;
   Memo = MemoState{};
   Display = DisplaySettings{};
@@ -27,11 +28,11 @@ void TickMemo(benchmark::State& state, int lines) {
   text.reserve(static_cast<std::size_t>(lines) * (kLineChars + 2));
   for (int i = 0; i < lines; ++i) text += std::string(kLineChars, 'x') + "\r\n";
   Form1->Edit1.SetText(text);
-  desktop.FireTimers(3);  // the width and the word wrap settle
+  ui::headless::FireTimers(3);  // the width and the word wrap settle
   for (auto _ : state) {
     // The probe keeps advancing through the text, so every tick reads and measures its lines.
     if (Memo.LineCounter > lines - 4) Memo.LineCounter = 2;
-    desktop.FireTimers();
+    ui::headless::FireTimers();
   }
   state.counters["bytes"] = static_cast<double>(text.size());
 }

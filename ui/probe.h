@@ -1,38 +1,49 @@
 #pragma once
-// What the contract tests ask of whichever backend is linked in: the same test sources run on
-// the headless desktop and on the real platform.
+// The test's hand on whichever backend is linked in: the same test sources run on the headless
+// desktop and on the real platform. It gives input as the user gives it, raw (buttons, keys,
+// characters, the pointer), for the platform to deliver; and it reads back what the platform
+// holds, past the toolkit's portable side. What only the headless desktop can do in a test is
+// in ui/headless/fixture.h.
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/menus.h"
+#include "ui/outline_view.h"
+#include "ui/registry.h"
+#include "ui/screen.h"
 #include "ui/speed_button.h"
 #include "ui/text_controls.h"
-#include "ui/outline_view.h"
-#include "ui/screen.h"
 
 namespace ui::probe {
 
-// A clean platform for one test; `on_fault` hears of a message box nobody answered.
+// A clean platform for one test; `on_fault` hears of a message box or a modal window nobody
+// answered.
 class Session {
  public:
   explicit Session(std::function<void(const std::string&)> on_fault);
   ~Session();
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
 };
 
 // Dispatches what is waiting in the event queue.
 void Pump();
 // Dispatches events for about `ms` milliseconds, so that running timers tick.
 void RunFor(int ms);
-// The next message box is answered with `answer`.
-void Answer(ModalResult answer);
 
+// Message boxes: the next one is answered with `answer`; those shown, in order.
+void Answer(ModalResult answer);
 struct ShownBox {
-  std::string text;   // as the box shows it
+  std::string text;  // as the box shows it
   std::string title;
+  MsgIcon icon = MsgIcon::None;
 };
 std::vector<ShownBox> Boxes();
 
@@ -40,45 +51,83 @@ std::vector<ShownBox> Boxes();
 bool NativeVisible(const Form& form);
 Bounds NativeBounds(const Form& form);
 Size NativeClientSize(const Form& form);
+std::string NativeCaption(const Form& form);
+BorderStyle NativeBorder(const Form& form);
 bool NativeStayOnTop(const Form& form);
-int NativePaints(const WinControl& control);
+ImeMode NativeIme(const Form& form);
 // Moves and resizes of a form's window that the platform reported.
 int NativeMoves(const Form& form);
 int NativeResizes(const Form& form);
 // Whether the window's pixels are on the screen: visible, and not taken off it in place.
 bool NativeOnScreen(const Form& form);
+int NativePaints(const WinControl& control);
+// A control's window in its parent's client area.
+Bounds NativePlace(const WinControl& control);
+// The program's windows as the platform lists them, the front one first, hidden ones too.
+std::vector<Form*> NativeWindows();
+// The application's title, as its window on the platform bears it.
+std::string NativeApplicationTitle();
 
-// The left button pressed and released over a button, as the platform delivers it.
-void Click(SpeedButton& button);
-// The tooltip text the platform holds for a control; whether the control has the keyboard.
+// The tooltip text the platform holds for a control, and the tooltips' background.
 std::string NativeHint(const WinControl& control);
+Color NativeHintColor();
+// Whether the control has the keyboard.
 bool NativeFocused(const WinControl& control);
+// The cursor the platform shows now, and the one a text control shows while the pointer is on it.
+Cursor NativeCursor();
+Cursor NativeCursorOver(const TextControl& control);
 
 // What the platform answers for a client point of a window, after the window's own say.
 HitArea NativeHitTest(const Form& form, Point client);
-// Input as the platform delivers it to a text control: a key going down, the mouse in its
-// client coordinates.
-void KeyDown(TextControl& control, int key);
-void Mouse(TextControl& control, MouseButton button, bool down, Point at);
-void MouseMove(TextControl& control, Point at);
-// Moves a window as the user's drag would.
-void MoveByUser(Form& form, Point to);
-
 // The menu as the platform builds it to open it: one line per item, two spaces of indent per
 // submenu level, "-" for a separator, " (disabled)" after a grayed item.
 std::vector<std::string> NativeMenu(MenuItem& root);
 
-// The user clicks into an outline view at a point of its client area.
+// Input as the platform delivers it, the pointer in the control's client coordinates. Each
+// dispatches what it caused before it returns.
+// The left button pressed and released over a button.
+void Click(SpeedButton& button);
+// The left button pressed and released at a point of an outline view.
 void ClickAt(OutlineView& view, Point at);
 // The keyboard focus moves to a control, as a click or the Tab key would move it.
 void Focus(WinControl& control);
-// The cursor the platform shows now.
-Cursor NativeCursor();
+// The keyboard in a text control: a key going down, a character (one byte, or a double-byte
+// pair as the input method gives it), a key coming up.
+void KeyDown(TextControl& control, int key);
+void Char(TextControl& control, std::string_view ch);
+void KeyUp(TextControl& control, int key);
+// A key pressed and released: its key going down, the character it makes (Backspace, Tab, Enter
+// and Escape make one), its key coming up.
+void PressKey(TextControl& control, int key);
+// Characters typed one by one; CP932, "\r" for Enter.
+void Type(TextControl& control, std::string_view text);
+void MouseDown(TextControl& control, MouseButton button, Point at);
+void MouseMove(TextControl& control, Point at);
+void MouseUp(TextControl& control, MouseButton button, Point at);
+// A press of the left button on a window's own surface at a client point, dragged to a screen
+// point: the platform moves the window when its hit test answers caption there.
+void DragSurface(Form& form, Point client, Point to);
+// Moves a window as the user's drag by its caption would.
+void MoveByUser(Form& form, Point to);
+// The user asks a window to close, by its close box or system menu.
+void CloseByUser(Form& form);
+
+// The system clipboard, as another program reaches it.
+void PutOnClipboard(const std::string& text);
+std::optional<std::string> NativeClipboardText();
 
 // A folder of the platform's for the session's files, empty at first, without a trailing "\\".
 std::string ScratchFolder();
-// The current user's registry, reached past the toolkit: keys named as the program names them.
+
+// The current user's registry, reached past the toolkit: keys named as the program names them
+// ("\\Software\\..."), values as type and bytes.
+void PlantRegistryValue(const std::string& key, const std::string& name, const RegistryValue& value);
 void PlantRegistryString(const std::string& key, const std::string& name, const std::string& text);
+void PlantRegistryDword(const std::string& key, const std::string& name, std::uint32_t value);
+std::optional<RegistryValue> NativeRegistryValue(const std::string& key, const std::string& name);
+// A value of the DWORD type; none for another type.
+std::optional<std::uint32_t> NativeRegistryDword(const std::string& key, const std::string& name);
+bool NativeRegistryKeyExists(const std::string& key);
 void DeleteRegistryKey(const std::string& key);  // with its values; it must have no subkeys
 
 }  // namespace ui::probe

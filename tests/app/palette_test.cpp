@@ -12,8 +12,8 @@
 #include "memo/memo_window.h"
 #include "ui/application.h"
 #include "ui/file.h"
-#include "ui/headless/disk.h"
-#include "ui/headless/driver.h"
+#include "ui/headless/fixture.h"
+#include "ui/probe.h"
 
 namespace {
 
@@ -36,12 +36,12 @@ class Palette : public ::testing::Test {
     app->Run();
   }
   void Quit(ui::ModalResult answer) {
-    desktop.Answer(answer);
-    desktop.Click(Main->SpeedButton3);
+    ui::probe::Answer(answer);
+    ui::probe::Click(Main->SpeedButton3);
   }
-  std::string LastBox() const { return desktop.Boxes().empty() ? "" : desktop.Boxes().back().request.text; }
+  std::string LastBox() const { return ui::probe::Boxes().empty() ? "" : ui::probe::Boxes().back().text; }
 
-  ui::headless::Driver desktop{[](const std::string& fault) { ADD_FAILURE() << fault; }};
+  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
   std::unique_ptr<ui::App> app;
 };
 
@@ -50,8 +50,8 @@ class Palette : public ::testing::Test {
 TEST_F(Palette, FiveButtonsInAColumnWithTheirCaptionsAndHints) {
   EXPECT_EQ(Main->Width(), 32);
   EXPECT_EQ(Main->ClientHeight(), 131);
-  EXPECT_EQ(desktop.Ime(*Main), ui::ImeMode::Hiragana);
-  EXPECT_EQ(desktop.HintColor(), ui::clAqua);
+  EXPECT_EQ(ui::probe::NativeIme(*Main), ui::ImeMode::Hiragana);
+  EXPECT_EQ(ui::probe::NativeHintColor(), ui::clAqua);
   struct Expected {
     ui::SpeedButton* button;
     int top;
@@ -72,74 +72,74 @@ TEST_F(Palette, FiveButtonsInAColumnWithTheirCaptionsAndHints) {
     EXPECT_EQ(e.button->GetFont().PixelHeight(), e.pixels);
     EXPECT_EQ(e.button->GetFont().style, ui::fsBold);
     EXPECT_EQ(e.button->GetFont().color, e.color);
-    EXPECT_EQ(desktop.HintOf(*e.button), e.hint);
+    EXPECT_EQ(ui::probe::NativeHint(*e.button), e.hint);
   }
   EXPECT_EQ(Main->SpeedButton5.Glyph(), "HELPGLYPH");
 }
 
 TEST_F(Palette, TheMemoButtonShowsAndHidesTheMemoAndColoursItsCaption) {
-  desktop.Click(Main->SpeedButton1);
+  ui::probe::Click(Main->SpeedButton1);
   EXPECT_TRUE(Form1->Visible());
   EXPECT_EQ(Main->SpeedButton1.GetFont().color, ui::clWhite);
   EXPECT_EQ(Form1->Edit1.SelStart(), 0);
   EXPECT_EQ(Form1->GetBounds(), (ui::Bounds{1024 - 160, 0, 80, 61})) << "at the top right on a first start";
 
-  desktop.Click(Main->SpeedButton1);
+  ui::probe::Click(Main->SpeedButton1);
   EXPECT_FALSE(Form1->Visible());
   EXPECT_EQ(Main->SpeedButton1.GetFont().color, ui::clPurple);
 }
 
 TEST_F(Palette, BringingForwardAHiddenMemoShowsThePlatformsFocusErrorAndChangesNothing) {
-  desktop.Answer(ui::ModalResult::OK);
-  desktop.Click(Main->SpeedButton2);
-  ASSERT_EQ(desktop.Boxes().size(), 1u);
+  ui::probe::Answer(ui::ModalResult::OK);
+  ui::probe::Click(Main->SpeedButton2);
+  ASSERT_EQ(ui::probe::Boxes().size(), 1u);
   EXPECT_EQ(LastBox(), "無効/非表示ｳｨﾝﾄﾞｳにはﾌｫｰｶｽを設定できません");
-  EXPECT_EQ(desktop.Boxes()[0].request.title, "ぽち ── ら");
+  EXPECT_EQ(ui::probe::Boxes()[0].title, "ぽち ── ら");
   EXPECT_FALSE(Form1->Visible());
   EXPECT_FALSE(app->Terminated());
 
-  desktop.Click(Main->SpeedButton1);
-  desktop.Click(Main->SpeedButton2);
-  EXPECT_EQ(desktop.Focused(), &Form1->Edit1);
+  ui::probe::Click(Main->SpeedButton1);
+  ui::probe::Click(Main->SpeedButton2);
+  EXPECT_TRUE(ui::probe::NativeFocused(Form1->Edit1));
 }
 
 TEST_F(Palette, TheLogButtonSlidesTheSheetInParksItBelowTheScreenAndSlidesItInAgain) {
   int bottom_aligned = 768 - MainOut->Height();
-  desktop.Click(Main->SpeedButton4);
+  ui::probe::Click(Main->SpeedButton4);
   EXPECT_TRUE(MainOut->Visible());
   EXPECT_EQ(MainOut->Top(), bottom_aligned);
-  desktop.Click(Main->SpeedButton4);
+  ui::probe::Click(Main->SpeedButton4);
   EXPECT_TRUE(MainOut->Visible()) << "parked, not hidden";
   EXPECT_EQ(MainOut->Top(), 768 + 10);
   int left = MainOut->Left();
-  desktop.Click(Main->SpeedButton4);
+  ui::probe::Click(Main->SpeedButton4);
   EXPECT_EQ(MainOut->Top(), bottom_aligned);
   EXPECT_EQ(MainOut->Left(), left) << "the sheet never moves sideways";
 }
 
 TEST_F(Palette, TheHelpButtonShowsTheHelpViewerBesideTheOthers) {
-  desktop.Click(Main->SpeedButton5);
+  ui::probe::Click(Main->SpeedButton5);
   EXPECT_TRUE(HelpDlg->Visible());
   EXPECT_FALSE(HelpDlg->Modal());
 }
 
 TEST_F(Palette, CancelAtTheQuitQuestionStillWritesThePositionsAndTheDate) {
   Quit(ui::ModalResult::Cancel);
-  EXPECT_EQ(desktop.Boxes().at(0).request.text, "ぽち～らを終了しますか？");
-  EXPECT_EQ(desktop.Boxes().at(0).request.title, "確認");
-  EXPECT_EQ(desktop.Boxes().at(0).request.icon, ui::MsgIcon::Question);
+  EXPECT_EQ(ui::probe::Boxes().at(0).text, "ぽち～らを終了しますか？");
+  EXPECT_EQ(ui::probe::Boxes().at(0).title, "確認");
+  EXPECT_EQ(ui::probe::Boxes().at(0).icon, ui::MsgIcon::Question);
   EXPECT_FALSE(app->Terminated());
-  EXPECT_EQ(desktop.RegistryDword(kPositionKey, "Top"), 0u);
-  EXPECT_EQ(desktop.RegistryDword(kPositionKey, "Left"), 1024u - 160);
-  EXPECT_EQ(desktop.RegistryDword(kPositionKey, "Main.Top"), 0u);
-  EXPECT_EQ(desktop.RegistryDword(kPositionKey, "Main.Left"), 0u);
+  EXPECT_EQ(ui::probe::NativeRegistryDword(kPositionKey, "Top"), 0u);
+  EXPECT_EQ(ui::probe::NativeRegistryDword(kPositionKey, "Left"), 1024u - 160);
+  EXPECT_EQ(ui::probe::NativeRegistryDword(kPositionKey, "Main.Top"), 0u);
+  EXPECT_EQ(ui::probe::NativeRegistryDword(kPositionKey, "Main.Left"), 0u);
   EXPECT_NE(HostFile("C:\\pochira\\pochira.ini").find("hiduke=" + Memo.LastDate), std::string::npos);
   EXPECT_TRUE(HostFile("C:\\pochira\\Memo1.txt").empty()) << "nothing is autosaved after Cancel";
 }
 
 TEST_F(Palette, OkAutosavesTheMemoAsRichTextEmptiesTheEditorsAndEnds) {
-  desktop.Click(Main->SpeedButton1);
-  desktop.Type(Form1->Edit1, "買い物メモ");
+  ui::probe::Click(Main->SpeedButton1);
+  ui::probe::Type(Form1->Edit1, "買い物メモ");
   Quit(ui::ModalResult::OK);
 
   EXPECT_TRUE(app->Terminated());
@@ -161,21 +161,21 @@ TEST_F(Palette, OkWithAnOpenedFileWritesNoAutosave) {
 
 TEST_F(Palette, AFailedAutosaveKeepsTheMemoAndRefusesTheQuit) {
   std::filesystem::create_directory(ui::headless::HostPath("C:\\pochira\\Memo1.txt"));
-  desktop.Click(Main->SpeedButton1);
-  desktop.Type(Form1->Edit1, "消えては困るメモ");
-  desktop.Answer(ui::ModalResult::OK);  // the message that it was not saved
+  ui::probe::Click(Main->SpeedButton1);
+  ui::probe::Type(Form1->Edit1, "消えては困るメモ");
+  ui::probe::Answer(ui::ModalResult::OK);  // the message that it was not saved
   Quit(ui::ModalResult::OK);
 
   EXPECT_EQ(LastBox(), "自動保存しませんでした");
   EXPECT_FALSE(app->Terminated());
   EXPECT_EQ(Form1->Edit1.Text(), "消えては困るメモ");
   EXPECT_TRUE(Form1->Visible());
-  EXPECT_TRUE(desktop.RegistryKeyExists(kPositionKey)) << "the positions are written as after Cancel";
+  EXPECT_TRUE(ui::probe::NativeRegistryKeyExists(kPositionKey)) << "the positions are written as after Cancel";
 }
 
 TEST_F(Palette, TheDefaultLogSheetIsSavedBesideTheExecutableAndClosedAtQuit) {
-  desktop.Click(Main->SpeedButton4);
-  desktop.Click(Main->SpeedButton4);  // parked below the screen counts as visible
+  ui::probe::Click(Main->SpeedButton4);
+  ui::probe::Click(Main->SpeedButton4);  // parked below the screen counts as visible
   MainOut->SetCaption("LogSheet");
   Quit(ui::ModalResult::OK);
   EXPECT_TRUE(app->Terminated());
@@ -185,7 +185,7 @@ TEST_F(Palette, TheDefaultLogSheetIsSavedBesideTheExecutableAndClosedAtQuit) {
 }
 
 TEST_F(Palette, ALogSheetNamedAfterItsOwnFileIsNotSavedByTheShutdown) {
-  desktop.Click(Main->SpeedButton4);
+  ui::probe::Click(Main->SpeedButton4);
   MainOut->SetCaption("C:\\pochira\\日記");
   Quit(ui::ModalResult::OK);
   EXPECT_TRUE(app->Terminated());
@@ -194,27 +194,27 @@ TEST_F(Palette, ALogSheetNamedAfterItsOwnFileIsNotSavedByTheShutdown) {
 }
 
 TEST_F(Palette, AFailedLogSheetSaveEndsTheShutdownWithTheSheetStillOpen) {
-  desktop.Click(Main->SpeedButton4);
+  ui::probe::Click(Main->SpeedButton4);
   MainOut->SetCaption("LogSheet");
   ui::headless::SetFileFault([](ui::headless::FileStep step, std::string_view path) {
     if (step == ui::headless::FileStep::Write && path.find("LogSheet") != std::string_view::npos) {
       throw ui::FileError("C:\\pochira\\LogSheet.Pcr~: ディスクがいっぱいです");
     }
   });
-  desktop.Answer(ui::ModalResult::OK);  // the error box
+  ui::probe::Answer(ui::ModalResult::OK);  // the error box
   Quit(ui::ModalResult::OK);
   ui::headless::SetFileFault(nullptr);
 
   EXPECT_EQ(LastBox(), "C:\\pochira\\LogSheet.Pcr~: ディスクがいっぱいです");
   EXPECT_FALSE(app->Terminated());
   EXPECT_TRUE(MainOut->Visible()) << "the sheet stays open with its notes";
-  EXPECT_FALSE(desktop.RegistryKeyExists(kPositionKey)) << "the shutdown stopped before the positions";
+  EXPECT_FALSE(ui::probe::NativeRegistryKeyExists(kPositionKey)) << "the shutdown stopped before the positions";
 }
 
 TEST_F(Palette, TheFirstShutdownStoresThePlacesAndTheNextStartRestoresThem) {
-  EXPECT_FALSE(desktop.RegistryKeyExists(kPositionKey));
-  desktop.MoveByUser(*Main, {300, 200});
-  desktop.MoveByUser(*Form1, {500, 400});
+  EXPECT_FALSE(ui::probe::NativeRegistryKeyExists(kPositionKey));
+  ui::probe::MoveByUser(*Main, {300, 200});
+  ui::probe::MoveByUser(*Form1, {500, 400});
   Quit(ui::ModalResult::OK);
   ASSERT_TRUE(app->Terminated());
   app.reset();

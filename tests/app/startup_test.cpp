@@ -11,7 +11,8 @@
 #include "memo/replace_dialog.h"
 #include "settings/options_dialog.h"
 #include "ui/application.h"
-#include "ui/headless/driver.h"
+#include "ui/headless/fixture.h"
+#include "ui/probe.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ int WindowsCreated() {
 
 class StartUp : public ::testing::Test {
  protected:
-  ui::headless::Driver desktop{[](const std::string& fault) { ADD_FAILURE() << fault; }};
+  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
   ui::App app;
 };
 
@@ -38,7 +39,7 @@ TEST_F(StartUp, SplashShowsProgressAfterEachWindowAndOnlyThePaletteRemains) {
     int windows;
   };
   std::vector<Frame> splash_paints;
-  desktop.OnPaint([&](const ui::WinControl& painted) {
+  ui::headless::OnPaint([&](const ui::WinControl& painted) {
     if (OpenDlg && &painted == &OpenDlg->Panel1) splash_paints.push_back({OpenDlg->Shape1.Width(), WindowsCreated()});
   });
 
@@ -51,50 +52,52 @@ TEST_F(StartUp, SplashShowsProgressAfterEachWindowAndOnlyThePaletteRemains) {
     EXPECT_EQ(f.windows, f.width / 10 - 1) << "at width " << f.width;
   }
   EXPECT_EQ(widths, (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 90}));
-  EXPECT_EQ(desktop.ApplicationTitle(), "ぽち ── ら");
+  EXPECT_EQ(ui::probe::NativeApplicationTitle(), "ぽち ── ら");
   EXPECT_EQ(app.MainForm(), Main) << "the splash is never the main window";
   ASSERT_NE(OpenDlg, nullptr) << "the splash lasts until the event loop releases it";
-  EXPECT_EQ(desktop.Window(*OpenDlg).client, (ui::Size{201, 184}));
-  EXPECT_EQ(desktop.Window(*OpenDlg).bounds.left, (1024 - 201) / 2);
+  EXPECT_EQ(ui::probe::NativeClientSize(*OpenDlg), (ui::Size{201, 184}));
+  EXPECT_EQ(ui::probe::NativeBounds(*OpenDlg).left, (1024 - 201) / 2);
 
   app.Run();
 
   EXPECT_EQ(OpenDlg, nullptr);
   EXPECT_FALSE(app.Terminated());
-  auto shown = desktop.VisibleWindows();
+  std::vector<ui::Form*> windows = ui::probe::NativeWindows(), shown;
+  for (ui::Form* w : windows) {
+    if (ui::probe::NativeVisible(*w)) shown.push_back(w);
+  }
   ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0].form, Main);
-  EXPECT_EQ(desktop.Windows().size(), 8u) << "all eight windows live on, hidden";
+  EXPECT_EQ(shown[0], Main);
+  EXPECT_EQ(windows.size(), 8u) << "all eight windows live on, hidden";
 }
 
 TEST_F(StartUp, WindowsHaveTheirFrames) {
   app::StartUp();
   app.Run();
 
-  auto palette = desktop.Window(*Main);
-  EXPECT_EQ(palette.border, ui::BorderStyle::ToolWindow);
-  EXPECT_TRUE(palette.stay_on_top);
-  EXPECT_EQ(palette.caption, "");
-  EXPECT_EQ(palette.bounds.width, 32);
-  EXPECT_EQ(palette.client.height, 131);
-  EXPECT_EQ(palette.bounds.left, 0);
-  EXPECT_EQ(palette.bounds.top, 0);
+  EXPECT_EQ(ui::probe::NativeBorder(*Main), ui::BorderStyle::ToolWindow);
+  EXPECT_TRUE(ui::probe::NativeStayOnTop(*Main));
+  EXPECT_EQ(ui::probe::NativeCaption(*Main), "");
+  EXPECT_EQ(ui::probe::NativeBounds(*Main).width, 32);
+  EXPECT_EQ(ui::probe::NativeClientSize(*Main).height, 131);
+  EXPECT_EQ(ui::probe::NativeBounds(*Main).left, 0);
+  EXPECT_EQ(ui::probe::NativeBounds(*Main).top, 0);
 
-  EXPECT_EQ(desktop.Window(*Form1).border, ui::BorderStyle::None);
-  EXPECT_FALSE(desktop.Window(*Form1).stay_on_top);
-  EXPECT_EQ(desktop.Window(*OptionDlg).caption, "オプション");
-  EXPECT_EQ(desktop.Window(*OptionDlg).client, (ui::Size{420, 417}));
-  EXPECT_EQ(desktop.Window(*HelpDlg).client, (ui::Size{406, 397}));
-  EXPECT_TRUE(desktop.Window(*AboutDlg).stay_on_top);
-  EXPECT_EQ(desktop.Window(*ModifyDlg).caption, "確認");
-  EXPECT_EQ(desktop.Window(*ReplaceDialog1).client, (ui::Size{226, 121}));
-  EXPECT_EQ(desktop.Window(*MainOut).caption, "NewFile");
+  EXPECT_EQ(ui::probe::NativeBorder(*Form1), ui::BorderStyle::None);
+  EXPECT_FALSE(ui::probe::NativeStayOnTop(*Form1));
+  EXPECT_EQ(ui::probe::NativeCaption(*OptionDlg), "オプション");
+  EXPECT_EQ(ui::probe::NativeClientSize(*OptionDlg), (ui::Size{420, 417}));
+  EXPECT_EQ(ui::probe::NativeClientSize(*HelpDlg), (ui::Size{406, 397}));
+  EXPECT_TRUE(ui::probe::NativeStayOnTop(*AboutDlg));
+  EXPECT_EQ(ui::probe::NativeCaption(*ModifyDlg), "確認");
+  EXPECT_EQ(ui::probe::NativeClientSize(*ReplaceDialog1), (ui::Size{226, 121}));
+  EXPECT_EQ(ui::probe::NativeCaption(*MainOut), "NewFile");
 }
 
 TEST_F(StartUp, ClosingThePaletteEndsTheProgram) {
   app::StartUp();
   app.Run();
-  desktop.Answer(ui::ModalResult::OK);
-  desktop.CloseByUser(*Main);
+  ui::probe::Answer(ui::ModalResult::OK);
+  ui::probe::CloseByUser(*Main);
   EXPECT_TRUE(app.Terminated());
 }

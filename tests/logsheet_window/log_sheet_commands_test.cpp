@@ -144,13 +144,13 @@ TEST_F(ItemCommands, SplittingAtTheStartOfTheSecondLineMakesTwoItems) {
   EXPECT_EQ(NoteOf(2), (Lines{"second"}));
   EXPECT_EQ(sheet->moNote.Text(), "first\r\n");
   EXPECT_TRUE(sheet->moNote.Visible());
-  EXPECT_EQ(desktop.ClipboardText(), "first\r\n");
+  EXPECT_EQ(ui::probe::NativeClipboardText(), "first\r\n");
   EXPECT_FALSE(sheet->Inserting);
 }
 
 TEST_F(ItemCommands, SplittingAtTheVeryStartGivesAnEmptyUpperItemWhateverTheClipboardHolds) {
   Build({{1, "A"}});
-  desktop.SetClipboard("Memo2 の名残");
+  ui::probe::PutOnClipboard("Memo2 の名残");
   sheet->moNote.SetSelStart(0);
   sheet->mnSplitClick();
   EXPECT_EQ(Items().Count(), 2);
@@ -158,7 +158,7 @@ TEST_F(ItemCommands, SplittingAtTheVeryStartGivesAnEmptyUpperItemWhateverTheClip
   EXPECT_EQ(NoteOf(1), Lines{});
   EXPECT_EQ(NoteOf(2), (Lines{"A"}));
   EXPECT_EQ(sheet->moNote.Text(), "");
-  EXPECT_EQ(desktop.ClipboardText(), "Memo2 の名残");
+  EXPECT_EQ(ui::probe::NativeClipboardText(), "Memo2 の名残");
 }
 
 TEST_F(ItemCommands, TheExchangeMovesANoteAboveTheItemClickedNext) {
@@ -167,8 +167,8 @@ TEST_F(ItemCommands, TheExchangeMovesANoteAboveTheItemClickedNext) {
   sheet->SpeedButton9Click();
   EXPECT_TRUE(ExchangePending);
   EXPECT_EQ(Rows(), (Lines{"B", "C"}));
-  desktop.SetClipboard("another program's text");
-  desktop.ClickRow(sheet->olTree, 1);
+  ui::probe::PutOnClipboard("another program's text");
+  ClickRow(1);
   EXPECT_FALSE(ExchangePending);
   EXPECT_EQ(Rows(), (Lines{"B", "A moved", "C"}));
   EXPECT_EQ(Selected(), 2);
@@ -178,7 +178,7 @@ TEST_F(ItemCommands, TheExchangeMovesANoteAboveTheItemClickedNext) {
 
 TEST_F(ItemCommands, TheExchangeRefusesAParentAndKeepsTheOnlyItem) {
   Build({{1, "A"}, {2, "A1"}});
-  desktop.Answer(ui::ModalResult::OK);
+  ui::probe::Answer(ui::ModalResult::OK);
   sheet->SpeedButton9Click();
   EXPECT_EQ(Errors(), (Lines{"子項目のある項目は交換出来ません"}));
   EXPECT_FALSE(ExchangePending);
@@ -186,7 +186,7 @@ TEST_F(ItemCommands, TheExchangeRefusesAParentAndKeepsTheOnlyItem) {
   Build({{1, "only"}});
   sheet->SpeedButton9Click();
   EXPECT_EQ(Items().Count(), 1);
-  desktop.ClickRow(sheet->olTree, 0);
+  ClickRow(0);
   EXPECT_FALSE(ExchangePending);
   EXPECT_EQ(Rows(), (Lines{"only", " "}));  // the emptied item, shown, takes a blank text
   EXPECT_EQ(NoteOf(1), (Lines{"only"}));
@@ -209,9 +209,9 @@ TEST_F(ItemCommands, ARecordAppendedRaisedAndLoweredGoesUnderTheLastTopLevelItem
 TEST_F(ItemCommands, ClickingTheTreeStoresThePaneBeforeShowingTheClickedNote) {
   Build({{1, "A"}, {1, "B"}});
   TypeNote("A typed");
-  desktop.ClickRow(sheet->olTree, 1);
+  ClickRow(1);
   EXPECT_EQ(TextOf(1), "A typed");
   EXPECT_EQ(sheet->moNote.Text(), "B");
   EXPECT_EQ(sheet->lbIndex.Caption(), "2 / 2");
-  EXPECT_EQ(desktop.Focused(), &sheet->moNote);
+  EXPECT_TRUE(ui::probe::NativeFocused(sheet->moNote));
 }

@@ -91,7 +91,7 @@ TEST_F(LogSheet, ASavedSheetLoadsBackWithEveryNoteInItsPlace) {
   Items().SetSelected(3);
   TypeNote("ソ表\r\n二行目");
   sheet->SaveSheet(base);
-  ASSERT_EQ(desktop.CursorsShown(), (std::vector<ui::Cursor>{ui::Cursor::HourGlass, ui::Cursor::Default}));
+  ASSERT_EQ(ui::headless::CursorsShown(), (std::vector<ui::Cursor>{ui::Cursor::HourGlass, ui::Cursor::Default}));
 
   sheet->NewSheet();
   EXPECT_EQ(sheet->Caption(), "NewFile");
@@ -105,12 +105,12 @@ TEST_F(LogSheet, ASavedSheetLoadsBackWithEveryNoteInItsPlace) {
   EXPECT_EQ(NoteOf(3), (Lines{"ソ表", "二行目"}));
   EXPECT_EQ(NoteOf(4), (Lines{"後"}));
   EXPECT_EQ(sheet->lbIndex.Caption(), "1 / 4");
-  EXPECT_EQ(desktop.CursorsShown().back(), ui::Cursor::Default);
+  EXPECT_EQ(ui::headless::CursorsShown().back(), ui::Cursor::Default);
 }
 
 TEST_F(LogSheet, LinesWithNulsOrTheOutlinesEndMarkSaveAndLoadWithoutShiftingLaterNotes) {
   Build({{1, "A"}, {1, "B"}});
-  TypeNote(std::string("a\0x\r\n\x1A\x81\x40", 9));
+  PasteNote(std::string("a\0x\r\n\x1A\x81\x40", 9));
   sheet->mnNextNodeClick();
   TypeNote("b1\r\nb2");
   sheet->SaveSheet(base);
@@ -141,7 +141,7 @@ TEST_F(LogSheet, ACorruptedSetIsRefusedAndTheSheetOnScreenStaysAsItWas) {
   EXPECT_NE(load_fails(Record(0, 2) + Record(1, 1)), "");    // sharing a line
   EXPECT_NE(load_fails(Record(-1, 1) + Record(1, 1)), "");   // negative
   EXPECT_NE(load_fails(Record(-1, 1) + Record(1, 1)).find("日誌.Bin"), std::string::npos);
-  EXPECT_EQ(desktop.CursorsShown().back(), ui::Cursor::Default);
+  EXPECT_EQ(ui::headless::CursorsShown().back(), ui::Cursor::Default);
   EXPECT_TRUE(sheet->Dirty);
   EXPECT_EQ(Items().Count(), 2);
   EXPECT_EQ(NoteOf(1), (Lines{"unsaved"}));

@@ -8,8 +8,8 @@
 #include "logsheet/log_sheet_window.h"
 #include "ui/application.h"
 #include "ui/file.h"
-#include "ui/headless/disk.h"
-#include "ui/headless/driver.h"
+#include "ui/headless/fixture.h"
+#include "ui/probe.h"
 
 // The log sheet window, shown, on a fresh desktop with a folder for its files.
 class LogSheet : public ::testing::Test {
@@ -42,17 +42,28 @@ class LogSheet : public ::testing::Test {
   // The pane's text replaced as the user would replace it.
   void TypeNote(const std::string& text) {
     sheet->moNote.SelectAll();
-    desktop.Type(sheet->moNote, text);
+    ui::probe::Type(sheet->moNote, text);
+  }
+  // The pane's text replaced by what another program put on the clipboard: control characters
+  // come into a note this way, not by typing.
+  void PasteNote(const std::string& text) {
+    ui::probe::PutOnClipboard(text);
+    sheet->moNote.SelectAll();
+    sheet->moNote.PasteFromClipboard();
+  }
+  // A click on a row of the outline, counted from the view's top row.
+  void ClickRow(int row) {
+    ui::probe::ClickAt(sheet->olTree, {ui::OutlineView::kIndent, row * ui::OutlineView::kRowHeight + 1});
   }
   std::vector<std::string> NoteOf(int i) { return sheet->Notes.NoteOf(sheet->SpanOf(i)); }
   std::string Bytes(const std::string& path) { return ui::ReadFileBytes(path); }
   std::vector<std::string> Errors() {
     std::vector<std::string> texts;
-    for (auto& b : desktop.Boxes()) texts.push_back(b.request.text);
+    for (auto& b : ui::probe::Boxes()) texts.push_back(b.text);
     return texts;
   }
 
-  ui::headless::Driver desktop{[](const std::string& fault) { ADD_FAILURE() << fault; }};
+  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
   ui::App app;
   TMainOut* sheet = nullptr;
   const std::string base = "C:\\notes\\日誌";

@@ -1,13 +1,12 @@
 #include "tests/memo/shown_memo.h"
-#include "ui/headless/peers.h"
 
 namespace {
 
 // Its timer fired by the test, its editor typed into.
 class AutoFit : public ShownMemo {
  protected:
-  void Tick(int times = 1) { desktop.FireTimers(times); }
-  void Type(const std::string& text) { desktop.Type(memo().Edit1, text); }
+  void Tick(int times = 1) { ui::headless::FireTimers(times); }
+  void Type(const std::string& text) { ui::probe::Type(memo().Edit1, text); }
 };
 
 }  // namespace
@@ -92,17 +91,17 @@ TEST_F(AutoFit, WithFlexOffOnlyTheWindowAndTheTitleLineFollow) {
 
 TEST_F(AutoFit, TheWindowIsKeptOnTheScreenUnlessTheEditorIsAsLargeAsTheScreen) {
   Tick();
-  desktop.MoveByUser(memo(), {1000, 740});
+  ui::probe::MoveByUser(memo(), {1000, 740});
   Tick();
   EXPECT_EQ(memo().Left(), 1024 - 80);
   EXPECT_EQ(memo().Top(), 768 - 56);
-  desktop.MoveByUser(memo(), {-30, -5});
+  ui::probe::MoveByUser(memo(), {-30, -5});
   Tick();
   EXPECT_EQ(memo().Left(), 0);
   EXPECT_EQ(memo().Top(), 0);
 
   Display.gamen = false;
-  desktop.MoveByUser(memo(), {-30, -5});
+  ui::probe::MoveByUser(memo(), {-30, -5});
   Tick();
   EXPECT_EQ(memo().Left(), -30);
 }
@@ -110,7 +109,7 @@ TEST_F(AutoFit, TheWindowIsKeptOnTheScreenUnlessTheEditorIsAsLargeAsTheScreen) {
 TEST_F(AutoFit, TheMarqueeCreepsLeftAndReentersBeyondTheRightEdge) {
   Tick();
   Memo.TelopRunning = true;
-  desktop.MoveByUser(memo(), {-178, 300});
+  ui::probe::MoveByUser(memo(), {-178, 300});
   Tick();
   EXPECT_EQ(memo().Left(), -180);
   Tick();
@@ -119,12 +118,12 @@ TEST_F(AutoFit, TheMarqueeCreepsLeftAndReentersBeyondTheRightEdge) {
 }
 
 TEST_F(AutoFit, EachChangeWritesTheTimeIntoTheTitleLineExceptForAnOpenedFile) {
-  desktop.SetNow(1796819696);
+  ui::headless::SetNow(1796819696);
   Type("a");
   EXPECT_EQ(memo().Label1.Caption(), "12:34:56");
   Memo.FileMode = true;
   memo().Label1.SetCaption("C:\\メモ\\file.txt");
-  desktop.SetNow(1796819700);
+  ui::headless::SetNow(1796819700);
   Type("b");
   EXPECT_EQ(memo().Label1.Caption(), "C:\\メモ\\file.txt");
 }
@@ -132,10 +131,10 @@ TEST_F(AutoFit, EachChangeWritesTheTimeIntoTheTitleLineExceptForAnOpenedFile) {
 TEST_F(AutoFit, AMemoAtRestCausesNoMovesResizesOrPaints) {
   Type("メモ");
   Tick(5);
-  const auto& peer = dynamic_cast<const ui::headless::WindowPeerImpl&>(*memo().Peer());
-  int moves = peer.moves(), resizes = peer.resizes(), paints = peer.paints();
+  int moves = ui::probe::NativeMoves(memo()), resizes = ui::probe::NativeResizes(memo());
+  int paints = ui::probe::NativePaints(memo());
   Tick(1000);
-  EXPECT_EQ(peer.moves(), moves);
-  EXPECT_EQ(peer.resizes(), resizes);
-  EXPECT_EQ(peer.paints(), paints);
+  EXPECT_EQ(ui::probe::NativeMoves(memo()), moves);
+  EXPECT_EQ(ui::probe::NativeResizes(memo()), resizes);
+  EXPECT_EQ(ui::probe::NativePaints(memo()), paints);
 }

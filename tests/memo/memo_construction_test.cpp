@@ -7,10 +7,10 @@
 #include "memo/memo_window.h"
 #include "ui/application.h"
 #include "ui/clock.h"
-#include "ui/headless/disk.h"
-#include "ui/headless/driver.h"
-#include "ui/headless/text_peer.h"
+#include "ui/headless/fixture.h"
+#include "ui/probe.h"
 #include "ui/registry.h"
+#include "ui/rtf/rtf_reader.h"
 #include "ui/rtf/rtf_writer.h"
 
 namespace {
@@ -32,11 +32,8 @@ class MemoWindow : public ::testing::Test {
     app.CreateForm(Form1);
     return *Form1;
   }
-  const ui::headless::TextPeerImpl& Editor() {
-    return dynamic_cast<const ui::headless::TextPeerImpl&>(*Form1->Edit1.Peer());
-  }
 
-  ui::headless::Driver desktop{[](const std::string& fault) { ADD_FAILURE() << fault; }};
+  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
   ui::App app;
 };
 
@@ -56,7 +53,7 @@ TEST(MemoSize, ArithmeticForTheFontHeights) {
 TEST_F(MemoWindow, FirstStartBeepsAndTakesTheBuiltInShape) {
   TForm1& memo = Create();
 
-  EXPECT_EQ(desktop.Beeps(), 1) << "no autosave file to read";
+  EXPECT_EQ(ui::headless::Beeps(), 1) << "no autosave file to read";
   EXPECT_EQ(memo.GetBounds(), (ui::Bounds{1024 - 160, 0, 80, 61}));
   EXPECT_EQ(memo.Edit1.GetBounds(), (ui::Bounds{10, 15, 60, 36}));
   EXPECT_EQ(Display.haba, 487);
@@ -98,14 +95,14 @@ TEST_F(MemoWindow, AFixedColourIsTheBackgroundAtEveryShowAndOtherwiseOneOfTen) {
   TForm1& memo = Create();
   for (int show = 0; show < 2; ++show) {
     memo.Show();
-    EXPECT_EQ(Editor().background(), 33023u);
+    EXPECT_EQ(ui::headless::BackgroundOf(Form1->Edit1), 33023u);
     EXPECT_EQ(memo.Edit1.GetFont().color, ui::clBlack) << "no font colour chosen in this run";
     memo.Hide();
   }
   Display.fixcolor = false;
-  desktop.QueueRandom(3);
+  ui::headless::QueueRandom(3);
   memo.Show();
-  EXPECT_EQ(Editor().background(), ui::clAqua);
+  EXPECT_EQ(ui::headless::BackgroundOf(Form1->Edit1), ui::clAqua);
 }
 
 TEST_F(MemoWindow, WithFlexOffAShowGivesTheFixedSizeWordWrappedInTheFixedPitchFont) {
@@ -121,7 +118,7 @@ TEST_F(MemoWindow, WithFlexOffAShowGivesTheFixedSizeWordWrappedInTheFixedPitchFo
 TEST_F(MemoWindow, AShowFitsTheEditorToItsFirstLinesAndTheTitleLineColours) {
   PutFile("C:\\pochira\\Memo1.txt", "短い\r\nこの行はとても長い行です\r\n");
   TForm1& memo = Create();
-  EXPECT_EQ(desktop.Beeps(), 0);
+  EXPECT_EQ(ui::headless::Beeps(), 0);
   memo.Show();
   int measured = ui::TextExtent(memo.GetFont(), "この行はとても長い行です").width;
   EXPECT_EQ(measured, 12 * 12);
@@ -147,7 +144,7 @@ TEST_F(MemoWindow, AWideTextAtShowStopsAtTheWidthLimitWithWordWrap) {
 TEST_F(MemoWindow, TheAutosaveFileLoadsAsRichTextOrAsPlainShiftJisText) {
   PutFile("C:\\pochira\\Memo1.txt", "買い物\r\nソ表\r\n");
   Create();
-  EXPECT_EQ(desktop.Beeps(), 0);
+  EXPECT_EQ(ui::headless::Beeps(), 0);
   EXPECT_EQ(Form1->Edit1.Lines(), (std::vector<std::string>{"買い物", "ソ表"}));
   EXPECT_EQ(Form1->Label1.Caption(), ui::LongTimeText()) << "loading the memo is a change of its text";
   EXPECT_EQ(Form1->Label2.Caption(), Form1->Label1.Caption());
@@ -160,29 +157,29 @@ TEST_F(MemoWindow, TheAutosaveFileLoadsAsRichTextOrAsPlainShiftJisText) {
   PutFile("C:\\pochira\\Memo1.txt", ui::rtf::WriteRtf(doc));
   Create();
   EXPECT_EQ(Form1->Edit1.Text(), "太字のメモ");
-  EXPECT_TRUE(Editor().document().runs.at(0).format.bold);
+  EXPECT_TRUE(ui::rtf::ReadRtf(Form1->Edit1.SaveToRtf()).runs.at(0).format.bold);
 }
 
 TEST_F(MemoWindow, AnAutosaveFileThatIsNoTextBeepsAndLeavesTheEditorEmpty) {
   PutFile("C:\\pochira\\Memo1.txt", std::string("{\\rtf1 {\0\0", 10));
   Create();
-  EXPECT_EQ(desktop.Beeps(), 1);
+  EXPECT_EQ(ui::headless::Beeps(), 1);
   EXPECT_EQ(Form1->Edit1.Text(), "");
 }
 
 TEST_F(MemoWindow, ThePositionKeyPlacesTheWindowAndAFaultyOneIsReported) {
-  desktop.PlantRegistryDword(kPositionKey, "Top", 300);
-  desktop.PlantRegistryDword(kPositionKey, "Left", 40);
+  ui::probe::PlantRegistryDword(kPositionKey, "Top", 300);
+  ui::probe::PlantRegistryDword(kPositionKey, "Left", 40);
   Create();
   EXPECT_EQ(Form1->Top(), 300);
   EXPECT_EQ(Form1->Left(), 40);
   app.DestroyForm(Form1);
 
-  desktop.PlantRegistryValue(kPositionKey, "Left", {ui::kRegSz, "40"});
-  desktop.Answer(ui::ModalResult::OK);
+  ui::probe::PlantRegistryValue(kPositionKey, "Left", {ui::kRegSz, "40"});
+  ui::probe::Answer(ui::ModalResult::OK);
   Create();
-  ASSERT_EQ(desktop.Boxes().size(), 1u);
-  EXPECT_EQ(desktop.Boxes()[0].request.text, "'Left' のﾃﾞｰﾀ型が不正です");
+  ASSERT_EQ(ui::probe::Boxes().size(), 1u);
+  EXPECT_EQ(ui::probe::Boxes()[0].text, "'Left' のﾃﾞｰﾀ型が不正です");
   EXPECT_EQ(Form1->Left(), 1024 - 160) << "the left edge stays where construction put it";
   EXPECT_EQ(Display.haba, 487) << "construction goes on after the message";
 }

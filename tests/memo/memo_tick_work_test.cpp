@@ -24,10 +24,10 @@ class TickWork : public ShownMemo {
   // most four are measured.
   void ExpectBoundedTicks(int ticks) {
     for (int i = 0; i < ticks; ++i) {
-      desktop.ResetWork();
-      desktop.FireTimers();
-      EXPECT_LE(desktop.TextExtents(), 4) << "tick " << i;
-      EXPECT_LE(desktop.LineReads(), 8) << "tick " << i;
+      ui::headless::ResetWork();
+      ui::headless::FireTimers();
+      EXPECT_LE(ui::headless::TextExtents(), 4) << "tick " << i;
+      EXPECT_LE(ui::headless::LineReads(), 8) << "tick " << i;
     }
   }
 };
@@ -46,26 +46,26 @@ TEST_F(TickWork, AnEmptyMemoAndOneOfAMegabyteReadAtMostEightLinesATick) {
 
 TEST_F(TickWork, TicksOnATextAtRestLayItOutNoMore) {
   memo().Edit1.SetText(BigText());
-  desktop.FireTimers(3);
-  desktop.ResetWork();
-  desktop.FireTimers(50);
-  EXPECT_EQ(desktop.TextLayouts(), 0);
-  EXPECT_GT(desktop.LineReads(), 50);
+  ui::headless::FireTimers(3);
+  ui::headless::ResetWork();
+  ui::headless::FireTimers(50);
+  EXPECT_EQ(ui::headless::TextLayouts(), 0);
+  EXPECT_GT(ui::headless::LineReads(), 50);
 }
 
 TEST_F(TickWork, LinesAlreadyMeasuredAreMeasuredAgainOnlyInAnotherFont) {
   memo().Edit1.SetText("メモの一行目\r\nsecond line\r\n");
-  desktop.FireTimers(3);
-  desktop.ResetWork();
-  desktop.FireTimers(100);
-  EXPECT_EQ(desktop.TextExtents(), 0) << "a memo at rest";
+  ui::headless::FireTimers(3);
+  ui::headless::ResetWork();
+  ui::headless::FireTimers(100);
+  EXPECT_EQ(ui::headless::TextExtents(), 0) << "a memo at rest";
   int width = memo().Edit1.Width();
 
   ui::Font larger = memo().GetFont();
   larger.height = -16;
   memo().SetFont(larger);
-  desktop.FireTimers();
-  EXPECT_GT(desktop.TextExtents(), 0);
+  ui::headless::FireTimers();
+  EXPECT_GT(ui::headless::TextExtents(), 0);
   EXPECT_EQ(memo().Edit1.Width(), 6 * 16 + 15) << "six full-width characters of the larger font";
   EXPECT_GT(memo().Edit1.Width(), width);
 }

@@ -7,7 +7,8 @@
 #include "memo/memo_state.h"
 #include "memo/memo_window.h"
 #include "ui/application.h"
-#include "ui/headless/driver.h"
+#include "ui/headless/fixture.h"
+#include "ui/probe.h"
 
 class ShownMemo : public ::testing::Test {
  protected:
@@ -19,6 +20,6 @@ class ShownMemo : public ::testing::Test {
   }
   TForm1& memo() { return *Form1; }
 
-  ui::headless::Driver desktop{[](const std::string& fault) { ADD_FAILURE() << fault; }};
+  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
   ui::App app;
 };

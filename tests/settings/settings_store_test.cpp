@@ -8,7 +8,8 @@
 #include "ui/application.h"
 #include "ui/exception.h"
 #include "ui/file.h"
-#include "ui/headless/driver.h"
+#include "ui/headless/fixture.h"
+#include "ui/probe.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ const std::string kIni = "C:\\pochira\\pochira.ini";
 
 class SettingsStore : public ::testing::Test {
  protected:
-  ui::headless::Driver desktop{[](const std::string& fault) { ADD_FAILURE() << fault; }};
+  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
   ui::App app;
   DisplaySettings settings;
   ui::Font font;  // the memo editor's, 12 pixels as its creation leaves it
@@ -26,7 +27,7 @@ class SettingsStore : public ::testing::Test {
 
 TEST_F(SettingsStore, TheFileLiesBesideTheExecutable) {
   EXPECT_EQ(SettingsFilePath(), kIni);
-  desktop.SetExeName("C:\\ソフト.v2\\pochira");
+  ui::headless::SetExeName("C:\\ソフト.v2\\pochira");
   EXPECT_EQ(SettingsFilePath(), "C:\\ソフト.v2\\pochira.ini");
 }
 
@@ -106,7 +107,7 @@ TEST_F(SettingsStore, SaveWritesTheFourteenKeysInOrderAndAReadGivesThemBack) {
 }
 
 TEST_F(SettingsStore, AFileThatCannotBeWrittenStopsTheSaveWithItsName) {
-  desktop.SetExeName("C:\\nowhere\\pochira.exe");
+  ui::headless::SetExeName("C:\\nowhere\\pochira.exe");
   EXPECT_EQ(MessageOf([&] { SaveSettings(settings, font); }), "C:\\nowhere\\pochira.ini に書き込めません");
   EXPECT_EQ(MessageOf([&] { WriteDate("2024/05/06"); }), "C:\\nowhere\\pochira.ini に書き込めません");
 }
@@ -122,13 +123,13 @@ TEST_F(SettingsStore, TheDateDefaultsToTheCurrentOneAndComesBackAsWritten) {
 
 TEST_F(SettingsStore, PositionsAreWrittenTogetherAndReadBackPerWindow) {
   EXPECT_FALSE(ReadPosition("Top", "Left")) << "no key before the first shutdown";
-  EXPECT_FALSE(desktop.RegistryKeyExists(kPositionKey)) << "reading does not create the key";
+  EXPECT_FALSE(ui::probe::NativeRegistryKeyExists(kPositionKey)) << "reading does not create the key";
 
   WritePositions(10, 800, -5, 40);
-  EXPECT_EQ(desktop.RegistryDword(kPositionKey, "Top"), 10u);
-  EXPECT_EQ(desktop.RegistryDword(kPositionKey, "Left"), 800u);
-  EXPECT_EQ(desktop.RegistryDword(kPositionKey, "Main.Top"), static_cast<std::uint32_t>(-5));
-  EXPECT_EQ(desktop.RegistryDword(kPositionKey, "Main.Left"), 40u);
+  EXPECT_EQ(ui::probe::NativeRegistryDword(kPositionKey, "Top"), 10u);
+  EXPECT_EQ(ui::probe::NativeRegistryDword(kPositionKey, "Left"), 800u);
+  EXPECT_EQ(ui::probe::NativeRegistryDword(kPositionKey, "Main.Top"), static_cast<std::uint32_t>(-5));
+  EXPECT_EQ(ui::probe::NativeRegistryDword(kPositionKey, "Main.Left"), 40u);
   EXPECT_EQ(ReadPosition("Top", "Left"), (ui::Point{800, 10}));
   EXPECT_EQ(ReadPosition("Main.Top", "Main.Left"), (ui::Point{40, -5}));
 
@@ -137,11 +138,11 @@ TEST_F(SettingsStore, PositionsAreWrittenTogetherAndReadBackPerWindow) {
 }
 
 TEST_F(SettingsStore, AKeyThatLacksAValueOrHoldsAnotherTypeFailsWithTheValuesName) {
-  desktop.PlantRegistryDword(kPositionKey, "Top", 10);
+  ui::probe::PlantRegistryDword(kPositionKey, "Top", 10);
   EXPECT_EQ(MessageOf([] { ReadPosition("Top", "Left"); }), "'Left' の取得に失敗しました");
 
-  desktop.PlantRegistryValue(kPositionKey, "Top", {ui::kRegSz, std::string("10\0", 3)});
-  desktop.PlantRegistryDword(kPositionKey, "Left", 20);
+  ui::probe::PlantRegistryValue(kPositionKey, "Top", {ui::kRegSz, std::string("10\0", 3)});
+  ui::probe::PlantRegistryDword(kPositionKey, "Left", 20);
   EXPECT_EQ(MessageOf([] { ReadPosition("Top", "Left"); }), "'Top' のﾃﾞｰﾀ型が不正です");
 
   WritePositions(1, 2, 3, 4);

@@ -43,7 +43,7 @@ TEST_F(Contract, HintsGoToTheApplicationsTooltips) {
   EXPECT_EQ(ui::probe::NativeHint(form->Button), "ﾃﾞｽｸﾄｯﾌﾟにﾒﾓを貼りつけます");
   form->Button.SetHint("");
   EXPECT_EQ(ui::probe::NativeHint(form->Button), "");
-  EXPECT_EQ(app.HintColor(), ui::clAqua);
+  EXPECT_EQ(ui::probe::NativeHintColor(), ui::clAqua);
 }
 
 TEST_F(Contract, AHiddenWindowsEditorCannotTakeTheFocusAndAShownOneCan) {

@@ -40,7 +40,7 @@ TEST_F(Contract, CloseOfAWindowThatIsNotTheMainWindowRunsItsCloseQueryAndHidesIt
   EXPECT_TRUE(ui::probe::NativeVisible(*other)) << "a refused close leaves it shown";
 
   other->allow_close = true;
-  other->Close();
+  ui::probe::CloseByUser(*other);
   EXPECT_EQ(other->close_queries, 2);
   EXPECT_FALSE(ui::probe::NativeVisible(*other));
   EXPECT_FALSE(app.Terminated());
@@ -83,7 +83,8 @@ TEST_F(Contract, StayOnTopAndTheCaptionReachThePlatform) {
   form->SetCaption("オプション");
   form->Show();
   EXPECT_TRUE(ui::probe::NativeStayOnTop(*form));
-  EXPECT_EQ(form->Caption(), "オプション");
+  EXPECT_EQ(ui::probe::NativeBorder(*form), BorderStyle::ToolWindow);
+  EXPECT_EQ(ui::probe::NativeCaption(*form), "オプション");
 }
 
 TEST_F(Contract, AScreenCentredFormIsCentredWhenFirstShown) {

@@ -39,9 +39,9 @@ TEST_F(Contract, ALabelWithAutoSizeTakesItsTextsSize) {
 TEST_F(Contract, AClientAlignedPanelFillsItsWindow) {
   PanelForm* form = nullptr;
   app.CreateForm(form);
-  EXPECT_EQ(form->Panel1.GetBounds(), (ui::Bounds{0, 0, 201, 184}));
+  EXPECT_EQ(ui::probe::NativePlace(form->Panel1), (ui::Bounds{0, 0, 201, 184}));
   form->SetWidth(300);
-  EXPECT_EQ(form->Panel1.Width(), 300);
+  EXPECT_EQ(ui::probe::NativePlace(form->Panel1), (ui::Bounds{0, 0, 300, 184}));
 }
 
 TEST_F(Contract, RepaintPaintsAtOnceWithoutTheEventLoop) {

@@ -48,8 +48,24 @@ class InputContract : public Contract {
 
 }  // namespace
 
-TEST_F(InputContract, TheWindowMayTurnItsClientAreaIntoACaption) {
+TEST_F(InputContract, TheWindowMayTurnItsClientAreaIntoACaptionWhichADragMoves) {
   EXPECT_EQ(ui::probe::NativeHitTest(*form, {3, 3}), ui::HitArea::Caption);
+  int before = form->moves;
+  ui::probe::DragSurface(*form, {3, 3}, {260, 170});
+  EXPECT_EQ(ui::probe::NativeBounds(*form), (ui::Bounds{260, 170, 220, 140}));
+  EXPECT_EQ(form->moves, before + 1);
+}
+
+TEST_F(InputContract, AFramedWindowsCaptionIsAboveItsClientArea) {
+  CountingForm* framed = nullptr;
+  app.CreateForm(framed);
+  framed->SetBorderStyle(ui::BorderStyle::ToolWindow);
+  framed->SetBounds({100, 100, 200, 150});
+  framed->Show();
+  EXPECT_EQ(ui::probe::NativeHitTest(*framed, {20, 20}), ui::HitArea::Client);
+  EXPECT_EQ(ui::probe::NativeHitTest(*framed, {20, -6}), ui::HitArea::Caption);
+  ui::probe::DragSurface(*framed, {20, 20}, {300, 300});
+  EXPECT_EQ(ui::probe::NativeBounds(*framed).left, 100) << "a press on the client area moves nothing";
 }
 
 TEST_F(InputContract, AMoveIsReportedOnceAndAnEqualPlaceIsNoMove) {
@@ -65,10 +81,32 @@ TEST_F(InputContract, AMoveIsReportedOnceAndAnEqualPlaceIsNoMove) {
 TEST_F(InputContract, AKeyReachesTheHandlerBeforeTheEditorActsOnIt) {
   form->Edit.SetText("abc");
   form->Edit.SetSel(0, 0);
-  ui::probe::KeyDown(form->Edit, 0x2E);  // Delete
+  ui::probe::PressKey(form->Edit, 0x2E);  // Delete
   EXPECT_EQ(form->keys, (std::vector<int>{0x2E}));
   EXPECT_EQ(form->text_at_key, "abc");
   EXPECT_EQ(form->Edit.Text(), "bc");
+}
+
+TEST_F(InputContract, TypingBackspaceAndEnterEditAtTheCaretAfterTheHandlerHasSeenTheKey) {
+  form->Edit.SetText("abc");
+  form->Edit.SetSel(3, 0);
+  ui::probe::PressKey(form->Edit, 0x08);  // Backspace
+  EXPECT_EQ(form->text_at_key, "abc");
+  EXPECT_EQ(form->Edit.Text(), "ab");
+  ui::probe::PressKey(form->Edit, 0x0D);  // Enter
+  EXPECT_EQ(form->text_at_key, "ab");
+  ui::probe::Type(form->Edit, "x yメモ");
+  EXPECT_EQ(form->Edit.Text(), "ab\r\nx yメモ");
+  EXPECT_EQ(form->keys, (std::vector<int>{0x08, 0x0D})) << "characters typed are no keys of the handler's";
+  EXPECT_EQ(form->Edit.SelStart(), 8);
+}
+
+TEST_F(InputContract, TheEditorShowsItsCursorWhileThePointerIsOverIt) {
+  form->Edit.SetCursor(ui::Cursor::VSplit);
+  ui::probe::MouseMove(form->Edit, {30, 40});
+  EXPECT_EQ(ui::probe::NativeCursorOver(form->Edit), ui::Cursor::VSplit);
+  form->Edit.SetCursor(ui::Cursor::Default);
+  EXPECT_EQ(ui::probe::NativeCursorOver(form->Edit), ui::Cursor::Default);
 }
 
 TEST_F(InputContract, TheMouseOverTheEditorComesInItsClientCoordinates) {
@@ -77,8 +115,8 @@ TEST_F(InputContract, TheMouseOverTheEditorComesInItsClientCoordinates) {
   form->Edit.SetPopupMenu(&menu);
   ui::probe::MouseMove(form->Edit, {30, 40});
   EXPECT_EQ(form->last_move, (ui::Point{30, 40}));
-  ui::probe::Mouse(form->Edit, ui::MouseButton::Right, true, {25, 90});
-  ui::probe::Mouse(form->Edit, ui::MouseButton::Right, false, {25, 90});
+  ui::probe::MouseDown(form->Edit, ui::MouseButton::Right, {25, 90});
+  ui::probe::MouseUp(form->Edit, ui::MouseButton::Right, {25, 90});
   ASSERT_EQ(form->downs.size(), 1u);
   EXPECT_EQ(form->downs[0].button, ui::MouseButton::Right);
   EXPECT_EQ(form->downs[0].at, (ui::Point{25, 90}));

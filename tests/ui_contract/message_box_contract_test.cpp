@@ -18,6 +18,9 @@ TEST_F(Contract, MessageBoxesShowTheirTextAndReturnTheButtonPressed) {
   ASSERT_EQ(boxes.size(), 3u);
   EXPECT_EQ(boxes[0].text, "ぽち～らを終了しますか？");
   EXPECT_EQ(boxes[0].title, "確認");
+  EXPECT_EQ(boxes[0].icon, ui::MsgIcon::Question);
+  EXPECT_EQ(boxes[1].icon, ui::MsgIcon::Warning);
+  EXPECT_EQ(boxes[2].icon, ui::MsgIcon::None);
   EXPECT_EQ(boxes[1].text, "ログシートをセーブしますか ?");
   EXPECT_EQ(boxes[2].text, "自動保存しませんでした");
   EXPECT_EQ(boxes[2].title, "ぽち ── ら") << "a plain message goes under the application's title";

@@ -59,6 +59,9 @@ TEST_F(TextContract, ReplacingOrTypingTheTextFiresTheChangeHandler) {
   before = form->changes;
   form->Edit1.Clear();
   EXPECT_GT(form->changes, before);
+  before = form->changes;
+  ui::probe::Type(form->Edit1, "x");
+  EXPECT_GT(form->changes, before) << "a character typed";
 }
 
 TEST_F(TextContract, LinesAreTheParagraphsAndALineBeyondTheLastReadsEmpty) {
@@ -112,8 +115,20 @@ TEST_F(TextContract, ModifiedAndReadOnlyMarks) {
   EXPECT_TRUE(form->Edit1.Modified());
   form->Edit1.SetModified(false);
   EXPECT_FALSE(form->Edit1.Modified());
+
+  // A read-only editor takes no typing, no Backspace, Enter or Delete; once writable, it does.
+  form->Edit1.SetText("メモ");
+  form->Edit1.SetSel(1, 0);
   form->Edit1.SetReadOnly(true);
-  EXPECT_TRUE(form->Edit1.ReadOnly());
+  ui::probe::Type(form->Edit1, "ab");
+  for (int key : {0x08, 0x0D, 0x2E}) ui::probe::PressKey(form->Edit1, key);
+  EXPECT_EQ(form->Edit1.Text(), "メモ");
+  EXPECT_FALSE(form->Edit1.Modified());
+
+  form->Edit1.SetReadOnly(false);
+  ui::probe::Type(form->Edit1, "ab");
+  EXPECT_EQ(form->Edit1.Text(), "メabモ");
+  EXPECT_TRUE(form->Edit1.Modified()) << "typing marks the editor";
 }
 
 TEST_F(TextContract, RichTextStreamsOutAndBackInUnchanged) {
@@ -185,4 +200,8 @@ TEST_F(TextContract, APlainMemoHoldsLines) {
   EXPECT_EQ(form->Memo3.Lines(), (std::vector<std::string>{"12:00:01", "メモ", "", "表"}));
   form->Memo3.Clear();
   EXPECT_EQ(form->Memo3.LineCount(), 0);
+  ui::probe::Type(form->Memo3, "12\rb");
+  EXPECT_EQ(form->Memo3.Lines(), (std::vector<std::string>{"12", "b"}));
+  ui::probe::PressKey(form->Memo3, 0x08);
+  EXPECT_EQ(form->Memo3.Text(), "12\r\n") << "typed at the caret, Backspace takes the last";
 }

@@ -1,28 +1,47 @@
-#include "ui/menus.h"
+#include "ui/headless/menus.h"
 
 #include "ui/headless/world.h"
 
+namespace ui::headless {
+
+std::vector<BuiltMenuItem> BuildMenu(const MenuItem& parent) {
+  std::vector<BuiltMenuItem> menu;
+  for (MenuItem* item : parent.Items()) {
+    BuiltMenuItem entry{item->Caption(), item->IsSeparator(), !item->Enabled(), item, {}};
+    if (!entry.separator && !item->Items().empty()) {
+      item->Click();
+      entry.submenu = BuildMenu(*item);
+    }
+    menu.push_back(std::move(entry));
+  }
+  return menu;
+}
+
+}  // namespace ui::headless
+
 namespace ui::backend {
 
-// The test says beforehand which item the user will pick, by the captions on the way to it.
+// The test says beforehand which item the user will pick, by the captions on the way to it; a
+// grayed entry on the way cannot be picked.
 MenuItem* TrackPopup(MenuItem& root, Point) {
+  std::vector<headless::BuiltMenuItem> menu = headless::BuildMenu(root);
   headless::World& w = headless::TheWorld();
   ++w.menus_opened;
   if (w.menu_picks.empty()) return nullptr;
   std::vector<std::string> path = std::move(w.menu_picks.front());
   w.menu_picks.pop_front();
-  MenuItem* at = &root;
+  const std::vector<headless::BuiltMenuItem>* level = &menu;
+  const headless::BuiltMenuItem* at = nullptr;
   for (const std::string& caption : path) {
-    MenuItem* next = nullptr;
-    for (MenuItem* item : at->Items()) {
-      if (item->Caption() == caption) next = item;
+    const headless::BuiltMenuItem* next = nullptr;
+    for (const headless::BuiltMenuItem& entry : *level) {
+      if (!entry.separator && entry.caption == caption) next = &entry;
     }
-    if (!next) return nullptr;
-    if (!next->Items().empty()) next->Click();  // a submenu updates its items as it opens
-    if (!next->Enabled()) return nullptr;
+    if (!next || next->grayed) return nullptr;
     at = next;
+    level = &next->submenu;
   }
-  return at == &root ? nullptr : at;
+  return at && at->submenu.empty() ? at->item : nullptr;
 }
 
 }  // namespace ui::backend

@@ -7,7 +7,6 @@
 #include "ui/headless/desktop.h"
 #include "ui/headless/world.h"
 #include "ui/panel.h"
-#include "ui/speed_button.h"
 
 namespace ui::headless {
 
@@ -97,6 +96,31 @@ class AppPeerImpl : public AppPeer {
 };
 
 }  // namespace
+
+WindowPeerImpl& PeerOf(const WinControl& control) { return dynamic_cast<WindowPeerImpl&>(*control.Peer()); }
+
+FormPeerImpl& PeerOf(const Form& form) { return static_cast<FormPeerImpl&>(form.Native()); }
+
+void WindowPeerImpl::TakeFocus() {
+  World& w = TheWorld();
+  if (w.focus == &control_) return;
+  w.focus = &control_;
+  FocusGained();
+}
+
+// Each window lies in its parent's client area; the top one's client area lies inside its frame.
+Point WindowPeerImpl::ClientToScreen(Point at) const {
+  const WinControl* c = &control_;
+  for (; c->Parent(); c = c->Parent()) {
+    const Bounds& b = PeerOf(*c).bounds();
+    at = {at.x + b.left, at.y + b.top};
+  }
+  const auto* form = dynamic_cast<const Form*>(c);
+  if (!form) return at;
+  const FormPeerImpl& top = PeerOf(*form);
+  Size frame = FrameFor(top.frame());
+  return {at.x + top.bounds().left + frame.width / 2, at.y + top.bounds().top + frame.height - frame.width / 2};
+}
 
 void WindowPeerImpl::SetBounds(const Bounds& b) {
   if (b.left != bounds_.left || b.top != bounds_.top) ++moves_;
@@ -198,16 +222,39 @@ void FormPeerImpl::CaptureBackdrop() {
   TheWorld().desktop_log.push_back("backdrop " + form_.ClassName());
 }
 
-void FormPeerImpl::MoveByUser(Point to) {
-  SetBounds({to.x, to.y, bounds_.width, bounds_.height});
-  form_.HandleResized();
+// As the desktop answers: the client area inside the frame, the caption band above it, the
+// borders and all outside the window something else. The form has the last word.
+HitArea FormPeerImpl::HitTest(Point client) {
+  Size frame = FrameFor(frame_);
+  int border = frame.width / 2;
+  int width = bounds_.width - frame.width, height = bounds_.height - frame.height;
+  bool across = client.x >= 0 && client.x < width;
+  HitArea platform = HitArea::Other;
+  if (across && client.y >= 0 && client.y < height) platform = HitArea::Client;
+  else if (across && client.y < 0 && client.y >= -(frame.height - 2 * border)) platform = HitArea::Caption;
+  return form_.HitTest(platform);
 }
+
+void FormPeerImpl::DragFrom(Point client, Point to) {
+  if (HitTest(client) == HitArea::Caption) MoveByUser(to);
+}
+
+// A move by the user changes the place only: the platform reports a move and no resize.
+void FormPeerImpl::MoveByUser(Point to) { SetBounds({to.x, to.y, bounds_.width, bounds_.height}); }
 
 TimerPeerImpl::TimerPeerImpl(Timer& timer) : timer_(timer) { TheWorld().timers.push_back(this); }
 
 TimerPeerImpl::~TimerPeerImpl() {
   auto& t = TheWorld().timers;
   t.erase(std::remove(t.begin(), t.end(), this), t.end());
+}
+
+void FireTimerRound(const std::function<bool(const TimerPeerImpl&)>& due) {
+  std::vector<TimerPeerImpl*> firing;
+  for (TimerPeerImpl* t : TheWorld().timers) {
+    if (t->interval() > 0 && due(*t)) firing.push_back(t);
+  }
+  for (TimerPeerImpl* t : firing) t->timer().HandleTick();
 }
 
 }  // namespace ui::headless
@@ -232,12 +279,6 @@ std::unique_ptr<WindowPeer> NewPanelPeer(Panel& panel, WindowPeer&) {
 }
 
 std::unique_ptr<TimerPeer> NewTimerPeer(Timer& timer) { return std::make_unique<headless::TimerPeerImpl>(timer); }
-
-std::unique_ptr<WindowPeer> NewSpeedButtonPeer(SpeedButton& button, WindowPeer&) {
-  auto peer = std::make_unique<headless::WindowPeerImpl>(button);
-  peer->SetBounds(button.GetBounds());
-  return peer;
-}
 
 }  // namespace backend
 }  // namespace ui

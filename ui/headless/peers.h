@@ -1,13 +1,16 @@
 #pragma once
 // The headless backend's peers: in-memory windows, timers and the application's event queue.
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/canvas.h"
 #include "ui/control.h"
 #include "ui/form.h"
 #include "ui/peers.h"
+#include "ui/text_controls.h"
 #include "ui/timer.h"
 
 namespace ui::headless {
@@ -45,6 +48,21 @@ class WindowPeerImpl : public WindowPeer {
   int moves() const { return moves_; }
   int resizes() const { return resizes_; }
 
+  // Input as the platform delivers it to the window: the pointer in client coordinates, the
+  // keyboard's key going down, the character it makes (one byte, or a double-byte pair) and the
+  // key coming up. A window does with it what its native counterpart does.
+  virtual void ButtonDown(MouseButton, Point) {}
+  virtual void MouseMove(Point) {}
+  virtual void ButtonUp(MouseButton, Point) {}
+  virtual void KeyDown(int) {}
+  virtual void Char(std::string_view) {}
+  virtual void KeyUp(int) {}
+  // The keyboard focus comes to the window, as the platform's SetFocus gives it; the window
+  // hears of it when it did not have it.
+  void TakeFocus();
+  // A point of the window's client area on the screen.
+  Point ClientToScreen(Point at) const;
+
  protected:
   WinControl& control_;
   Bounds bounds_;
@@ -53,6 +71,8 @@ class WindowPeerImpl : public WindowPeer {
  protected:
   // Runs as the platform's paint request arrives, before the surface is painted.
   virtual void BeforePaint() {}
+  // Runs once the window has taken the keyboard focus from another.
+  virtual void FocusGained() {}
 
  private:
   void Paint();
@@ -97,8 +117,15 @@ class FormPeerImpl : public WindowPeerImpl, public FormPeer {
   const std::string& caption() const { return caption_; }
   const FrameStyle& frame() const { return frame_; }
   bool active() const;
+  // What a point of the window is: the desktop's answer by the frame, which the form may change.
+  HitArea HitTest(Point client);
+  // A press of the left button at a client point, dragged to a screen point: the platform moves
+  // the window when the point is its caption.
+  void DragFrom(Point client, Point to);
   // The user drags the window to a new place, as the platform's move would.
   void MoveByUser(Point to);
+  // The user asks the window to close, by its system menu or its close box.
+  void CloseByUser() { form_.HandleCloseRequest(); }
 
  protected:
   void BeforePaint() override { form_.HandlePaintRequest(); }
@@ -112,6 +139,10 @@ class FormPeerImpl : public WindowPeerImpl, public FormPeer {
   ImeMode ime_ = ImeMode::Off;
 };
 
+// The headless window of a control.
+WindowPeerImpl& PeerOf(const WinControl& control);
+FormPeerImpl& PeerOf(const Form& form);
+
 class TimerPeerImpl : public TimerPeer {
  public:
   explicit TimerPeerImpl(Timer& timer);
@@ -124,5 +155,9 @@ class TimerPeerImpl : public TimerPeer {
   Timer& timer_;
   int interval_ = 0;
 };
+
+// One round of the timers: those due fire, in creation order. A handler may stop or start timers;
+// those chosen at the start of the round fire.
+void FireTimerRound(const std::function<bool(const TimerPeerImpl&)>& due);
 
 }  // namespace ui::headless

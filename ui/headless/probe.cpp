@@ -1,95 +1,213 @@
 #include "ui/probe.h"
 
+#include <stdlib.h>
+
 #include <filesystem>
 
-#include "ui/headless/driver.h"
+#include "ui/application.h"
 #include "ui/headless/disk.h"
+#include "ui/headless/menus.h"
 #include "ui/headless/peers.h"
 #include "ui/headless/registry.h"
+#include "ui/headless/text_peer.h"
+#include "ui/headless/world.h"
 
 namespace ui::probe {
 
-namespace {
-headless::Driver* driver = nullptr;
-}
+using headless::PeerOf;
+using headless::TheWorld;
 
+// A fresh desktop with a disk of its own, a temporary folder of the host.
 Session::Session(std::function<void(const std::string&)> on_fault) {
-  driver = new headless::Driver(std::move(on_fault));
+  headless::ResetWorld();
+  TheWorld().on_fault = std::move(on_fault);
+  std::string pattern = (std::filesystem::temp_directory_path() / "pochira-desktop-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) headless::Fault("cannot make the desktop's disk folder");
+  TheWorld().disk_root = pattern;
+  std::filesystem::create_directories(std::filesystem::path(pattern) / "C" / "pochira");
 }
 
 Session::~Session() {
-  delete driver;
-  driver = nullptr;
+  std::error_code ec;
+  if (!TheWorld().disk_root.empty()) std::filesystem::remove_all(TheWorld().disk_root, ec);
+  headless::ResetWorld();
 }
 
-void Pump() { driver->Pump(); }
-void RunFor(int ms) { driver->Advance(ms); }
-void Answer(ModalResult answer) { driver->Answer(answer); }
+void Pump() {
+  if (Application) Application->ProcessMessages();
+}
+
+// Each running timer fires once per elapsed interval of the virtual clock.
+void RunFor(int ms) {
+  headless::World& w = TheWorld();
+  for (int step = 0; step < ms; ++step) {
+    ++w.clock_ms;
+    headless::FireTimerRound([&](const headless::TimerPeerImpl& t) { return w.clock_ms % t.interval() == 0; });
+    Pump();
+  }
+}
+
+void Answer(ModalResult answer) { TheWorld().answers.push_back(answer); }
 
 std::vector<ShownBox> Boxes() {
   std::vector<ShownBox> shown;
-  for (auto& b : driver->Boxes()) shown.push_back({b.request.text, b.request.title});
+  for (auto& b : TheWorld().boxes) shown.push_back({b.request.text, b.request.title, b.request.icon});
   return shown;
 }
 
-bool NativeVisible(const Form& form) { return driver->Window(form).visible; }
-Bounds NativeBounds(const Form& form) { return driver->Window(form).bounds; }
-Size NativeClientSize(const Form& form) { return driver->Window(form).client; }
-void Click(SpeedButton& button) { driver->Click(button); }
-std::string NativeHint(const WinControl& control) { return driver->HintOf(control); }
-bool NativeFocused(const WinControl& control) { return driver->Focused() == &control; }
+bool NativeVisible(const Form& form) { return PeerOf(form).visible(); }
+Bounds NativeBounds(const Form& form) { return PeerOf(form).bounds(); }
 
-HitArea NativeHitTest(const Form& form, Point) { return const_cast<Form&>(form).HitTest(HitArea::Client); }
-void KeyDown(TextControl& control, int key) { driver->PressKey(control, key); }
-void Mouse(TextControl& control, MouseButton button, bool down, Point at) {
-  if (down) driver->MouseDown(control, button, at);
-  else driver->MouseUp(control, button, at);
-}
-void MouseMove(TextControl& control, Point at) { driver->MouseMove(control, at); }
-void MoveByUser(Form& form, Point to) { driver->MoveByUser(form, to); }
-
-bool NativeStayOnTop(const Form& form) { return driver->Window(form).stay_on_top; }
-
-int NativePaints(const WinControl& control) {
-  return dynamic_cast<const headless::WindowPeerImpl*>(control.Peer())->paints();
+Size NativeClientSize(const Form& form) {
+  headless::FormPeerImpl& peer = PeerOf(form);
+  Size frame = peer.FrameSize();
+  return {peer.bounds().width - frame.width, peer.bounds().height - frame.height};
 }
 
-int NativeMoves(const Form& form) { return static_cast<const headless::FormPeerImpl&>(form.Native()).moves(); }
-int NativeResizes(const Form& form) { return static_cast<const headless::FormPeerImpl&>(form.Native()).resizes(); }
-bool NativeOnScreen(const Form& form) { return static_cast<const headless::FormPeerImpl&>(form.Native()).on_screen(); }
+std::string NativeCaption(const Form& form) { return PeerOf(form).caption(); }
+BorderStyle NativeBorder(const Form& form) { return PeerOf(form).frame().border; }
+bool NativeStayOnTop(const Form& form) { return PeerOf(form).frame().stay_on_top; }
+ImeMode NativeIme(const Form& form) { return PeerOf(form).ime(); }
+int NativeMoves(const Form& form) { return PeerOf(form).moves(); }
+int NativeResizes(const Form& form) { return PeerOf(form).resizes(); }
+bool NativeOnScreen(const Form& form) { return PeerOf(form).on_screen(); }
+int NativePaints(const WinControl& control) { return PeerOf(control).paints(); }
+Bounds NativePlace(const WinControl& control) { return PeerOf(control).bounds(); }
 
-void ClickAt(OutlineView& view, Point at) { driver->Click(view, at); }
-void Focus(WinControl& control) { driver->Focus(control); }
-Cursor NativeCursor() { return headless::TheWorld().cursor; }
-
-std::string ScratchFolder() {
-  std::filesystem::create_directories(headless::HostPath("C:\\scratch"));
-  return "C:\\scratch";
+std::vector<Form*> NativeWindows() {
+  std::vector<Form*> windows;
+  for (headless::FormPeerImpl* p : TheWorld().z_order) windows.push_back(&p->form());
+  return windows;
 }
 
-void PlantRegistryString(const std::string& key, const std::string& name, const std::string& text) {
-  driver->PlantRegistryValue(key, name, {kRegSz, text + '\0'});
+std::string NativeApplicationTitle() { return TheWorld().title; }
+
+std::string NativeHint(const WinControl& control) {
+  auto it = TheWorld().hints.find(control.Peer());
+  return it == TheWorld().hints.end() ? std::string() : it->second;
 }
 
-void DeleteRegistryKey(const std::string& key) { headless::TheWorld().registry.erase(headless::RegistryKeyPath(key)); }
+Color NativeHintColor() { return TheWorld().hint_color; }
+bool NativeFocused(const WinControl& control) { return TheWorld().focus == &control; }
+Cursor NativeCursor() { return TheWorld().cursor; }
 
-}  // namespace ui::probe
+Cursor NativeCursorOver(const TextControl& control) {
+  return dynamic_cast<const headless::TextPeerImpl&>(*control.Peer()).cursor();
+}
 
-namespace ui::probe {
+HitArea NativeHitTest(const Form& form, Point client) { return PeerOf(form).HitTest(client); }
 
 namespace {
-void Describe(const MenuItem& parent, const std::string& indent, std::vector<std::string>& lines) {
-  for (const MenuItem* item : parent.Items()) {
-    lines.push_back(indent + item->Caption() + (item->Enabled() || item->IsSeparator() ? "" : " (disabled)"));
-    Describe(*item, indent + "  ", lines);
+void Describe(const std::vector<headless::BuiltMenuItem>& menu, const std::string& indent,
+              std::vector<std::string>& lines) {
+  for (const headless::BuiltMenuItem& entry : menu) {
+    if (entry.separator) {
+      lines.push_back(indent + "-");
+      continue;
+    }
+    lines.push_back(indent + entry.caption + (entry.grayed ? " (disabled)" : ""));
+    Describe(entry.submenu, indent + "  ", lines);
   }
 }
 }  // namespace
 
 std::vector<std::string> NativeMenu(MenuItem& root) {
   std::vector<std::string> lines;
-  Describe(root, "", lines);
+  Describe(headless::BuildMenu(root), "", lines);
   return lines;
 }
+
+namespace {
+// A point inside a control for a press that only has to land on it.
+constexpr Point kInside{5, 5};
+}  // namespace
+
+void Click(SpeedButton& button) {
+  PeerOf(button).ButtonDown(MouseButton::Left, kInside);
+  PeerOf(button).ButtonUp(MouseButton::Left, kInside);
+  Pump();
+}
+
+void ClickAt(OutlineView& view, Point at) {
+  PeerOf(view).ButtonDown(MouseButton::Left, at);
+  PeerOf(view).ButtonUp(MouseButton::Left, at);
+  Pump();
+}
+
+void Focus(WinControl& control) {
+  PeerOf(control).TakeFocus();
+  Pump();
+}
+
+void KeyDown(TextControl& control, int key) {
+  PeerOf(control).KeyDown(key);
+  Pump();
+}
+
+void Char(TextControl& control, std::string_view ch) {
+  PeerOf(control).Char(ch);
+  Pump();
+}
+
+void KeyUp(TextControl& control, int key) {
+  PeerOf(control).KeyUp(key);
+  Pump();
+}
+
+void MouseDown(TextControl& control, MouseButton button, Point at) {
+  PeerOf(control).ButtonDown(button, at);
+  Pump();
+}
+
+void MouseMove(TextControl& control, Point at) {
+  PeerOf(control).MouseMove(at);
+  Pump();
+}
+
+void MouseUp(TextControl& control, MouseButton button, Point at) {
+  PeerOf(control).ButtonUp(button, at);
+  Pump();
+}
+
+void DragSurface(Form& form, Point client, Point to) {
+  PeerOf(form).DragFrom(client, to);
+  Pump();
+}
+
+void MoveByUser(Form& form, Point to) {
+  PeerOf(form).MoveByUser(to);
+  Pump();
+}
+
+void CloseByUser(Form& form) {
+  PeerOf(form).CloseByUser();
+  Pump();
+}
+
+void PutOnClipboard(const std::string& text) { TheWorld().clipboard = text; }
+std::optional<std::string> NativeClipboardText() { return TheWorld().clipboard; }
+
+std::string ScratchFolder() {
+  std::filesystem::create_directories(headless::HostPath("C:\\scratch"));
+  return "C:\\scratch";
+}
+
+void PlantRegistryValue(const std::string& key, const std::string& name, const RegistryValue& value) {
+  headless::CreateRegistryKey(key)[headless::RegistryFold(name)] = value;
+}
+
+std::optional<RegistryValue> NativeRegistryValue(const std::string& key, const std::string& name) {
+  auto k = TheWorld().registry.find(headless::RegistryKeyPath(key));
+  if (k == TheWorld().registry.end()) return std::nullopt;
+  auto v = k->second.find(headless::RegistryFold(name));
+  if (v == k->second.end()) return std::nullopt;
+  return v->second;
+}
+
+bool NativeRegistryKeyExists(const std::string& key) {
+  return TheWorld().registry.contains(headless::RegistryKeyPath(key));
+}
+
+void DeleteRegistryKey(const std::string& key) { TheWorld().registry.erase(headless::RegistryKeyPath(key)); }
 
 }  // namespace ui::probe

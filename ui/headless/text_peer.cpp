@@ -141,7 +141,7 @@ void TextPeerImpl::SetFont(const Font& font) {
   SetDocument(std::move(doc));
 }
 
-void TextPeerImpl::SetFocus() { TheWorld().focus = &control_; }
+void TextPeerImpl::SetFocus() { TakeFocus(); }
 
 bool TextPeerImpl::StreamInRtf(const std::string& data) {
   if (!rich_ || plain_) return false;
@@ -194,23 +194,38 @@ void TextPeerImpl::Paste() {
   ReplaceSel(*TheWorld().clipboard);
 }
 
-void TextPeerImpl::UserKey(int key) {
-  constexpr int kBack = 0x08, kEnter = 0x0D, kDelete = 0x2E;
-  if (read_only_) return;
-  if (key == kEnter) {
-    ReplaceSel("\r");
-  } else if ((key == kBack || key == kDelete) && sel_length_ == 0) {
-    if (key == kBack && sel_start_ > 0) SetSel(sel_start_ - 1, 1);
-    else if (key == kDelete && sel_start_ < Length()) SetSel(sel_start_, 1);
-    if (sel_length_ > 0) ReplaceSel("");
-  } else if (key == kBack || key == kDelete) {
-    ReplaceSel("");
-  }
+namespace {
+constexpr int kDelete = 0x2E;
 }
 
-void TextPeerImpl::UserTypes(const std::string& text) {
-  if (read_only_) return;
-  ReplaceSel(text);
+void TextPeerImpl::DeleteAtCaret(bool backwards) {
+  if (sel_length_ == 0) {
+    if (backwards && sel_start_ > 0) SetSel(sel_start_ - 1, 1);
+    else if (!backwards && sel_start_ < Length()) SetSel(sel_start_, 1);
+    if (sel_length_ == 0) return;
+  }
+  ReplaceSel("");
+}
+
+void TextPeerImpl::KeyDown(int key) {
+  control_.HandleKeyDown(key, 0);
+  if (key == kDelete && !read_only_) DeleteAtCaret(false);
+}
+
+void TextPeerImpl::Char(std::string_view ch) {
+  if (read_only_ || ch.empty()) return;
+  if (ch == "\b") DeleteAtCaret(true);
+  else if (ch == "\r") ReplaceSel("\r");
+  else if (ch == "\t" || static_cast<unsigned char>(ch[0]) >= 0x20) ReplaceSel(std::string(ch));
+}
+
+void TextPeerImpl::ButtonDown(MouseButton button, Point at) { control_.HandleMouseDown(button, 0, at); }
+
+void TextPeerImpl::MouseMove(Point at) { control_.HandleMouseMove(0, at); }
+
+void TextPeerImpl::ButtonUp(MouseButton button, Point at) {
+  control_.HandleMouseUp(button, 0, at);
+  if (button == MouseButton::Right) control_.HandleContextMenu(ClientToScreen(at));
 }
 
 // Paragraphs, each wrapped at the client width when word wrap is on: after the last space

@@ -49,10 +49,15 @@ class TextPeerImpl : public WindowPeerImpl, public RichEditPeer {
   void Paste() override;
   bool plain_text() const { return plain_; }
 
-  // What a user does at the keyboard: typing replaces the selection, unless read-only.
-  void UserTypes(const std::string& text);
-  // The editing a key does after the control's handler has seen it: Enter, Backspace, Delete.
-  void UserKey(int key);
+  // Input as the platform's edit control takes it: the program's handlers hear of a key or the
+  // mouse first; then the control edits, unless read-only. Delete acts as its key goes down,
+  // Backspace, Enter and text as their characters come; a right button's release opens the
+  // context menu.
+  void KeyDown(int key) override;
+  void Char(std::string_view ch) override;
+  void ButtonDown(MouseButton button, Point at) override;
+  void MouseMove(Point at) override;
+  void ButtonUp(MouseButton button, Point at) override;
   void SetCursor(Cursor cursor) override { cursor_ = cursor; }
   Cursor cursor() const { return cursor_; }
   Color background() const { return background_; }
@@ -77,6 +82,8 @@ class TextPeerImpl : public WindowPeerImpl, public RichEditPeer {
   rtf::CharFormat format_;  // of the whole text and of text typed
   int sel_start_ = 0, sel_length_ = 0;
   std::string Selected();
+  // Deletes the selection, or else the character after the caret, or the one before it.
+  void DeleteAtCaret(bool backwards);
 
   bool modified_ = false, read_only_ = false, wrap_ = true, plain_ = false;
   ScrollBars bars_ = ScrollBars::None;

@@ -16,6 +16,21 @@ std::string ItemText(HWND box, int id) {
   return text;
 }
 
+// The picture the box shows beside its text, told by the system's shared icon it holds; the
+// picture's control has one number on Windows and another under Wine.
+MsgIcon IconShown(HWND box) {
+  for (int id : {0x14, 0x440}) {
+    HWND picture = GetDlgItem(box, id);
+    if (!picture) continue;
+    auto shown = reinterpret_cast<HICON>(SendMessageA(picture, STM_GETICON, 0, 0));
+    if (shown == LoadIconA(nullptr, IDI_QUESTION)) return MsgIcon::Question;
+    if (shown == LoadIconA(nullptr, IDI_WARNING)) return MsgIcon::Warning;
+    if (shown == LoadIconA(nullptr, IDI_ERROR)) return MsgIcon::Error;
+    if (shown == LoadIconA(nullptr, IDI_INFORMATION)) return MsgIcon::Information;
+  }
+  return MsgIcon::None;
+}
+
 // Once the box exists: captions for its buttons; in a contract test, the scripted answer.
 LRESULT CALLBACK OnBoxActivate(int code, WPARAM wp, LPARAM lp) {
   if (code != HCBT_ACTIVATE) return CallNextHookEx(hook, code, wp, lp);
@@ -29,7 +44,7 @@ LRESULT CALLBACK OnBoxActivate(int code, WPARAM wp, LPARAM lp) {
   if (a.active) {
     char title[256] = {};
     GetWindowTextA(box, title, sizeof title);
-    a.shown.emplace_back(ItemText(box, kTextId), title);
+    a.shown.push_back({ItemText(box, kTextId), title, IconShown(box)});
     int id = IDCANCEL;
     if (!a.answers.empty()) {
       id = static_cast<int>(a.answers.front());

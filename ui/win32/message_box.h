@@ -15,7 +15,11 @@ ModalResult ShowMessageBox(const BoxRequest& box);
 struct BoxAnswering {
   bool active = false;
   std::vector<ModalResult> answers;
-  std::vector<std::pair<std::string, std::string>> shown;  // text and title, as displayed
+  struct Shown {
+    std::string text, title;  // as displayed
+    MsgIcon icon = MsgIcon::None;
+  };
+  std::vector<Shown> shown;
   void (*on_fault)(const std::string&) = nullptr;
 };
 BoxAnswering& Answering();

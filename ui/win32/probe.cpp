@@ -5,6 +5,10 @@
 #include "ui/win32/native.h"
 #include "ui/win32/tooltips.h"
 
+#include <imm.h>
+
+#include <algorithm>
+
 namespace ui::probe {
 
 namespace {
@@ -59,66 +63,70 @@ void Answer(ModalResult answer) { win32::Answering().answers.push_back(answer); 
 
 std::vector<ShownBox> Boxes() {
   std::vector<ShownBox> shown;
-  for (auto& [text, title] : win32::Answering().shown) shown.push_back({text, title});
+  for (auto& box : win32::Answering().shown) shown.push_back({box.text, box.title, box.icon});
   return shown;
 }
 
-bool NativeVisible(const Form& form) { return IsWindowVisible(win32::HandleOf(form.Native())) != FALSE; }
+namespace {
+HWND WindowOf(const WinControl& control) { return win32::HandleOf(*control.Peer()); }
+HWND WindowOf(const Form& form) { return win32::HandleOf(form.Native()); }
+const win32::NativeWindow<FormPeer>& NativeOf(const Form& form) {
+  return dynamic_cast<const win32::NativeWindow<FormPeer>&>(form.Native());
+}
+DWORD Style(const Form& form) { return static_cast<DWORD>(GetWindowLongA(WindowOf(form), GWL_STYLE)); }
+DWORD ExStyle(const Form& form) { return static_cast<DWORD>(GetWindowLongA(WindowOf(form), GWL_EXSTYLE)); }
+}  // namespace
 
-Bounds NativeBounds(const Form& form) { return win32::ScreenBoundsOf(win32::HandleOf(form.Native())); }
+bool NativeVisible(const Form& form) { return IsWindowVisible(WindowOf(form)) != FALSE; }
+
+Bounds NativeBounds(const Form& form) { return win32::ScreenBoundsOf(WindowOf(form)); }
 
 Size NativeClientSize(const Form& form) {
   RECT r;
-  GetClientRect(win32::HandleOf(form.Native()), &r);
+  GetClientRect(WindowOf(form), &r);
   return {r.right, r.bottom};
 }
 
-void Click(SpeedButton& button) {
-  HWND hwnd = win32::HandleOf(*button.Peer());
-  PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-  Pump();
+std::string NativeCaption(const Form& form) {
+  char caption[512] = {};
+  GetWindowTextA(WindowOf(form), caption, sizeof caption);
+  return caption;
 }
 
-std::string NativeHint(const WinControl& control) { return win32::TooltipText(win32::HandleOf(*control.Peer())); }
-
-bool NativeFocused(const WinControl& control) { return GetFocus() == win32::HandleOf(*control.Peer()); }
-
-HitArea NativeHitTest(const Form& form, Point client) {
-  HWND hwnd = win32::HandleOf(form.Native());
-  POINT p{client.x, client.y};
-  ClientToScreen(hwnd, &p);
-  LRESULT r = SendMessageA(hwnd, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
-  return r == HTCLIENT ? HitArea::Client : r == HTCAPTION ? HitArea::Caption : HitArea::Other;
+// The frame as the window's styles make it.
+BorderStyle NativeBorder(const Form& form) {
+  DWORD style = Style(form), ex = ExStyle(form);
+  bool sizes = style & WS_THICKFRAME;
+  if (ex & WS_EX_TOOLWINDOW) return sizes ? BorderStyle::SizeToolWin : BorderStyle::ToolWindow;
+  if (ex & WS_EX_DLGMODALFRAME) return BorderStyle::Dialog;
+  if (sizes) return BorderStyle::Sizeable;
+  if ((style & WS_CAPTION) == WS_CAPTION) return BorderStyle::Single;
+  return BorderStyle::None;
 }
 
-void KeyDown(TextControl& control, int key) {
-  HWND hwnd = win32::HandleOf(*control.Peer());
-  SendMessageA(hwnd, WM_KEYDOWN, static_cast<WPARAM>(key), 1);
-  SendMessageA(hwnd, WM_KEYUP, static_cast<WPARAM>(key), 0xC0000001);
-  Pump();
+bool NativeStayOnTop(const Form& form) { return (ExStyle(form) & WS_EX_TOPMOST) != 0; }
+
+ImeMode NativeIme(const Form& form) {
+  HWND hwnd = WindowOf(form);
+  HIMC context = ImmGetContext(hwnd);
+  if (!context) return ImeMode::Off;
+  DWORD conversion = 0, sentence = 0;
+  bool hiragana = ImmGetOpenStatus(context) && ImmGetConversionStatus(context, &conversion, &sentence) &&
+                  (conversion & IME_CMODE_NATIVE);
+  ImmReleaseContext(hwnd, context);
+  return hiragana ? ImeMode::Hiragana : ImeMode::Off;
 }
 
-void Mouse(TextControl& control, MouseButton button, bool down, Point at) {
-  UINT msg = button == MouseButton::Left ? (down ? WM_LBUTTONDOWN : WM_LBUTTONUP)
-             : button == MouseButton::Right ? (down ? WM_RBUTTONDOWN : WM_RBUTTONUP)
-                                             : (down ? WM_MBUTTONDOWN : WM_MBUTTONUP);
-  SendMessageA(win32::HandleOf(*control.Peer()), msg, 0, MAKELPARAM(at.x, at.y));
-  Pump();
-}
+int NativeMoves(const Form& form) { return NativeOf(form).moves(); }
+int NativeResizes(const Form& form) { return NativeOf(form).resizes(); }
 
-void MouseMove(TextControl& control, Point at) {
-  SendMessageA(win32::HandleOf(*control.Peer()), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
-  Pump();
-}
-
-void MoveByUser(Form& form, Point to) {
-  SetWindowPos(win32::HandleOf(form.Native()), nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  Pump();
-}
-
-bool NativeStayOnTop(const Form& form) {
-  return (GetWindowLongA(win32::HandleOf(form.Native()), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+bool NativeOnScreen(const Form& form) {
+  HWND hwnd = WindowOf(form);
+  if (!IsWindowVisible(hwnd)) return false;
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  int kind = GetWindowRgn(hwnd, region);
+  DeleteObject(region);
+  return kind != NULLREGION;
 }
 
 int NativePaints(const WinControl& control) {
@@ -128,36 +136,187 @@ int NativePaints(const WinControl& control) {
   return 0;
 }
 
+Bounds NativePlace(const WinControl& control) {
+  HWND hwnd = WindowOf(control);
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  MapWindowPoints(HWND_DESKTOP, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+  return win32::BoundsOf(r);
+}
+
 namespace {
-const win32::NativeWindow<FormPeer>& WindowOf(const Form& form) {
-  return dynamic_cast<const win32::NativeWindow<FormPeer>&>(form.Native());
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM into) {
+  reinterpret_cast<std::vector<HWND>*>(into)->push_back(hwnd);
+  return TRUE;
 }
 }  // namespace
 
-int NativeMoves(const Form& form) { return WindowOf(form).moves(); }
-int NativeResizes(const Form& form) { return WindowOf(form).resizes(); }
-bool NativeOnScreen(const Form& form) {
-  HWND hwnd = WindowOf(form).hwnd();
-  if (!IsWindowVisible(hwnd)) return false;
-  HRGN region = CreateRectRgn(0, 0, 0, 0);
-  int kind = GetWindowRgn(hwnd, region);
-  DeleteObject(region);
-  return kind != NULLREGION;
+// The desktop's top-level windows from the top down, those of the program's forms kept.
+std::vector<Form*> NativeWindows() {
+  std::vector<HWND> all;
+  EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&all));
+  std::vector<Form*> windows;
+  for (HWND hwnd : all) {
+    for (const auto& form : Application->Forms()) {
+      if (WindowOf(*form) == hwnd) windows.push_back(form.get());
+    }
+  }
+  return windows;
 }
 
-void ClickAt(OutlineView& view, Point at) {
-  HWND hwnd = win32::HandleOf(*view.Peer());
-  SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
-  SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+std::string NativeApplicationTitle() {
+  char title[512] = {};
+  GetWindowTextA(win32::AppWindow(), title, sizeof title);
+  return title;
 }
 
-void Focus(WinControl& control) { SetFocus(win32::HandleOf(*control.Peer())); }
+std::string NativeHint(const WinControl& control) { return win32::TooltipText(WindowOf(control)); }
+Color NativeHintColor() { return static_cast<Color>(win32::TooltipBackground()); }
+bool NativeFocused(const WinControl& control) { return GetFocus() == WindowOf(control); }
 
 Cursor NativeCursor() {
   HCURSOR shown = GetCursor();
   if (shown == LoadCursorA(nullptr, IDC_WAIT)) return Cursor::HourGlass;
   if (shown == LoadCursorA(nullptr, IDC_SIZEWE)) return Cursor::HSplit;
+  if (shown == LoadCursorA(nullptr, IDC_SIZENS)) return Cursor::VSplit;
   return Cursor::Default;
+}
+
+// The platform asks the window for its cursor as the pointer moves over its client area.
+Cursor NativeCursorOver(const TextControl& control) {
+  HWND hwnd = WindowOf(control);
+  SendMessageA(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  return NativeCursor();
+}
+
+HitArea NativeHitTest(const Form& form, Point client) {
+  HWND hwnd = WindowOf(form);
+  POINT p{client.x, client.y};
+  ClientToScreen(hwnd, &p);
+  LRESULT r = SendMessageA(hwnd, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+  return r == HTCLIENT ? HitArea::Client : r == HTCAPTION ? HitArea::Caption : HitArea::Other;
+}
+
+void Click(SpeedButton& button) {
+  HWND hwnd = WindowOf(button);
+  PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  Pump();
+}
+
+void ClickAt(OutlineView& view, Point at) {
+  HWND hwnd = WindowOf(view);
+  SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+  SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+  Pump();
+}
+
+void Focus(WinControl& control) {
+  SetFocus(WindowOf(control));
+  Pump();
+}
+
+namespace {
+// A key's message parameter: one press, the key's scan code, and for its release the flags of a
+// key that was down and goes up.
+LPARAM KeyParam(int key, bool up) {
+  auto scan = static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC));
+  return 1 | scan << 16 | (up ? static_cast<LPARAM>(0xC0000000u) : 0);
+}
+}  // namespace
+
+void KeyDown(TextControl& control, int key) {
+  SendMessageA(WindowOf(control), WM_KEYDOWN, static_cast<WPARAM>(key), KeyParam(key, false));
+  Pump();
+}
+
+// A double-byte character comes whole, as the input method gives it: as its code point to a
+// control that says it takes one, else as the pair of bytes. A control reads the bytes of an
+// ANSI character message one at a time, each as a character of its own.
+void Char(TextControl& control, std::string_view ch) {
+  HWND hwnd = WindowOf(control);
+  if (ch.size() == 2 && SendMessageA(hwnd, WM_UNICHAR, UNICODE_NOCHAR, 0)) {
+    wchar_t wide = 0;
+    MultiByteToWideChar(CP_ACP, 0, ch.data(), 2, &wide, 1);
+    SendMessageA(hwnd, WM_UNICHAR, wide, 1);
+  } else if (ch.size() == 2) {
+    auto pair = static_cast<WPARAM>(static_cast<unsigned char>(ch[0]) << 8 | static_cast<unsigned char>(ch[1]));
+    SendMessageA(hwnd, WM_IME_CHAR, pair, 1);
+  } else if (ch.size() == 1) {
+    SendMessageA(hwnd, WM_CHAR, static_cast<unsigned char>(ch[0]), 1);
+  }
+  Pump();
+}
+
+void KeyUp(TextControl& control, int key) {
+  SendMessageA(WindowOf(control), WM_KEYUP, static_cast<WPARAM>(key), KeyParam(key, true));
+  Pump();
+}
+
+namespace {
+UINT ButtonMessage(MouseButton button, bool down) {
+  switch (button) {
+    case MouseButton::Left: return down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
+    case MouseButton::Right: return down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
+    case MouseButton::Middle: return down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
+  }
+  return WM_NULL;
+}
+}  // namespace
+
+void MouseDown(TextControl& control, MouseButton button, Point at) {
+  SendMessageA(WindowOf(control), ButtonMessage(button, true), 0, MAKELPARAM(at.x, at.y));
+  Pump();
+}
+
+void MouseMove(TextControl& control, Point at) {
+  SendMessageA(WindowOf(control), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+  Pump();
+}
+
+void MouseUp(TextControl& control, MouseButton button, Point at) {
+  SendMessageA(WindowOf(control), ButtonMessage(button, false), 0, MAKELPARAM(at.x, at.y));
+  Pump();
+}
+
+// The platform's move by the caption is a loop that follows the real pointer; its end is a move.
+void DragSurface(Form& form, Point client, Point to) {
+  if (NativeHitTest(form, client) == HitArea::Caption) MoveByUser(form, to);
+}
+
+void MoveByUser(Form& form, Point to) {
+  SetWindowPos(WindowOf(form), nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Pump();
+}
+
+void CloseByUser(Form& form) {
+  SendMessageA(WindowOf(form), WM_CLOSE, 0, 0);
+  Pump();
+}
+
+void PutOnClipboard(const std::string& text) {
+  if (!OpenClipboard(nullptr)) {
+    ReportFault("cannot open the clipboard");
+    return;
+  }
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  char* bytes = static_cast<char*>(GlobalLock(memory));
+  std::copy(text.c_str(), text.c_str() + text.size() + 1, bytes);
+  GlobalUnlock(memory);
+  SetClipboardData(CF_TEXT, memory);
+  CloseClipboard();
+}
+
+std::optional<std::string> NativeClipboardText() {
+  if (!OpenClipboard(nullptr)) return std::nullopt;
+  std::optional<std::string> text;
+  if (HANDLE memory = GetClipboardData(CF_TEXT)) {
+    text = static_cast<const char*>(GlobalLock(memory));
+    GlobalUnlock(memory);
+  }
+  CloseClipboard();
+  return text;
 }
 
 std::string ScratchFolder() {
@@ -173,16 +332,40 @@ std::string ScratchFolder() {
   }
 }
 
-void PlantRegistryString(const std::string& key, const std::string& name, const std::string& text) {
+void PlantRegistryValue(const std::string& key, const std::string& name, const RegistryValue& value) {
   HKEY h = nullptr;
   if (RegCreateKeyExA(HKEY_CURRENT_USER, KeyPath(key).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &h, nullptr) !=
       ERROR_SUCCESS) {
     ReportFault("cannot create registry key " + key);
     return;
   }
-  RegSetValueExA(h, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                 static_cast<DWORD>(text.size() + 1));
+  RegSetValueExA(h, name.c_str(), 0, value.type, reinterpret_cast<const BYTE*>(value.data.data()),
+                 static_cast<DWORD>(value.data.size()));
   RegCloseKey(h);
+}
+
+std::optional<RegistryValue> NativeRegistryValue(const std::string& key, const std::string& name) {
+  HKEY h = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, KeyPath(key).c_str(), 0, KEY_READ, &h) != ERROR_SUCCESS) return std::nullopt;
+  DWORD type = 0, size = 0;
+  std::optional<RegistryValue> value;
+  if (RegQueryValueExA(h, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
+    std::string data(size, '\0');
+    if (RegQueryValueExA(h, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) ==
+        ERROR_SUCCESS) {
+      data.resize(size);
+      value = RegistryValue{type, data};
+    }
+  }
+  RegCloseKey(h);
+  return value;
+}
+
+bool NativeRegistryKeyExists(const std::string& key) {
+  HKEY h = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, KeyPath(key).c_str(), 0, KEY_READ, &h) != ERROR_SUCCESS) return false;
+  RegCloseKey(h);
+  return true;
 }
 
 void DeleteRegistryKey(const std::string& key) { RegDeleteKeyA(HKEY_CURRENT_USER, KeyPath(key).c_str()); }

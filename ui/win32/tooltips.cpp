@@ -48,6 +48,8 @@ std::string TooltipText(HWND control) {
   return text;
 }
 
+COLORREF TooltipBackground() { return static_cast<COLORREF>(SendMessageA(Tooltip(), TTM_GETTIPBKCOLOR, 0, 0)); }
+
 void DestroyTooltips() {
   if (tooltip) DestroyWindow(tooltip);
   tooltip = nullptr;

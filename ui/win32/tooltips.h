@@ -12,5 +12,7 @@ void SetTooltip(HWND control, const std::string& text);
 void DestroyTooltips();
 // What the tooltip window holds for the control; empty when it has no tool for it.
 std::string TooltipText(HWND control);
+// The background the tooltip window paints with.
+COLORREF TooltipBackground();
 
 }  // namespace ui::win32

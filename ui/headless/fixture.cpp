@@ -1,0 +1,56 @@
+#include "ui/headless/fixture.h"
+
+#include "ui/application.h"
+#include "ui/headless/peers.h"
+#include "ui/headless/text_peer.h"
+
+namespace ui::headless {
+
+void SetScreen(Size size) { TheWorld().screen = size; }
+void SetExeName(std::string path) { TheWorld().exe_name = std::move(path); }
+
+void SetNow(long long seconds) {
+  TheWorld().now = seconds;
+  TheWorld().clock_ms = 0;
+}
+
+void QueueRandom(int pick) { TheWorld().random_picks.push_back(pick); }
+
+void FireTimers(int times) {
+  for (int i = 0; i < times; ++i) {
+    FireTimerRound([](const TimerPeerImpl&) { return true; });
+    if (Application) Application->ProcessMessages();
+  }
+}
+
+void PickFromMenu(std::vector<std::string> captions) { TheWorld().menu_picks.push_back(std::move(captions)); }
+int MenusOpened() { return TheWorld().menus_opened; }
+
+void WhenModal(const std::string& class_name, std::function<void(Form&)> script) {
+  TheWorld().modal_scripts[class_name].push_back(std::move(script));
+}
+
+ForeignWindow& PlantWindow(const std::string& name, Bounds bounds) {
+  return TheWorld().foreign.emplace_back(ForeignWindow{name, bounds});
+}
+
+const std::vector<std::string>& DesktopLog() { return TheWorld().desktop_log; }
+void ClearDesktopLog() { TheWorld().desktop_log.clear(); }
+std::vector<std::string> BackdropOf(const Form& form) { return PeerOf(form).backdrop(); }
+
+const std::vector<PaintRecord>& Paints() { return TheWorld().paints; }
+void OnPaint(std::function<void(const WinControl&)> observer) { TheWorld().on_paint = std::move(observer); }
+
+Color BackgroundOf(const TextControl& control) {
+  return dynamic_cast<const TextPeerImpl&>(*control.Peer()).background();
+}
+
+int Beeps() { return TheWorld().beeps; }
+const std::vector<Cursor>& CursorsShown() { return TheWorld().cursors_shown; }
+
+int LineReads() { return TheWorld().line_reads; }
+int TextExtents() { return TheWorld().text_extents; }
+int TextLayouts() { return TheWorld().text_layouts; }
+void ResetWork() { TheWorld().line_reads = TheWorld().text_extents = TheWorld().text_layouts = 0; }
+
+}  // namespace ui::headless

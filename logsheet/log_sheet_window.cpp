@@ -1,10 +1,10 @@
 #include "logsheet/log_sheet_window.h"
 
-#include "logsheet/outline_file.h"
-#include "logsheet/sheet_commit.h"
-#include "logsheet/sheet_files.h"
+#include "core/cp932.h"
+#include "core/outline_file.h"
+#include "core/sheet_commit.h"
+#include "core/sheet_files.h"
 #include "ui/application.h"
-#include "ui/cp932.h"
 #include "ui/file.h"
 #include "ui/screen.h"
 
@@ -67,9 +67,9 @@ TMainOut::~TMainOut() {
   ClearSheet();
 }
 
-logsheet::NoteSpan& TMainOut::SpanOf(int item) {
-  auto* span = reinterpret_cast<logsheet::NoteSpan*>(olTree.Items().ItemAt(item).ItemData());
-  if (!span) throw logsheet::OutlineError(logsheet::outline_message::kBadIndex);
+core::NoteSpan& TMainOut::SpanOf(int item) {
+  auto* span = reinterpret_cast<core::NoteSpan*>(olTree.Items().ItemAt(item).ItemData());
+  if (!span) throw core::OutlineError(core::outline_message::kBadIndex);
   return *span;
 }
 
@@ -83,9 +83,9 @@ void TMainOut::StoreNote(int item) {
   // A failed store leaves the item as it was and says nothing.
   try {
     HardLines hard(moNote);
-    std::vector<std::string> lines = logsheet::StorableLines(moNote.Lines());
-    logsheet::NoteSpan& span = SpanOf(item);
-    olTree.Items().SetItemText(item, logsheet::ItemTextOf(lines));
+    std::vector<std::string> lines = core::StorableLines(moNote.Lines());
+    core::NoteSpan& span = SpanOf(item);
+    olTree.Items().SetItemText(item, core::ItemTextOf(lines));
     Notes.Store(span, lines);
     moNote.SetModified(false);
     Dirty = true;
@@ -98,7 +98,7 @@ void TMainOut::ShowNote() {
   moNote.Clear();
   auto& items = olTree.Items();
   int selected = items.Selected();
-  logsheet::NoteSpan& span = SpanOf(selected);
+  core::NoteSpan& span = SpanOf(selected);
   if (span.LineCount == 0) items.SetItemText(selected, kBlankItem);
   moNote.SetLines(Notes.NoteOf(span));
   // Showing a stored note is no edit of it: moving over unedited items leaves Dirty alone.
@@ -142,8 +142,8 @@ void TMainOut::NewSheet() {
   ShowIndex();
 }
 
-std::vector<logsheet::NoteSpan*> TMainOut::Spans() {
-  std::vector<logsheet::NoteSpan*> spans;
+std::vector<core::NoteSpan*> TMainOut::Spans() {
+  std::vector<core::NoteSpan*> spans;
   spans.reserve(olTree.Items().Count());
   for (int i = 1; i <= olTree.Items().Count(); ++i) spans.push_back(&SpanOf(i));
   return spans;
@@ -154,14 +154,14 @@ void TMainOut::SaveSheet(const std::string& base) {
   int caret = moNote.SelStart();
   StoreNote(olTree.Items().Selected());
   moNote.SetSelStart(caret);
-  std::vector<logsheet::NoteSpan*> spans = Spans();
+  std::vector<core::NoteSpan*> spans = Spans();
   Notes.Compact(spans);
 
-  logsheet::SheetBytes bytes;
-  bytes.write_pcr = [&](const std::string& path) { logsheet::WriteOutline(olTree.Items(), ui::NativePath(path)); };
-  bytes.txt = logsheet::TxtBytes(Notes.NoteLines);
-  bytes.bin = logsheet::BinBytes({spans.begin(), spans.end()});
-  logsheet::CommitSheet(base, bytes);
+  core::SheetBytes bytes;
+  bytes.write_pcr = [&](const std::string& path) { core::WriteOutline(olTree.Items(), ui::NativePath(path)); };
+  bytes.txt = core::TxtBytes(Notes.NoteLines);
+  bytes.bin = core::BinBytes({spans.begin(), spans.end()});
+  core::CommitSheet(base, bytes);
 
   SetCaption(base);
   Dirty = false;
@@ -172,13 +172,13 @@ void TMainOut::SaveSheet(const std::string& base) {
 // sheet on screen as it was, with nothing lost, and the error is shown.
 void TMainOut::LoadSheet(const std::string& base) {
   HourGlass busy;
-  logsheet::RecoverSheet(base);
-  logsheet::OutlineTree loaded;
-  logsheet::ReadOutline(loaded, ui::NativePath(base + ".Pcr"));
-  if (loaded.Count() == 0) throw logsheet::OutlineError(logsheet::outline_message::kBadIndex);
-  std::vector<std::string> lines = logsheet::ParseTxt(ui::ReadFileBytes(base + ".Txt"));
-  std::vector<logsheet::NoteSpan> spans =
-      logsheet::ParseBin(ui::ReadFileBytes(base + ".Bin"), loaded.Count(), lines.size(), base + ".Bin");
+  core::RecoverSheet(base);
+  core::OutlineTree loaded;
+  core::ReadOutline(loaded, ui::NativePath(base + ".Pcr"));
+  if (loaded.Count() == 0) throw core::OutlineError(core::outline_message::kBadIndex);
+  std::vector<std::string> lines = core::ParseTxt(ui::ReadFileBytes(base + ".Txt"));
+  std::vector<core::NoteSpan> spans =
+      core::ParseBin(ui::ReadFileBytes(base + ".Bin"), loaded.Count(), lines.size(), base + ".Bin");
 
   ClearSheet();
   olTree.ReplaceItems(std::move(loaded));
@@ -204,7 +204,7 @@ void TMainOut::olTreeClick() {
 void TMainOut::olTreeEnter() { StoreNote(olTree.Items().Selected()); }
 
 std::string DefaultSheetBase() {
-  return ui::cp932::ExtractFileDir(ui::Application->ExeName()) + "\\" + kDefaultSheetCaption;
+  return core::cp932::ExtractFileDir(ui::Application->ExeName()) + "\\" + kDefaultSheetCaption;
 }
 
 // A sheet never saved goes through the save dialog, which comes with the window's file

@@ -21,7 +21,7 @@ class LogSheet : public ::testing::Test {
   }
   void TearDown() override { ui::headless::SetFileFault(nullptr); }
 
-  logsheet::OutlineTree& Items() { return sheet->olTree.Items(); }
+  core::OutlineTree& Items() { return sheet->olTree.Items(); }
   int Selected() { return Items().Selected(); }
   std::string TextOf(int i) { return Items().ItemAt(i).ItemText(); }
 

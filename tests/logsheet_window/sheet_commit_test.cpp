@@ -1,6 +1,6 @@
 #include "tests/logsheet_window/log_sheet_fixture.h"
 
-#include "logsheet/sheet_commit.h"
+#include "core/sheet_commit.h"
 
 namespace {
 

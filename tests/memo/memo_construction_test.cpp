@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "core/rtf/rtf_writer.h"
 #include "memo/memo_size.h"
 #include "memo/memo_state.h"
 #include "memo/memo_window.h"
@@ -11,7 +12,6 @@
 #include "ui/headless/driver.h"
 #include "ui/headless/text_peer.h"
 #include "ui/registry.h"
-#include "ui/rtf/rtf_writer.h"
 
 namespace {
 
@@ -153,11 +153,11 @@ TEST_F(MemoWindow, TheAutosaveFileLoadsAsRichTextOrAsPlainShiftJisText) {
   EXPECT_EQ(Form1->Label2.Caption(), Form1->Label1.Caption());
   app.DestroyForm(Form1);
 
-  ui::rtf::RichText doc;
-  ui::rtf::CharFormat bold;
+  core::rtf::RichText doc;
+  core::rtf::CharFormat bold;
   bold.bold = true;
   doc.Append("太字のメモ", bold);
-  PutFile("C:\\pochira\\Memo1.txt", ui::rtf::WriteRtf(doc));
+  PutFile("C:\\pochira\\Memo1.txt", core::rtf::WriteRtf(doc));
   Create();
   EXPECT_EQ(Form1->Edit1.Text(), "太字のメモ");
   EXPECT_TRUE(Editor().document().runs.at(0).format.bold);

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <system_error>
 
-#include "ui/cp932.h"
+#include "core/cp932.h"
 #include "ui/file.h"
 #include "ui/headless/world.h"
 
@@ -20,7 +20,7 @@ std::filesystem::path HostPath(std::string_view windows_path) {
   // Separators become the host's, stepping over double-byte characters whose second byte is '\\'.
   std::string host;
   for (std::size_t i = 0; i < rest.size();) {
-    std::size_t n = cp932::CharLength(rest, i);
+    std::size_t n = core::cp932::CharLength(rest, i);
     if (n == 1 && rest[i] == '\\') host += '/';
     else host.append(rest, i, n);
     i += n;

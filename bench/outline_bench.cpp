@@ -70,10 +70,27 @@ std::string TempPath(const char* name) {
   return (std::filesystem::temp_directory_path() / name).string();
 }
 
+// The file as a save leaves it, written and read whole as the program's file layer does.
+void WriteWhole(const std::string& path, const std::string& bytes) {
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) std::abort();
+  std::fwrite(bytes.data(), 1, bytes.size(), f);
+  std::fclose(f);
+}
+
+std::string ReadWhole(const std::string& path) {
+  std::string bytes(std::filesystem::file_size(path), '\0');
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) std::abort();
+  bytes.resize(std::fread(bytes.data(), 1, bytes.size(), f));
+  std::fclose(f);
+  return bytes;
+}
+
 const std::string& SharedFile() {
   static const std::string path = [] {
     std::string p = TempPath("outline_bench.Pcr");
-    core::WriteOutline(SharedTree(), p);
+    WriteWhole(p, core::OutlineBytes(SharedTree()));
     return p;
   }();
   return path;
@@ -158,7 +175,7 @@ BENCHMARK(BM_ShiftLevelMiddle)->Unit(benchmark::kMicrosecond);
 void BM_WriteOutline(benchmark::State& state) {
   const OutlineTree& tree = SharedTree();
   const std::string path = TempPath("outline_bench_write.Pcr");
-  for (auto _ : state) core::WriteOutline(tree, path);
+  for (auto _ : state) WriteWhole(path, core::OutlineBytes(tree));
   state.SetBytesProcessed(state.iterations() * FileSize(path));
   std::remove(path.c_str());
 }
@@ -169,7 +186,7 @@ void BM_ReadOutline(benchmark::State& state) {
   const std::string& path = SharedFile();
   OutlineTree tree;
   for (auto _ : state) {
-    core::ReadOutline(tree, path);
+    core::ReadOutline(tree, ReadWhole(path));
     benchmark::DoNotOptimize(tree.Count());
   }
   state.SetBytesProcessed(state.iterations() * FileSize(path));
@@ -181,7 +198,7 @@ void BM_ReadOutlineFreshTree(benchmark::State& state) {
   const std::string& path = SharedFile();
   for (auto _ : state) {
     OutlineTree tree;
-    core::ReadOutline(tree, path);
+    core::ReadOutline(tree, ReadWhole(path));
     benchmark::DoNotOptimize(tree.Count());
   }
   state.SetBytesProcessed(state.iterations() * FileSize(path));

@@ -1,11 +1,7 @@
 #include "core/outline_file.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <algorithm>
 #include <cstring>
-#include <memory>
-#include <string_view>
 
 namespace core {
 
@@ -32,23 +28,6 @@ bool NeedsBlankEscape(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size() && text[i] == kBlankEscape) ++i;
   return i < text.size() && IsBlank(text[i]);
-}
-
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-[[noreturn]] void FailFile(const std::string& path, const char* what, int error) {
-  throw FileError("ﾌｧｲﾙ " + path + " " + what + " (" + std::strerror(error) + ")");
-}
-
-File OpenFile(const std::string& path, const char* mode, const char* what) {
-  errno = 0;
-  File f(std::fopen(path.c_str(), mode));
-  if (!f) FailFile(path, what, errno);
-  std::setvbuf(f.get(), nullptr, _IONBF, 0);  // the line buffer is the only buffer
-  return f;
 }
 
 class OutlineReader {
@@ -84,72 +63,41 @@ class OutlineReader {
   int offset_ = 1;
 };
 
-void ReadLines(std::FILE* f, const std::string& path, OutlineReader& reader) {
-  char buf[kLineBuffer];
-  std::size_t len = 0;
-  bool eof = false;
-  bool skipLf = false;  // the last block ended in a CR whose LF is still to come
+// Lines end at CR, or CR LF; the end mark or the end of the bytes ends the last one. A line and
+// the byte that ends it must fit the 4096-byte buffer the file has always been read through.
+void ReadLines(std::string_view bytes, OutlineReader& reader) {
+  const char* const data = bytes.data();
+  const std::size_t size = bytes.size();
+  std::size_t start = 0;
   for (;;) {
-    if (!eof) {
-      const std::size_t want = kLineBuffer - len;
-      const std::size_t got = std::fread(buf + len, 1, want, f);
-      if (got < want) {
-        if (std::ferror(f)) FailFile(path, "を読み込めません", errno);
-        eof = true;
-      }
-      len += got;
-    }
-    if (eof && len < kLineBuffer) buf[len++] = kEndMark;
-    std::size_t start = 0;
-    if (skipLf && len > 0) {
-      if (buf[0] == kLf) start = 1;
-      skipLf = false;
-    }
-    for (;;) {
-      // A line of nothing but the mark makes no item: the end of the data is marked that way.
-      if (start < len && buf[start] == kEndMark) return;
-      std::size_t t = start;
-      while (t < len && IsBlank(buf[t])) ++t;
-      std::size_t e = t;
-      while (e < len && buf[e] != kCr && buf[e] != kEndMark) ++e;  // lines are short: no call
-      if (e == len) break;  // the line goes on in the next block
-      reader.Place(t - start, std::string_view(buf + t, e - t));
-      if (buf[e] == kEndMark) return;
-      start = e + 1;
-      if (start < len) {
-        if (buf[start] == kLf) ++start;
-      } else {
-        skipLf = true;
-      }
-    }
-    if (start == 0 && len == kLineBuffer) throw OutlineError(msg::kLineTooLong);
-    std::memmove(buf, buf + start, len - start);
-    len -= start;
+    // A line of nothing but the mark makes no item: the end of the data is marked that way.
+    if (start == size || data[start] == kEndMark) return;
+    std::size_t t = start;
+    while (t < size && IsBlank(data[t])) ++t;
+    std::size_t e = t;
+    while (e < size && data[e] != kCr && data[e] != kEndMark) ++e;  // lines are short: no call
+    if (e - start >= kLineBuffer) throw OutlineError(msg::kLineTooLong);
+    reader.Place(t - start, std::string_view(data + t, e - t));
+    if (e == size || data[e] == kEndMark) return;
+    start = e + 1;
+    if (start < size && data[start] == kLf) ++start;
   }
 }
 
 // At most one item per CR before the first end mark, and one for the last line: room for them
 // all is taken at once, so that a large file does not move the items again and again.
-int CountLineEnds(std::FILE* f, const std::string& path) {
-  char buf[kLineBuffer];
-  long long ends = 1;
-  std::size_t got;
-  while ((got = std::fread(buf, 1, sizeof buf, f)) > 0) {
-    const char* mark = static_cast<const char*>(std::memchr(buf, kEndMark, got));
-    const char* stop = mark ? mark : buf + got;
-    for (const char* p = buf; p < stop; ++p) ends += *p == kCr;
-    if (mark) break;
-  }
-  if (std::ferror(f)) FailFile(path, "を読み込めません", errno);
-  std::rewind(f);
+int CountLineEnds(std::string_view bytes) {
+  bytes = bytes.substr(0, std::min(bytes.find(kEndMark), bytes.size()));
+  const long long ends = 1 + std::count(bytes.begin(), bytes.end(), kCr);
   return static_cast<int>(std::min<long long>(ends, kMaxReserve));
 }
 
 }  // namespace
 
-void WriteOutline(const OutlineTree& tree, const std::string& path) {
+std::string OutlineBytes(const OutlineTree& tree) {
   const int count = tree.Count();
-  // Refused up front, before the file is truncated, so that a good older file survives.
+  // Refused up front, before a byte is written, so that a good older file survives.
+  std::size_t total = 0;
   for (int i = 1; i <= count; ++i) {
     const OutlineItem& item = tree.ItemAt(i);
     const std::string& text = item.ItemText();
@@ -158,46 +106,28 @@ void WriteOutline(const OutlineTree& tree, const std::string& path) {
     if (std::memchr(text.data(), kCr, text.size()) || std::memchr(text.data(), kEndMark, text.size())) {
       throw OutlineError(msg::kUnwritableText);
     }
+    total += line;
   }
 
-  File f = OpenFile(path, "wb", "を作成できません");
-  char buf[kLineBuffer];
-  std::size_t used = 0;
-  auto flush = [&] {
-    if (used > 0 && std::fwrite(buf, 1, used, f.get()) != used) FailFile(path, "に書き込めません", errno);
-    used = 0;
-  };
-  // Lines are assembled in the buffer and written a full buffer at a time.
+  std::string bytes;
+  bytes.reserve(total);
   for (int i = 1; i <= count; ++i) {
     const OutlineItem& item = tree.ItemAt(i);
     const std::string& text = item.ItemText();
-    const std::size_t tabs = item.Level() - 1;
-    const bool escape = NeedsBlankEscape(text);
-    const std::size_t line = tabs + (escape ? 1 : 0) + text.size() + 2;
-    if (used + line > kLineBuffer) flush();
-    char* p = buf + used;
-    std::memset(p, kTab, tabs);
-    p += tabs;
-    if (escape) *p++ = kBlankEscape;
-    std::memcpy(p, text.data(), text.size());
-    p += text.size();
-    *p++ = kCr;
-    *p++ = kLf;
-    used += line;
+    bytes.append(item.Level() - 1, kTab);
+    if (NeedsBlankEscape(text)) bytes += kBlankEscape;
+    bytes += text;
+    bytes += "\r\n";
   }
-  flush();
-  std::FILE* raw = f.release();
-  if (std::fclose(raw) != 0) FailFile(path, "に書き込めません", errno);
+  return bytes;
 }
 
-void ReadOutline(OutlineTree& tree, const std::string& path) {
-  File f = OpenFile(path, "rb", "を開けません");
-  const int lines = CountLineEnds(f.get(), path);
+void ReadOutline(OutlineTree& tree, std::string_view bytes) {
   tree.RemoveAll();
-  tree.Reserve(lines);
+  tree.Reserve(CountLineEnds(bytes));
   OutlineReader reader(tree);
   try {
-    ReadLines(f.get(), path, reader);
+    ReadLines(bytes, reader);
   } catch (...) {
     if (tree.Count() > 0) tree.SetSelected(1);
     throw;

@@ -1,8 +1,7 @@
 #include "core/sheet_commit.h"
 
 #include <array>
-
-#include "ui/file.h"
+#include <exception>
 
 namespace core {
 
@@ -27,47 +26,46 @@ std::string MarkerText(const std::string& base) {
   return text + kMarkerEnd;
 }
 
-void DiscardTemps(const std::string& base) {
-  for (int k = 0; k < 3; ++k) ui::RemoveFile(Temp(base, k));
+void DiscardTemps(SheetDisk& disk, const std::string& base) {
+  for (int k = 0; k < 3; ++k) disk.Remove(Temp(base, k));
 }
 
 }  // namespace
 
-void RecoverSheet(const std::string& base) {
+void RecoverSheet(SheetDisk& disk, const std::string& base) {
   const std::string marker = Marker(base);
-  if (ui::FileExists(marker) && ui::ReadFileBytes(marker) == MarkerText(base)) {
+  if (disk.Exists(marker) && disk.Read(marker) == MarkerText(base)) {
     // Committed: a temporary that is gone has been renamed already.
     for (int k = 0; k < 3; ++k) {
-      if (ui::FileExists(Temp(base, k))) ui::RenameReplacing(Temp(base, k), Target(base, k));
+      if (disk.Exists(Temp(base, k))) disk.RenameReplacing(Temp(base, k), Target(base, k));
     }
   } else {
-    DiscardTemps(base);
+    DiscardTemps(disk, base);
   }
-  ui::RemoveFile(marker);
+  disk.Remove(marker);
 }
 
-void CommitSheet(const std::string& base, const SheetBytes& bytes) {
-  RecoverSheet(base);
+void CommitSheet(SheetDisk& disk, const std::string& base, const SheetBytes& bytes) {
+  RecoverSheet(disk, base);
   try {
-    bytes.write_pcr(Temp(base, 0));
-    ui::FlushFile(Temp(base, 0));
-    ui::WriteFileFlushed(Temp(base, 1), bytes.txt);
-    ui::WriteFileFlushed(Temp(base, 2), bytes.bin);
-    ui::WriteFileFlushed(Marker(base), MarkerText(base));
+    disk.WriteFlushed(Temp(base, 0), bytes.pcr);
+    disk.WriteFlushed(Temp(base, 1), bytes.txt);
+    disk.WriteFlushed(Temp(base, 2), bytes.bin);
+    disk.WriteFlushed(Marker(base), MarkerText(base));
   } catch (const std::exception&) {
     // Not committed: the old set stands, and nothing of the new one stays beside it.
     try {
-      ui::RemoveFile(Marker(base));
-      DiscardTemps(base);
+      disk.Remove(Marker(base));
+      DiscardTemps(disk, base);
     } catch (const std::exception&) {
     }
     throw;
   }
   // Committed: from here on a load finishes what a failure leaves undone.
-  for (int k = 0; k < 3; ++k) ui::RenameReplacing(Temp(base, k), Target(base, k));
+  for (int k = 0; k < 3; ++k) disk.RenameReplacing(Temp(base, k), Target(base, k));
   // The set is in place: a marker that will not go is removed by the next load, not reported.
   try {
-    ui::RemoveFile(Marker(base));
+    disk.Remove(Marker(base));
   } catch (const std::exception&) {
   }
 }

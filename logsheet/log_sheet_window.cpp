@@ -25,6 +25,16 @@ class HourGlass {
   HourGlass& operator=(const HourGlass&) = delete;
 };
 
+// The commit's file steps are the toolkit's, each of which the headless desktop can fail.
+class ToolkitDisk : public core::SheetDisk {
+ public:
+  bool Exists(const std::string& path) override { return ui::FileExists(path); }
+  std::string Read(const std::string& path) override { return ui::ReadFileBytes(path); }
+  void WriteFlushed(const std::string& path, std::string_view bytes) override { ui::WriteFileFlushed(path, bytes); }
+  void RenameReplacing(const std::string& from, const std::string& to) override { ui::RenameReplacing(from, to); }
+  void Remove(const std::string& path) override { ui::RemoveFile(path); }
+};
+
 // The pane's lines are its hard lines only while word wrap is off.
 class HardLines {
  public:
@@ -158,10 +168,11 @@ void TMainOut::SaveSheet(const std::string& base) {
   Notes.Compact(spans);
 
   core::SheetBytes bytes;
-  bytes.write_pcr = [&](const std::string& path) { core::WriteOutline(olTree.Items(), ui::NativePath(path)); };
+  bytes.pcr = core::OutlineBytes(olTree.Items());
   bytes.txt = core::TxtBytes(Notes.NoteLines);
   bytes.bin = core::BinBytes({spans.begin(), spans.end()});
-  core::CommitSheet(base, bytes);
+  ToolkitDisk disk;
+  core::CommitSheet(disk, base, bytes);
 
   SetCaption(base);
   Dirty = false;
@@ -172,9 +183,10 @@ void TMainOut::SaveSheet(const std::string& base) {
 // sheet on screen as it was, with nothing lost, and the error is shown.
 void TMainOut::LoadSheet(const std::string& base) {
   HourGlass busy;
-  core::RecoverSheet(base);
+  ToolkitDisk disk;
+  core::RecoverSheet(disk, base);
   core::OutlineTree loaded;
-  core::ReadOutline(loaded, ui::NativePath(base + ".Pcr"));
+  core::ReadOutline(loaded, ui::ReadFileBytes(base + ".Pcr"));
   if (loaded.Count() == 0) throw core::OutlineError(core::outline_message::kBadIndex);
   std::vector<std::string> lines = core::ParseTxt(ui::ReadFileBytes(base + ".Txt"));
   std::vector<core::NoteSpan> spans =

@@ -20,7 +20,7 @@ std::string Record(int start, int count) {
 TEST_F(LogSheet, AFreshSheetSavedAtOnceIsOneBlankItemWithNoNote) {
   sheet->SaveSheet(base);
   core::OutlineTree pcr;
-  core::ReadOutline(pcr, ui::NativePath(base + ".Pcr"));
+  core::ReadOutline(pcr, Bytes(base + ".Pcr"));
   ASSERT_EQ(pcr.Count(), 1);
   EXPECT_EQ(pcr.ItemAt(1).ItemText(), " ");
   EXPECT_EQ(Bytes(base + ".Txt"), "");
@@ -156,7 +156,15 @@ TEST_F(LogSheet, AnEmptyOutlineOrAMissingFileFailsTheLoadAndKeepsTheSheet) {
   sheet->SaveSheet(base);
   ui::ReplaceFileBytes(base + ".Pcr", "");
   EXPECT_THROW(sheet->LoadSheet(base), core::OutlineError);
-  EXPECT_THROW(sheet->LoadSheet("C:\\notes\\ない"), std::exception);
+  try {
+    sheet->LoadSheet("C:\\notes\\ない");
+    ADD_FAILURE() << "no error";
+  } catch (const ui::FileError& e) {
+    EXPECT_NE(std::string(e.what()).find("C:\\notes\\ない.Pcr"), std::string::npos) << e.what();
+  }
   EXPECT_EQ(Items().Count(), 1);
+  EXPECT_EQ(sheet->Caption(), base);
+  // A folder that is not there cannot take the files either.
+  EXPECT_THROW(sheet->SaveSheet("C:\\notes\\ない\\日誌"), ui::FileError);
   EXPECT_EQ(sheet->Caption(), base);
 }

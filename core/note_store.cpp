@@ -49,18 +49,6 @@ std::string ItemTextOf(const std::vector<std::string>& lines) {
   return text;
 }
 
-NoteSpan* NoteStore::NewSpan() { return Adopt({static_cast<std::int32_t>(NoteLines.size()), 0}); }
-
-NoteSpan* NoteStore::Adopt(NoteSpan span) {
-  auto owned = std::make_unique<NoteSpan>(span);
-  NoteSpan* p = owned.get();
-  spans_.emplace(p, std::move(owned));
-  return p;
-}
-
-void NoteStore::Release(NoteSpan* span) { spans_.erase(span); }
-void NoteStore::ReleaseAll() { spans_.clear(); }
-
 void NoteStore::Store(NoteSpan& span, const std::vector<std::string>& lines) {
   span.StartLine = static_cast<std::int32_t>(NoteLines.size());
   span.LineCount = static_cast<std::int32_t>(lines.size());
@@ -73,15 +61,15 @@ std::vector<std::string> NoteStore::NoteOf(const NoteSpan& span) const {
   return {NoteLines.begin() + begin, NoteLines.begin() + end};
 }
 
-void NoteStore::Compact(const std::vector<NoteSpan*>& in_item_order) {
+void NoteStore::Compact(std::span<NoteSpan> in_item_order) {
   std::vector<std::string> compacted;
   std::size_t total = 0;
-  for (const NoteSpan* s : in_item_order) total += s->LineCount;
+  for (const NoteSpan& s : in_item_order) total += s.LineCount;
   compacted.reserve(total);
-  for (NoteSpan* s : in_item_order) {
-    auto begin = NoteLines.begin() + s->StartLine;
-    s->StartLine = static_cast<std::int32_t>(compacted.size());
-    std::move(begin, begin + s->LineCount, std::back_inserter(compacted));
+  for (NoteSpan& s : in_item_order) {
+    auto begin = NoteLines.begin() + s.StartLine;
+    s.StartLine = static_cast<std::int32_t>(compacted.size());
+    std::move(begin, begin + s.LineCount, std::back_inserter(compacted));
   }
   NoteLines = std::move(compacted);
 }

@@ -1,21 +1,15 @@
 #pragma once
-// The notes of the log sheet's items: every stored note line in one list, NoteLines, and one
-// NoteSpan per item saying where its note lies in that list. Storing appends; compaction drops
-// what no span points at any more.
+// The notes of the log sheet's items: every stored note line in one list, NoteLines, and, in
+// each item, a NoteSpan saying where its note lies in that list. Storing appends; compaction
+// drops what no span points at any more.
 
-#include <cstdint>
-#include <memory>
+#include <span>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
-namespace core {
+#include "core/note_span.h"
 
-struct NoteSpan {
-  std::int32_t StartLine = 0;
-  std::int32_t LineCount = 0;
-  friend bool operator==(const NoteSpan&, const NoteSpan&) = default;
-};
+namespace core {
 
 // The lines a note can keep in <base>.Txt, where CR and LF end a line and NUL ends the text:
 // a pane line holding line ends becomes several lines, and NULs are dropped.
@@ -29,21 +23,12 @@ class NoteStore {
  public:
   std::vector<std::string> NoteLines;
 
-  // A span owned by the store: empty, starting behind the last line, as AttachSpan makes it.
-  NoteSpan* NewSpan();
-  NoteSpan* Adopt(NoteSpan span);
-  void Release(NoteSpan* span);
-  void ReleaseAll();
-  int SpanCount() const { return static_cast<int>(spans_.size()); }
-
   // Appends the lines and points the span at them; the older copy stays behind until Compact.
   void Store(NoteSpan& span, const std::vector<std::string>& lines);
   std::vector<std::string> NoteOf(const NoteSpan& span) const;
-  // Rebuilds NoteLines in the order of the given spans, which then lie end to end from 0.
-  void Compact(const std::vector<NoteSpan*>& in_item_order);
-
- private:
-  std::unordered_map<const NoteSpan*, std::unique_ptr<NoteSpan>> spans_;
+  // Rebuilds NoteLines in the order of the given spans and moves each span to where its lines
+  // now lie: end to end from 0.
+  void Compact(std::span<NoteSpan> in_item_order);
 };
 
 }  // namespace core

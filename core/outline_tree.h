@@ -1,6 +1,7 @@
 #pragma once
 // The outline tree model of the log sheet: items under an invisible root, numbered by a 1-based
-// depth-first index, with expansion, one selected row and the click notification.
+// depth-first index, with expansion, one selected row and the click notification. Each item
+// carries its note's span.
 
 #include <cstdint>
 #include <functional>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "core/error.h"
+#include "core/note_span.h"
 
 namespace core {
 
@@ -30,17 +32,17 @@ inline constexpr char kLineTooLong[] = "行が長すぎます";
 
 class OutlineItem {
  public:
+  // Where the item's note lies in the sheet's note lines; empty for a new item. The tree moves
+  // it with the item and never reads it.
+  NoteSpan Span;
+
   const std::string& ItemText() const { return text_; }
-  // The caller's slot (the log sheet's NoteSpan); the tree carries it and never releases it.
-  std::intptr_t ItemData() const { return data_; }
-  void SetItemData(std::intptr_t data) { data_ = data; }
   bool IsOpen() const { return open_; }
   int Level() const { return level_; }
 
  private:
   friend class OutlineTree;
   std::string text_;
-  std::intptr_t data_ = 0;
   std::uint16_t level_ = 1;
   bool open_ = false;
   bool shown_ = false;  // the parent is expanded; kept so that visibility is a lookup, not a walk

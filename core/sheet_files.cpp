@@ -56,12 +56,12 @@ std::vector<std::string> ParseTxt(std::string_view bytes) {
   return lines;
 }
 
-std::string BinBytes(const std::vector<const NoteSpan*>& spans) {
+std::string BinBytes(const std::vector<NoteSpan>& spans) {
   std::string out;
   out.reserve(spans.size() * kRecordSize);
-  for (const NoteSpan* s : spans) {
-    PutInt32(out, s->StartLine);
-    PutInt32(out, s->LineCount);
+  for (const NoteSpan& s : spans) {
+    PutInt32(out, s.StartLine);
+    PutInt32(out, s.LineCount);
   }
   return out;
 }

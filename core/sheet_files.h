@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/error.h"
-#include "core/note_store.h"
+#include "core/note_span.h"
 
 namespace core {
 
@@ -21,7 +21,7 @@ std::string TxtBytes(const std::vector<std::string>& lines);
 // A line ends at CR LF, a lone CR or a lone LF; a NUL byte ends the text.
 std::vector<std::string> ParseTxt(std::string_view bytes);
 
-std::string BinBytes(const std::vector<const NoteSpan*>& spans);
+std::string BinBytes(const std::vector<NoteSpan>& spans);
 // The first `items` records; refused when there are fewer, or when a span is negative, reaches
 // past the `lines` lines of <base>.Txt or shares lines with another span.
 std::vector<NoteSpan> ParseBin(std::string_view bytes, int items, std::size_t lines, const std::string& path);

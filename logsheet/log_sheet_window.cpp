@@ -77,17 +77,6 @@ TMainOut::~TMainOut() {
   ClearSheet();
 }
 
-core::NoteSpan& TMainOut::SpanOf(int item) {
-  auto* span = reinterpret_cast<core::NoteSpan*>(olTree.Items().ItemAt(item).ItemData());
-  if (!span) throw core::OutlineError(core::outline_message::kBadIndex);
-  return *span;
-}
-
-int TMainOut::AttachSpan(int item) {
-  olTree.Items().ItemAt(item).SetItemData(reinterpret_cast<std::intptr_t>(Notes.NewSpan()));
-  return item;
-}
-
 void TMainOut::StoreNote(int item) {
   if (!moNote.Modified()) return;
   // A failed store leaves the item as it was and says nothing.
@@ -133,16 +122,13 @@ void TMainOut::FocusNote() {
 void TMainOut::StartNewSheet() {
   SetCaption(kNewSheetCaption);
   Sizing = Inserting = Dirty = false;
-  AttachSpan(olTree.Items().AppendSibling(0, kBlankItem));
+  olTree.Items().AppendSibling(0, kBlankItem);
 }
 
 void TMainOut::ClearSheet() {
   moNote.Clear();
   Notes.NoteLines.clear();
-  Notes.ReleaseAll();
-  auto& items = olTree.Items();
-  for (int i = 1; i <= items.Count(); ++i) items.ItemAt(i).SetItemData(0);
-  items.RemoveAll();
+  olTree.Items().RemoveAll();
   olTree.Invalidate();
 }
 
@@ -152,10 +138,11 @@ void TMainOut::NewSheet() {
   ShowIndex();
 }
 
-std::vector<core::NoteSpan*> TMainOut::Spans() {
-  std::vector<core::NoteSpan*> spans;
-  spans.reserve(olTree.Items().Count());
-  for (int i = 1; i <= olTree.Items().Count(); ++i) spans.push_back(&SpanOf(i));
+std::vector<core::NoteSpan> TMainOut::Spans() const {
+  const auto& items = olTree.Items();
+  std::vector<core::NoteSpan> spans;
+  spans.reserve(items.Count());
+  for (int i = 1; i <= items.Count(); ++i) spans.push_back(items.ItemAt(i).Span);
   return spans;
 }
 
@@ -164,13 +151,15 @@ void TMainOut::SaveSheet(const std::string& base) {
   int caret = moNote.SelStart();
   StoreNote(olTree.Items().Selected());
   moNote.SetSelStart(caret);
-  std::vector<core::NoteSpan*> spans = Spans();
+  std::vector<core::NoteSpan> spans = Spans();
   Notes.Compact(spans);
+  auto& items = olTree.Items();
+  for (int i = 1; i <= items.Count(); ++i) items.ItemAt(i).Span = spans[i - 1];
 
   core::SheetBytes bytes;
-  bytes.pcr = core::OutlineBytes(olTree.Items());
+  bytes.pcr = core::OutlineBytes(items);
   bytes.txt = core::TxtBytes(Notes.NoteLines);
-  bytes.bin = core::BinBytes({spans.begin(), spans.end()});
+  bytes.bin = core::BinBytes(spans);
   ToolkitDisk disk;
   core::CommitSheet(disk, base, bytes);
 
@@ -191,14 +180,11 @@ void TMainOut::LoadSheet(const std::string& base) {
   std::vector<std::string> lines = core::ParseTxt(ui::ReadFileBytes(base + ".Txt"));
   std::vector<core::NoteSpan> spans =
       core::ParseBin(ui::ReadFileBytes(base + ".Bin"), loaded.Count(), lines.size(), base + ".Bin");
+  for (int i = 1; i <= loaded.Count(); ++i) loaded.ItemAt(i).Span = spans[i - 1];
 
   ClearSheet();
   olTree.ReplaceItems(std::move(loaded));
   Notes.NoteLines = std::move(lines);
-  auto& items = olTree.Items();
-  for (int i = 1; i <= items.Count(); ++i) {
-    items.ItemAt(i).SetItemData(reinterpret_cast<std::intptr_t>(Notes.Adopt(spans[i - 1])));
-  }
   SetCaption(base);
   Dirty = false;
   ShowNote();

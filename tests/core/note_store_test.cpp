@@ -24,19 +24,17 @@ TEST(NoteStore, TheItemTextIsTheFirstLineAsTheOutlineFileCanHoldIt) {
 
 TEST(NoteStore, StoringAppendsAndCompactionKeepsOnlyWhatSpansPointAt) {
   core::NoteStore store;
-  NoteSpan* a = store.NewSpan();
-  NoteSpan* b = store.NewSpan();
-  store.Store(*a, {"a1"});
-  store.Store(*b, {"b1", "b2"});
-  store.Store(*a, {"a2", "", "a3"});
+  NoteSpan a, b, empty;
+  store.Store(a, {"a1"});
+  store.Store(b, {"b1", "b2"});
+  store.Store(a, {"a2", "", "a3"});
   EXPECT_EQ(store.NoteLines.size(), 6u);
-  EXPECT_EQ(store.NoteOf(*a), (Lines{"a2", "", "a3"}));
+  EXPECT_EQ(store.NoteOf(a), (Lines{"a2", "", "a3"}));
 
-  store.Compact({b, a});
+  std::vector<NoteSpan> in_item_order = {b, empty, a};
+  store.Compact(in_item_order);
   EXPECT_EQ(store.NoteLines, (Lines{"b1", "b2", "a2", "", "a3"}));
-  EXPECT_EQ(*b, (NoteSpan{0, 2}));
-  EXPECT_EQ(*a, (NoteSpan{2, 3}));
-  EXPECT_EQ(store.NewSpan()->StartLine, 5);
+  EXPECT_EQ(in_item_order, (std::vector<NoteSpan>{{0, 2}, {2, 0}, {2, 3}}));  // an empty note starts where it stands
 }
 
 TEST(SheetFiles, TxtEndsLinesAtEveryKindOfLineEndAndStopsAtNul) {
@@ -49,7 +47,7 @@ TEST(SheetFiles, TxtEndsLinesAtEveryKindOfLineEndAndStopsAtNul) {
 
 TEST(SheetFiles, BinRecordsAreLittleEndianPairsAndBadOnesAreRefused) {
   NoteSpan a{0, 2}, b{2, 0}, c{2, 3};
-  std::string bin = core::BinBytes({&a, &b, &c});
+  std::string bin = core::BinBytes({a, b, c});
   EXPECT_EQ(bin, std::string("\0\0\0\0\2\0\0\0\2\0\0\0\0\0\0\0\2\0\0\0\3\0\0\0", 24));
   EXPECT_EQ(core::ParseBin(bin, 3, 5, "s.Bin"), (std::vector<NoteSpan>{a, b, c}));
   EXPECT_EQ(core::ParseBin(bin, 2, 5, "s.Bin").size(), 2u);  // records beyond the items are not read
@@ -65,8 +63,8 @@ TEST(SheetFiles, BinRecordsAreLittleEndianPairsAndBadOnesAreRefused) {
   EXPECT_TRUE(refused(bin, 4, 5));   // fewer records than items
   EXPECT_TRUE(refused(bin, 3, 4));   // the last note reaches past the lines
   NoteSpan overlap{1, 2}, negative{-1, 1}, huge{0x7FFFFFFF, 1};
-  EXPECT_TRUE(refused(core::BinBytes({&a, &overlap}), 2, 5));
-  EXPECT_FALSE(refused(core::BinBytes({&c, &a}), 2, 5));  // another order, no shared lines
-  EXPECT_TRUE(refused(core::BinBytes({&negative}), 1, 5));
-  EXPECT_TRUE(refused(core::BinBytes({&huge}), 1, 5));
+  EXPECT_TRUE(refused(core::BinBytes({a, overlap}), 2, 5));
+  EXPECT_FALSE(refused(core::BinBytes({c, a}), 2, 5));  // another order, no shared lines
+  EXPECT_TRUE(refused(core::BinBytes({negative}), 1, 5));
+  EXPECT_TRUE(refused(core::BinBytes({huge}), 1, 5));
 }

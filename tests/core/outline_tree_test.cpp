@@ -8,6 +8,7 @@
 #include "tests/failure_message.h"
 #include "tests/core/outline_test_util.h"
 
+using core::NoteSpan;
 using core::OutlineError;
 using core::OutlineTree;
 using outline_test::Build;
@@ -61,15 +62,15 @@ TEST(OutlineAdding, NewItemsTakeTheirDepthFirstPlaceAndRenumberTheItemsBehind) {
 TEST(OutlineAdding, NewItemsAreCollapsedEmptyAndShownOnlyUnderAnExpandedParent) {
   OutlineTree tree;
   Build(tree, {"a", "b"});
-  tree.ItemAt(1).SetItemData(42);
+  tree.ItemAt(1).Span = {42, 1};
   tree.AppendChild(1, "hidden");
   EXPECT_FALSE(tree.IsShown(2));
-  EXPECT_EQ(tree.ItemAt(2).ItemData(), 0);
+  EXPECT_EQ(tree.ItemAt(2).Span, NoteSpan{});
   EXPECT_FALSE(tree.ItemAt(2).IsOpen());
   tree.OpenItem(1);
   tree.AppendChild(1, "shown");
   EXPECT_TRUE(tree.IsShown(3));
-  EXPECT_EQ(tree.ItemAt(1).ItemData(), 42);
+  EXPECT_EQ(tree.ItemAt(1).Span, (NoteSpan{42, 1}));
   EXPECT_EQ(Rows(tree), "a hidden shown b");
 }
 
@@ -83,13 +84,13 @@ TEST(OutlineAdding, DepthStopsAtLevel256) {
   EXPECT_EQ(tree.AppendSibling(256, "sibling"), 257);  // a sibling at 256 is still allowed
 }
 
-TEST(OutlineRemoving, TakesTheSubtreeAndLeavesItemDataToTheCaller) {
+TEST(OutlineRemoving, TakesTheSubtreeAndTheItemsAfterItKeepTheirSpans) {
   OutlineTree tree;
   Build(tree, {"a", ">a1", ">>a1x", ">a2", "b"});
-  tree.ItemAt(5).SetItemData(7);
+  tree.ItemAt(5).Span = {7, 2};
   tree.RemoveItem(2);
   EXPECT_EQ(Shape(tree), "a >a2 b");
-  EXPECT_EQ(tree.ItemAt(3).ItemData(), 7);
+  EXPECT_EQ(tree.ItemAt(3).Span, (NoteSpan{7, 2}));
   tree.RemoveItem(1);
   EXPECT_EQ(Shape(tree), "b");
   tree.RemoveAll();
@@ -128,10 +129,10 @@ TEST(OutlineRemoving, SelectionPassesToNextSiblingElsePreviousElseParent) {
 TEST(OutlineShiftLevel, LoweringMakesTheItemTheLastChildOfItsPreviousSibling) {
   OutlineTree tree;
   Build(tree, {"a", ">a1", "b", ">b1", "c"});
-  tree.ItemAt(3).SetItemData(33);
+  tree.ItemAt(3).Span = {33, 3};
   tree.ShiftLevel(3, +1);
   EXPECT_EQ(Shape(tree), "a >a1 >b >>b1 c");
-  EXPECT_EQ(tree.ItemAt(3).ItemData(), 33);
+  EXPECT_EQ(tree.ItemAt(3).Span, (NoteSpan{33, 3}));
 
   // The first child of a parent, and the first top-level item, have no previous sibling.
   for (int first : {1, 2}) {
@@ -143,10 +144,10 @@ TEST(OutlineShiftLevel, LoweringMakesTheItemTheLastChildOfItsPreviousSibling) {
 TEST(OutlineShiftLevel, RaisingPlacesTheItemDirectlyAfterItsFormerParent) {
   OutlineTree tree;
   Build(tree, {"a", ">a1", ">>x", ">a2", ">a3", "b"});
-  tree.ItemAt(2).SetItemData(22);
+  tree.ItemAt(2).Span = {22, 2};
   tree.ShiftLevel(2, -1);  // behind its later siblings a2 and a3, before b
   EXPECT_EQ(Shape(tree), "a >a2 >a3 a1 >x b");
-  EXPECT_EQ(tree.ItemAt(4).ItemData(), 22);
+  EXPECT_EQ(tree.ItemAt(4).Span, (NoteSpan{22, 2}));
 
   tree.ShiftLevel(5, -1);  // x was the last child of a1, which precedes b
   EXPECT_EQ(Shape(tree), "a >a2 >a3 a1 x b");

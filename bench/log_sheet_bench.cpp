@@ -36,7 +36,6 @@ struct Desk {
     tree.Reserve(items);
     for (int i = 1; i <= items; ++i) {
       tree.AppendAtLevel(i % kRecordsPerHeading == 1 ? 1 : 2, NoteLine(i, 0));
-      sheet->AttachSpan(i);
       std::vector<std::string> note;
       for (int l = 0; l < kLinesPerNote; ++l) note.push_back(NoteLine(i, l));
       sheet->Notes.Store(sheet->SpanOf(i), note);

@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "logsheet/outline_file.h"
-#include "logsheet/outline_tree.h"
+#include "core/outline_file.h"
+#include "core/outline_tree.h"
 
 namespace {
 
-using logsheet::OutlineTree;
+using core::OutlineTree;
 
 constexpr int kItems = 1'000'000;
 constexpr int kHeadings = 300;
@@ -70,10 +70,27 @@ std::string TempPath(const char* name) {
   return (std::filesystem::temp_directory_path() / name).string();
 }
 
+// The file as a save leaves it, written and read whole as the program's file layer does.
+void WriteWhole(const std::string& path, const std::string& bytes) {
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) std::abort();
+  std::fwrite(bytes.data(), 1, bytes.size(), f);
+  std::fclose(f);
+}
+
+std::string ReadWhole(const std::string& path) {
+  std::string bytes(std::filesystem::file_size(path), '\0');
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) std::abort();
+  bytes.resize(std::fread(bytes.data(), 1, bytes.size(), f));
+  std::fclose(f);
+  return bytes;
+}
+
 const std::string& SharedFile() {
   static const std::string path = [] {
     std::string p = TempPath("outline_bench.Pcr");
-    logsheet::WriteOutline(SharedTree(), p);
+    WriteWhole(p, core::OutlineBytes(SharedTree()));
     return p;
   }();
   return path;
@@ -101,7 +118,7 @@ void BM_Build(benchmark::State& state) {
   }
   state.counters["bytes_per_item"] = bytesPerItem;
   state.counters["text_heap_per_item"] = textBytesPerItem;
-  state.counters["sizeof_item"] = sizeof(logsheet::OutlineItem);
+  state.counters["sizeof_item"] = sizeof(core::OutlineItem);
   state.SetItemsProcessed(state.iterations() * kItems);
 }
 BENCHMARK(BM_Build)->Unit(benchmark::kMillisecond);
@@ -158,7 +175,7 @@ BENCHMARK(BM_ShiftLevelMiddle)->Unit(benchmark::kMicrosecond);
 void BM_WriteOutline(benchmark::State& state) {
   const OutlineTree& tree = SharedTree();
   const std::string path = TempPath("outline_bench_write.Pcr");
-  for (auto _ : state) logsheet::WriteOutline(tree, path);
+  for (auto _ : state) WriteWhole(path, core::OutlineBytes(tree));
   state.SetBytesProcessed(state.iterations() * FileSize(path));
   std::remove(path.c_str());
 }
@@ -169,7 +186,7 @@ void BM_ReadOutline(benchmark::State& state) {
   const std::string& path = SharedFile();
   OutlineTree tree;
   for (auto _ : state) {
-    logsheet::ReadOutline(tree, path);
+    core::ReadOutline(tree, ReadWhole(path));
     benchmark::DoNotOptimize(tree.Count());
   }
   state.SetBytesProcessed(state.iterations() * FileSize(path));
@@ -181,7 +198,7 @@ void BM_ReadOutlineFreshTree(benchmark::State& state) {
   const std::string& path = SharedFile();
   for (auto _ : state) {
     OutlineTree tree;
-    logsheet::ReadOutline(tree, path);
+    core::ReadOutline(tree, ReadWhole(path));
     benchmark::DoNotOptimize(tree.Count());
   }
   state.SetBytesProcessed(state.iterations() * FileSize(path));

@@ -4,19 +4,19 @@
 #include <cstdint>
 #include <string_view>
 
-#include "ui/rtf/rtf_reader.h"
-#include "ui/rtf/rtf_writer.h"
+#include "core/rtf/rtf_reader.h"
+#include "core/rtf/rtf_writer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view input(reinterpret_cast<const char*>(data), size);
   try {
-    ui::rtf::RichText text = ui::rtf::ReadRtf(input);
+    core::rtf::RichText text = core::rtf::ReadRtf(input);
     // Whatever was read survives the writer and the reader again: its text at once, and all of
     // it once the writer has moved CP932 text out of Western fonts.
-    ui::rtf::RichText again = ui::rtf::ReadRtf(ui::rtf::WriteRtf(text));
+    core::rtf::RichText again = core::rtf::ReadRtf(core::rtf::WriteRtf(text));
     if (again.Text() != text.Text()) __builtin_trap();
-    if (ui::rtf::ReadRtf(ui::rtf::WriteRtf(again)) != again) __builtin_trap();
-  } catch (const ui::rtf::RtfError&) {
+    if (core::rtf::ReadRtf(core::rtf::WriteRtf(again)) != again) __builtin_trap();
+  } catch (const core::rtf::RtfError&) {
   }
   return 0;
 }

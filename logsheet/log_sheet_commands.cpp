@@ -28,7 +28,7 @@ void TMainOut::mnInsNodeClick() {
   moNote.Clear();
   {
     InsertingScope inserting(Inserting);
-    AttachSpan(items.InsertBefore(items.Selected(), kBlankItem));
+    items.InsertBefore(items.Selected(), kBlankItem);
     int i = items.Selected() - 1;
     while (i > 1 && !items.IsShown(i)) --i;
     items.SetSelected(i);
@@ -43,7 +43,7 @@ void TMainOut::mnAddNodeClick() {
   moNote.Clear();
   {
     InsertingScope inserting(Inserting);
-    int i = AttachSpan(items.AppendSibling(0, kBlankItem));
+    int i = items.AppendSibling(0, kBlankItem);
     items.SetSelected(i);
   }
   moNote.SetModified(true);
@@ -58,14 +58,14 @@ void TMainOut::mnLowInsertNodeClick() {
     if (items.Count() < s + 1) {
       StoreNote(s);
       moNote.Clear();
-      int i = AttachSpan(items.AppendSibling(0, kBlankItem));
+      int i = items.AppendSibling(0, kBlankItem);
       items.SetSelected(i);
     } else {
       StoreNote(s);
       int below = items.NextShown(s);
       if (below == 0) return;  // a collapsed last item: there is no row below to insert at
       items.SetSelected(below);
-      AttachSpan(items.InsertBefore(items.Selected(), kBlankItem));
+      items.InsertBefore(items.Selected(), kBlankItem);
       items.SetSelected(items.Selected() - 1);
       moNote.Clear();
     }
@@ -79,7 +79,7 @@ void TMainOut::SpeedButton10Click() {
   StoreNote(items.Selected());
   {
     InsertingScope inserting(Inserting);
-    AttachSpan(items.AppendChild(items.Selected(), ""));
+    items.AppendChild(items.Selected(), "");
   }
   moNote.SetModified(true);
   ShowIndex();
@@ -89,13 +89,7 @@ void TMainOut::SpeedButton10Click() {
 void TMainOut::mnDelClick() {
   auto& items = olTree.Items();
   if (items.Count() == 1) return;
-  int s = items.Selected();
-  int level = items.ItemAt(s).Level();
-  for (int i = s; i <= items.Count() && (i == s || items.ItemAt(i).Level() > level); ++i) {
-    Notes.Release(&SpanOf(i));
-    items.ItemAt(i).SetItemData(0);
-  }
-  items.RemoveItem(s);
+  items.RemoveItem(items.Selected());
   ShowNote();
   Dirty = true;
   ShowIndex();
@@ -160,7 +154,6 @@ void TMainOut::mnSplitClick() {
     StoreNote(items.Selected());
     moNote.Clear();
     if (cut) moNote.PasteFromClipboard();
-    AttachSpan(items.Selected() - 1);
     items.SetSelected(items.Selected() - 1);
     StoreNote(items.Selected());
     moNote.Show();

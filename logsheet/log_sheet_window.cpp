@@ -1,10 +1,10 @@
 #include "logsheet/log_sheet_window.h"
 
-#include "logsheet/outline_file.h"
-#include "logsheet/sheet_commit.h"
-#include "logsheet/sheet_files.h"
+#include "core/cp932.h"
+#include "core/outline_file.h"
+#include "core/sheet_commit.h"
+#include "core/sheet_files.h"
 #include "ui/application.h"
-#include "ui/cp932.h"
 #include "ui/file.h"
 #include "ui/screen.h"
 
@@ -23,6 +23,16 @@ class HourGlass {
   ~HourGlass() { ui::Screen::SetCursor(ui::Cursor::Default); }
   HourGlass(const HourGlass&) = delete;
   HourGlass& operator=(const HourGlass&) = delete;
+};
+
+// The commit's file steps are the toolkit's, each of which the headless desktop can fail.
+class ToolkitDisk : public core::SheetDisk {
+ public:
+  bool Exists(const std::string& path) override { return ui::FileExists(path); }
+  std::string Read(const std::string& path) override { return ui::ReadFileBytes(path); }
+  void WriteFlushed(const std::string& path, std::string_view bytes) override { ui::WriteFileFlushed(path, bytes); }
+  void RenameReplacing(const std::string& from, const std::string& to) override { ui::RenameReplacing(from, to); }
+  void Remove(const std::string& path) override { ui::RemoveFile(path); }
 };
 
 // The pane's lines are its hard lines only while word wrap is off.
@@ -67,25 +77,14 @@ TMainOut::~TMainOut() {
   ClearSheet();
 }
 
-logsheet::NoteSpan& TMainOut::SpanOf(int item) {
-  auto* span = reinterpret_cast<logsheet::NoteSpan*>(olTree.Items().ItemAt(item).ItemData());
-  if (!span) throw logsheet::OutlineError(logsheet::outline_message::kBadIndex);
-  return *span;
-}
-
-int TMainOut::AttachSpan(int item) {
-  olTree.Items().ItemAt(item).SetItemData(reinterpret_cast<std::intptr_t>(Notes.NewSpan()));
-  return item;
-}
-
 void TMainOut::StoreNote(int item) {
   if (!moNote.Modified()) return;
   // A failed store leaves the item as it was and says nothing.
   try {
     HardLines hard(moNote);
-    std::vector<std::string> lines = logsheet::StorableLines(moNote.Lines());
-    logsheet::NoteSpan& span = SpanOf(item);
-    olTree.Items().SetItemText(item, logsheet::ItemTextOf(lines));
+    std::vector<std::string> lines = core::StorableLines(moNote.Lines());
+    core::NoteSpan& span = SpanOf(item);
+    olTree.Items().SetItemText(item, core::ItemTextOf(lines));
     Notes.Store(span, lines);
     moNote.SetModified(false);
     Dirty = true;
@@ -98,7 +97,7 @@ void TMainOut::ShowNote() {
   moNote.Clear();
   auto& items = olTree.Items();
   int selected = items.Selected();
-  logsheet::NoteSpan& span = SpanOf(selected);
+  core::NoteSpan& span = SpanOf(selected);
   if (span.LineCount == 0) items.SetItemText(selected, kBlankItem);
   moNote.SetLines(Notes.NoteOf(span));
   // Showing a stored note is no edit of it: moving over unedited items leaves Dirty alone.
@@ -123,16 +122,13 @@ void TMainOut::FocusNote() {
 void TMainOut::StartNewSheet() {
   SetCaption(kNewSheetCaption);
   Sizing = Inserting = Dirty = false;
-  AttachSpan(olTree.Items().AppendSibling(0, kBlankItem));
+  olTree.Items().AppendSibling(0, kBlankItem);
 }
 
 void TMainOut::ClearSheet() {
   moNote.Clear();
   Notes.NoteLines.clear();
-  Notes.ReleaseAll();
-  auto& items = olTree.Items();
-  for (int i = 1; i <= items.Count(); ++i) items.ItemAt(i).SetItemData(0);
-  items.RemoveAll();
+  olTree.Items().RemoveAll();
   olTree.Invalidate();
 }
 
@@ -142,10 +138,11 @@ void TMainOut::NewSheet() {
   ShowIndex();
 }
 
-std::vector<logsheet::NoteSpan*> TMainOut::Spans() {
-  std::vector<logsheet::NoteSpan*> spans;
-  spans.reserve(olTree.Items().Count());
-  for (int i = 1; i <= olTree.Items().Count(); ++i) spans.push_back(&SpanOf(i));
+std::vector<core::NoteSpan> TMainOut::Spans() const {
+  const auto& items = olTree.Items();
+  std::vector<core::NoteSpan> spans;
+  spans.reserve(items.Count());
+  for (int i = 1; i <= items.Count(); ++i) spans.push_back(items.ItemAt(i).Span);
   return spans;
 }
 
@@ -154,14 +151,17 @@ void TMainOut::SaveSheet(const std::string& base) {
   int caret = moNote.SelStart();
   StoreNote(olTree.Items().Selected());
   moNote.SetSelStart(caret);
-  std::vector<logsheet::NoteSpan*> spans = Spans();
+  std::vector<core::NoteSpan> spans = Spans();
   Notes.Compact(spans);
+  auto& items = olTree.Items();
+  for (int i = 1; i <= items.Count(); ++i) items.ItemAt(i).Span = spans[i - 1];
 
-  logsheet::SheetBytes bytes;
-  bytes.write_pcr = [&](const std::string& path) { logsheet::WriteOutline(olTree.Items(), ui::NativePath(path)); };
-  bytes.txt = logsheet::TxtBytes(Notes.NoteLines);
-  bytes.bin = logsheet::BinBytes({spans.begin(), spans.end()});
-  logsheet::CommitSheet(base, bytes);
+  core::SheetBytes bytes;
+  bytes.pcr = core::OutlineBytes(items);
+  bytes.txt = core::TxtBytes(Notes.NoteLines);
+  bytes.bin = core::BinBytes(spans);
+  ToolkitDisk disk;
+  core::CommitSheet(disk, base, bytes);
 
   SetCaption(base);
   Dirty = false;
@@ -172,21 +172,19 @@ void TMainOut::SaveSheet(const std::string& base) {
 // sheet on screen as it was, with nothing lost, and the error is shown.
 void TMainOut::LoadSheet(const std::string& base) {
   HourGlass busy;
-  logsheet::RecoverSheet(base);
-  logsheet::OutlineTree loaded;
-  logsheet::ReadOutline(loaded, ui::NativePath(base + ".Pcr"));
-  if (loaded.Count() == 0) throw logsheet::OutlineError(logsheet::outline_message::kBadIndex);
-  std::vector<std::string> lines = logsheet::ParseTxt(ui::ReadFileBytes(base + ".Txt"));
-  std::vector<logsheet::NoteSpan> spans =
-      logsheet::ParseBin(ui::ReadFileBytes(base + ".Bin"), loaded.Count(), lines.size(), base + ".Bin");
+  ToolkitDisk disk;
+  core::RecoverSheet(disk, base);
+  core::OutlineTree loaded;
+  core::ReadOutline(loaded, ui::ReadFileBytes(base + ".Pcr"));
+  if (loaded.Count() == 0) throw core::OutlineError(core::outline_message::kBadIndex);
+  std::vector<std::string> lines = core::ParseTxt(ui::ReadFileBytes(base + ".Txt"));
+  std::vector<core::NoteSpan> spans =
+      core::ParseBin(ui::ReadFileBytes(base + ".Bin"), loaded.Count(), lines.size(), base + ".Bin");
+  for (int i = 1; i <= loaded.Count(); ++i) loaded.ItemAt(i).Span = spans[i - 1];
 
   ClearSheet();
   olTree.ReplaceItems(std::move(loaded));
   Notes.NoteLines = std::move(lines);
-  auto& items = olTree.Items();
-  for (int i = 1; i <= items.Count(); ++i) {
-    items.ItemAt(i).SetItemData(reinterpret_cast<std::intptr_t>(Notes.Adopt(spans[i - 1])));
-  }
   SetCaption(base);
   Dirty = false;
   ShowNote();
@@ -204,7 +202,7 @@ void TMainOut::olTreeClick() {
 void TMainOut::olTreeEnter() { StoreNote(olTree.Items().Selected()); }
 
 std::string DefaultSheetBase() {
-  return ui::cp932::ExtractFileDir(ui::Application->ExeName()) + "\\" + kDefaultSheetCaption;
+  return core::cp932::ExtractFileDir(ui::Application->ExeName()) + "\\" + kDefaultSheetCaption;
 }
 
 // A sheet never saved goes through the save dialog, which comes with the window's file

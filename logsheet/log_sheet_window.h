@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "logsheet/note_store.h"
+#include "core/note_store.h"
 #include "ui/form.h"
 #include "ui/graphic_controls.h"
 #include "ui/outline_view.h"
@@ -26,12 +26,11 @@ class TMainOut : public ui::Form {
   bool Inserting = false;
   bool Sizing = false;
 
-  // Every stored note line, and the span of each item's note in it (in the item's ItemData).
-  logsheet::NoteStore Notes;
+  // Every stored note line; each item carries the span of its note in them.
+  core::NoteStore Notes;
   std::vector<std::string>& NoteLines() { return Notes.NoteLines; }
-  logsheet::NoteSpan& SpanOf(int item);
+  core::NoteSpan& SpanOf(int item) { return olTree.Items().ItemAt(item).Span; }
 
-  int AttachSpan(int item);
   void StoreNote(int item);
   void ShowNote();
   void ShowIndex();
@@ -65,7 +64,7 @@ class TMainOut : public ui::Form {
 
  private:
   // The span of every item's note, in item order.
-  std::vector<logsheet::NoteSpan*> Spans();
+  std::vector<core::NoteSpan> Spans() const;
   void CompleteExchange();
   void FocusNote();
   std::string exchange_note_;  // the note the exchange took away, kept from the clipboard

@@ -1,11 +1,11 @@
 #include "memo/memo_window.h"
 
+#include "core/cp932.h"
 #include "memo/memo_size.h"
 #include "memo/memo_state.h"
 #include "settings/settings_store.h"
 #include "ui/application.h"
 #include "ui/clock.h"
-#include "ui/cp932.h"
 #include "ui/file.h"
 #include "ui/screen.h"
 
@@ -26,7 +26,7 @@ constexpr ui::Color kBackgrounds[] = {0xFFFFFF, 0xC0C0C0, 0x00FFFF, 0xFFFF00, 0x
 }  // namespace
 
 std::string MemoFilePath() {
-  return ui::cp932::ExtractFileDir(ui::Application->ExeName()) + "\\Memo1.txt";
+  return core::cp932::ExtractFileDir(ui::Application->ExeName()) + "\\Memo1.txt";
 }
 
 TForm1::TForm1() : ui::Form("TForm1") {

@@ -1,7 +1,7 @@
 #include "settings/settings_store.h"
 
+#include "core/cp932.h"
 #include "ui/application.h"
-#include "ui/cp932.h"
 #include "ui/exception.h"
 #include "ui/ini_file.h"
 #include "ui/registry.h"
@@ -16,7 +16,7 @@ void ReadPixels(ui::IniFile& ini, const char* key, std::uint16_t& pixels) {
 
 }  // namespace
 
-std::string SettingsFilePath() { return ui::cp932::ChangeFileExt(ui::Application->ExeName(), ".ini"); }
+std::string SettingsFilePath() { return core::cp932::ChangeFileExt(ui::Application->ExeName(), ".ini"); }
 
 void ReadSettings(DisplaySettings& settings, ui::Font& editor_font) {
   ui::IniFile ini(SettingsFilePath());

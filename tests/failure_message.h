@@ -4,13 +4,13 @@
 #include <functional>
 #include <string>
 
-#include "ui/exception.h"
+#include "core/error.h"
 
-// The toolkit exception's message, or "(no failure)" when the call goes through.
+// The message of the failure the user would see, or "(no failure)" when the call goes through.
 inline std::string MessageOf(const std::function<void()>& call) {
   try {
     call();
-  } catch (const ui::Exception& e) {
+  } catch (const core::Error& e) {
     return e.what();
   }
   return "(no failure)";

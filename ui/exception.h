@@ -1,14 +1,16 @@
 #pragma once
 // Failures are exceptions carrying the text the user will see.
 
-#include <stdexcept>
 #include <string>
+
+#include "core/error.h"
 
 namespace ui {
 
-class Exception : public std::runtime_error {
+// The toolkit's failures; the logic floor's core::Error is shown alike.
+class Exception : public core::Error {
  public:
-  explicit Exception(const std::string& message) : std::runtime_error(message) {}
+  explicit Exception(const std::string& message) : core::Error(message) {}
 };
 
 // Runs a handler of the program; what it lets through is shown in the standard error box and

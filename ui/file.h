@@ -23,13 +23,9 @@ void ReplaceFileBytes(std::string_view path, std::string_view bytes);
 // The steps of a save that must reach the disk in order; each one is done when it returns.
 // Creates or truncates the file, writes all bytes and flushes them to the disk.
 void WriteFileFlushed(std::string_view path, std::string_view bytes);
-// Flushes a file written by other means (the C library) to the disk.
-void FlushFile(std::string_view path);
 // Renames `from` to `to`, replacing `to` in one step where it exists.
 void RenameReplacing(std::string_view from, std::string_view to);
 // Removes the file; one that does not exist is no failure.
 void RemoveFile(std::string_view path);
-// The path as the C library's fopen takes it.
-std::string NativePath(std::string_view path);
 
 }  // namespace ui

@@ -37,7 +37,7 @@ OutlineView::OutlineView(WinControl* parent) : WinControl(parent) {
 
 OutlineView::~OutlineView() { items_.OnClick = nullptr; }
 
-void OutlineView::ReplaceItems(logsheet::OutlineTree&& items) {
+void OutlineView::ReplaceItems(core::OutlineTree&& items) {
   items_ = std::move(items);
   items_.OnClick = [this] { SelectionMoved(); };
   top_row_ = 0;
@@ -95,7 +95,7 @@ void OutlineView::HandlePaint(Canvas& canvas) {
   int item = items_.NextShown(0);
   for (int r = 0; item != 0 && r < top_row_; ++r) item = items_.NextShown(item);
   for (int y = 0; item != 0 && y < s.height; y += kRowHeight, item = items_.NextShown(item)) {
-    const logsheet::OutlineItem& it = items_.ItemAt(item);
+    const core::OutlineItem& it = items_.ItemAt(item);
     int x = (it.Level() - 1) * kIndent;
     Picture picture = !items_.HasChildren(item) ? Picture::Leaf : it.IsOpen() ? Picture::Open : Picture::Closed;
     DrawPicture(canvas, x, y, picture);

@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "logsheet/outline_tree.h"
+#include "core/outline_tree.h"
 #include "ui/control.h"
 
 namespace ui {
@@ -21,10 +21,10 @@ class OutlineView : public WinControl {
   ~OutlineView() override;
 
   WindowPeer* Peer() const override { return peer_.get(); }
-  logsheet::OutlineTree& Items() { return items_; }
-  const logsheet::OutlineTree& Items() const { return items_; }
+  core::OutlineTree& Items() { return items_; }
+  const core::OutlineTree& Items() const { return items_; }
   // Takes another tree's items, as read from a file; the view's notification stays attached.
-  void ReplaceItems(logsheet::OutlineTree&& items);
+  void ReplaceItems(core::OutlineTree&& items);
 
   // The model's click notification: a row was clicked, or the selection moved to another row.
   std::function<void()> OnClick;
@@ -46,7 +46,7 @@ class OutlineView : public WinControl {
   void KeepSelectionInView();
   int RowsInView() const;
 
-  logsheet::OutlineTree items_;
+  core::OutlineTree items_;
   std::unique_ptr<WindowPeer> peer_;
   int top_row_ = 0;
 };

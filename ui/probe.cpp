@@ -2,7 +2,7 @@
 
 #include "ui/probe.h"
 
-#include "ui/cp932.h"
+#include "core/cp932.h"
 
 namespace ui::probe {
 
@@ -30,7 +30,7 @@ void PressKey(TextControl& control, int key) {
 
 void Type(TextControl& control, std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
-    std::size_t n = cp932::CharLength(text, i);
+    std::size_t n = core::cp932::CharLength(text, i);
     Char(control, text.substr(i, n));
     i += n;
   }

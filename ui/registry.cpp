@@ -1,6 +1,6 @@
 #include "ui/registry.h"
 
-#include "ui/cp932.h"
+#include "core/cp932.h"
 #include "ui/exception.h"
 
 namespace ui {
@@ -12,7 +12,7 @@ std::string TrimSeparators(std::string_view path) {
   while (!path.empty() && path.front() == '\\') path.remove_prefix(1);
   std::size_t end = 0, kept = 0;
   while (end < path.size()) {
-    std::size_t n = cp932::CharLength(path, end);
+    std::size_t n = core::cp932::CharLength(path, end);
     end += n;
     if (!(n == 1 && path[end - 1] == '\\')) kept = end;
   }

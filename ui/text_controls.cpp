@@ -1,9 +1,9 @@
 #include "ui/text_controls.h"
 
+#include "core/rtf/rtf_reader.h"
 #include "ui/exception.h"
 #include "ui/form.h"
 #include "ui/menus.h"
-#include "ui/rtf/rtf_reader.h"
 
 namespace ui {
 
@@ -131,7 +131,7 @@ void RichEdit::SetPlainText(bool plain) {
 }
 
 bool RichEdit::LoadFromBytes(const std::string& data) {
-  if (!plain_ && rtf::LooksLikeRtf(data) && rich_peer().StreamInRtf(data)) return true;
+  if (!plain_ && core::rtf::LooksLikeRtf(data) && rich_peer().StreamInRtf(data)) return true;
   // A NUL cannot be part of an editor's text: such data is no text at all.
   if (data.find('\0') != std::string::npos) {
     Clear();

@@ -79,7 +79,9 @@ TEST_F(ItemCommands, DeletingTakesTheSubtreeAndSelectsANeighbour) {
   EXPECT_EQ(Rows(), (Lines{"B", "  B1"}));
   EXPECT_EQ(sheet->moNote.Text(), "B");
   EXPECT_TRUE(sheet->Dirty);
-  EXPECT_EQ(sheet->Notes.SpanCount(), 2);
+  EXPECT_EQ(NoteOf(2), (Lines{"B1"}));
+  sheet->SaveSheet(base);  // the deleted items' notes are gone with them
+  EXPECT_EQ(sheet->NoteLines(), (Lines{"B", "B1"}));
 
   Build({{1, "A"}, {2, "A1"}, {2, "A2"}});
   Items().OpenAll();

@@ -1,7 +1,7 @@
 #include "tests/logsheet_window/log_sheet_fixture.h"
 
-#include "logsheet/outline_file.h"
-#include "logsheet/sheet_files.h"
+#include "core/outline_file.h"
+#include "core/sheet_files.h"
 
 namespace {
 
@@ -19,8 +19,8 @@ std::string Record(int start, int count) {
 
 TEST_F(LogSheet, AFreshSheetSavedAtOnceIsOneBlankItemWithNoNote) {
   sheet->SaveSheet(base);
-  logsheet::OutlineTree pcr;
-  logsheet::ReadOutline(pcr, ui::NativePath(base + ".Pcr"));
+  core::OutlineTree pcr;
+  core::ReadOutline(pcr, Bytes(base + ".Pcr"));
   ASSERT_EQ(pcr.Count(), 1);
   EXPECT_EQ(pcr.ItemAt(1).ItemText(), " ");
   EXPECT_EQ(Bytes(base + ".Txt"), "");
@@ -155,8 +155,16 @@ TEST_F(LogSheet, ACorruptedSetIsRefusedAndTheSheetOnScreenStaysAsItWas) {
 TEST_F(LogSheet, AnEmptyOutlineOrAMissingFileFailsTheLoadAndKeepsTheSheet) {
   sheet->SaveSheet(base);
   ui::ReplaceFileBytes(base + ".Pcr", "");
-  EXPECT_THROW(sheet->LoadSheet(base), logsheet::OutlineError);
-  EXPECT_THROW(sheet->LoadSheet("C:\\notes\\ない"), std::exception);
+  EXPECT_THROW(sheet->LoadSheet(base), core::OutlineError);
+  try {
+    sheet->LoadSheet("C:\\notes\\ない");
+    ADD_FAILURE() << "no error";
+  } catch (const ui::FileError& e) {
+    EXPECT_NE(std::string(e.what()).find("C:\\notes\\ない.Pcr"), std::string::npos) << e.what();
+  }
   EXPECT_EQ(Items().Count(), 1);
+  EXPECT_EQ(sheet->Caption(), base);
+  // A folder that is not there cannot take the files either.
+  EXPECT_THROW(sheet->SaveSheet("C:\\notes\\ない\\日誌"), ui::FileError);
   EXPECT_EQ(sheet->Caption(), base);
 }

@@ -21,7 +21,7 @@ class LogSheet : public ::testing::Test {
   }
   void TearDown() override { ui::headless::SetFileFault(nullptr); }
 
-  logsheet::OutlineTree& Items() { return sheet->olTree.Items(); }
+  core::OutlineTree& Items() { return sheet->olTree.Items(); }
   int Selected() { return Items().Selected(); }
   std::string TextOf(int i) { return Items().ItemAt(i).ItemText(); }
 
@@ -31,8 +31,7 @@ class LogSheet : public ::testing::Test {
     sheet->ClearSheet();
     for (auto& [level, text] : items) {
       Items().AppendAtLevel(level, text);
-      int i = sheet->AttachSpan(Items().Count());
-      sheet->Notes.Store(sheet->SpanOf(i), {text});
+      sheet->Notes.Store(sheet->SpanOf(Items().Count()), {text});
     }
     Items().SetSelected(1);
     sheet->ShowNote();

@@ -1,6 +1,7 @@
 #include "tests/logsheet_window/log_sheet_fixture.h"
 
-#include "logsheet/sheet_commit.h"
+#include "core/outline_tree.h"
+#include "core/sheet_commit.h"
 
 namespace {
 
@@ -102,6 +103,34 @@ TEST_F(SheetCommit, ALoadFinishesACommittedSaveAndDiscardsOneThatNeverCommitted)
     if (step == FileStep::Flush && path.ends_with(".Sav~")) throw Crash{};  // the marker half written
   });
   EXPECT_THROW(sheet->SaveSheet(base), Crash);
+  EXPECT_EQ(LoadFresh(), old_);
+  EXPECT_EQ(Files(), 3);
+}
+
+TEST_F(SheetCommit, AnOutlineThatCannotBeWrittenLeavesTheCommittedSetWhole) {
+  // The disk refuses the outline file itself.
+  Prepare();
+  ui::headless::SetFileFault([](FileStep step, std::string_view path) {
+    if (step == FileStep::Write && path.ends_with(".Pcr~")) throw ui::FileError(std::string(path) + ": 書き込めません");
+  });
+  try {
+    sheet->SaveSheet(base);
+    ADD_FAILURE() << "no error";
+  } catch (const ui::FileError& e) {
+    EXPECT_EQ(std::string(e.what()), base + ".Pcr~: 書き込めません");
+  }
+  EXPECT_TRUE(sheet->Dirty);
+  EXPECT_EQ(Files(), 3);
+  EXPECT_EQ(LoadFresh(), old_);
+
+  // An item text the file cannot hold is refused before the disk is touched.
+  Prepare();
+  Items().SetItemText(2, "二\r行");
+  std::size_t steps = 0;
+  ui::headless::SetFileFault([&](FileStep step, std::string_view) { steps += step == FileStep::Write; });
+  EXPECT_THROW(sheet->SaveSheet(base), core::OutlineError);
+  EXPECT_EQ(steps, 0u);
+  EXPECT_TRUE(sheet->Dirty);
   EXPECT_EQ(LoadFresh(), old_);
   EXPECT_EQ(Files(), 3);
 }

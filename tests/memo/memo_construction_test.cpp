@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "core/rtf/rtf_reader.h"
+#include "core/rtf/rtf_writer.h"
 #include "memo/memo_size.h"
 #include "memo/memo_state.h"
 #include "memo/memo_window.h"
@@ -10,8 +12,6 @@
 #include "ui/headless/fixture.h"
 #include "ui/probe.h"
 #include "ui/registry.h"
-#include "ui/rtf/rtf_reader.h"
-#include "ui/rtf/rtf_writer.h"
 
 namespace {
 
@@ -150,14 +150,14 @@ TEST_F(MemoWindow, TheAutosaveFileLoadsAsRichTextOrAsPlainShiftJisText) {
   EXPECT_EQ(Form1->Label2.Caption(), Form1->Label1.Caption());
   app.DestroyForm(Form1);
 
-  ui::rtf::RichText doc;
-  ui::rtf::CharFormat bold;
+  core::rtf::RichText doc;
+  core::rtf::CharFormat bold;
   bold.bold = true;
   doc.Append("太字のメモ", bold);
-  PutFile("C:\\pochira\\Memo1.txt", ui::rtf::WriteRtf(doc));
+  PutFile("C:\\pochira\\Memo1.txt", core::rtf::WriteRtf(doc));
   Create();
   EXPECT_EQ(Form1->Edit1.Text(), "太字のメモ");
-  EXPECT_TRUE(ui::rtf::ReadRtf(Form1->Edit1.SaveToRtf()).runs.at(0).format.bold);
+  EXPECT_TRUE(core::rtf::ReadRtf(Form1->Edit1.SaveToRtf()).runs.at(0).format.bold);
 }
 
 TEST_F(MemoWindow, AnAutosaveFileThatIsNoTextBeepsAndLeavesTheEditorEmpty) {

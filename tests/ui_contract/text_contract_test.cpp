@@ -1,7 +1,7 @@
 #include "tests/ui_contract/contract_fixture.h"
 
-#include "ui/rtf/rtf_reader.h"
-#include "ui/rtf/rtf_writer.h"
+#include "core/rtf/rtf_reader.h"
+#include "core/rtf/rtf_writer.h"
 #include "ui/text_controls.h"
 
 namespace {
@@ -30,11 +30,11 @@ class TextContract : public Contract {
   EditorForm* form = nullptr;
 };
 
-ui::rtf::CharFormat Format(const char* face, int half_points, bool bold, bool italic, bool underline, bool strike,
+core::rtf::CharFormat Format(const char* face, int half_points, bool bold, bool italic, bool underline, bool strike,
                            ui::Color color) {
-  ui::rtf::CharFormat f;
+  core::rtf::CharFormat f;
   f.face = face;
-  f.charset = ui::rtf::kShiftJisCharset;
+  f.charset = core::rtf::kShiftJisCharset;
   f.halfPoints = half_points;
   f.bold = bold;
   f.italic = italic;
@@ -132,7 +132,7 @@ TEST_F(TextContract, ModifiedAndReadOnlyMarks) {
 }
 
 TEST_F(TextContract, RichTextStreamsOutAndBackInUnchanged) {
-  ui::rtf::RichText doc;
+  core::rtf::RichText doc;
   doc.Append("ぽち～ら ", Format("ＭＳ ゴシック", 18, false, false, false, false, 0x000000));
   doc.Append("太字", Format("ＭＳ Ｐゴシック", 24, true, false, false, false, 0x0000FF));
   doc.Append("斜体", Format("ＭＳ 明朝", 20, false, true, false, false, 0x800080));
@@ -140,10 +140,10 @@ TEST_F(TextContract, RichTextStreamsOutAndBackInUnchanged) {
   doc.Append("取消", Format("ＭＳ ゴシック", 32, false, false, false, true, 0x008000));
   doc.Append("\rソ表ボマ{x}\\y\tend", Format("ＭＳ Ｐ明朝", 18, true, true, true, true, 0xFF0000));
 
-  ASSERT_TRUE(form->Edit1.LoadFromBytes(ui::rtf::WriteRtf(doc)));
+  ASSERT_TRUE(form->Edit1.LoadFromBytes(core::rtf::WriteRtf(doc)));
   EXPECT_EQ(form->Edit1.Text(), "ぽち～ら 太字斜体下線取消\r\nソ表ボマ{x}\\y\tend");
   std::string out = form->Edit1.SaveToRtf();
-  ui::rtf::RichText back = ui::rtf::ReadRtf(out);
+  core::rtf::RichText back = core::rtf::ReadRtf(out);
 
   ASSERT_EQ(back.runs.size(), doc.runs.size()) << out;
   for (std::size_t i = 0; i < doc.runs.size(); ++i) {
@@ -174,10 +174,10 @@ TEST_F(TextContract, DataThatIsNotRichTextLoadsAsPlainTextAndNoTextAtAllIsRefuse
 TEST_F(TextContract, TheEditorsFontReachesItsText) {
   form->Edit1.SetText("メモ");
   form->Edit1.SetFont({"ＭＳ Ｐゴシック", -16, ui::fsBold, ui::clNavy});
-  ui::rtf::RichText back = ui::rtf::ReadRtf(form->Edit1.SaveToRtf());
+  core::rtf::RichText back = core::rtf::ReadRtf(form->Edit1.SaveToRtf());
   ASSERT_EQ(back.runs.size(), 1u);
   EXPECT_EQ(back.runs[0].format.face, "ＭＳ Ｐゴシック");
-  EXPECT_EQ(back.runs[0].format.halfPoints, ui::rtf::HalfPointsFromPixels(16));
+  EXPECT_EQ(back.runs[0].format.halfPoints, core::rtf::HalfPointsFromPixels(16));
   EXPECT_TRUE(back.runs[0].format.bold);
   EXPECT_EQ(back.runs[0].format.color, ui::clNavy);
 }

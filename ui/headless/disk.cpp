@@ -5,7 +5,7 @@
 #include <iterator>
 #include <system_error>
 
-#include "ui/cp932.h"
+#include "core/cp932.h"
 #include "ui/file.h"
 #include "ui/headless/world.h"
 
@@ -20,7 +20,7 @@ std::filesystem::path HostPath(std::string_view windows_path) {
   // Separators become the host's, stepping over double-byte characters whose second byte is '\\'.
   std::string host;
   for (std::size_t i = 0; i < rest.size();) {
-    std::size_t n = cp932::CharLength(rest, i);
+    std::size_t n = core::cp932::CharLength(rest, i);
     if (n == 1 && rest[i] == '\\') host += '/';
     else host.append(rest, i, n);
     i += n;
@@ -69,11 +69,6 @@ void WriteFileFlushed(std::string_view path, std::string_view bytes) {
   if (!out) throw FileError("ファイル " + std::string(path) + " に書き込めません");
 }
 
-void FlushFile(std::string_view path) {
-  Step(headless::FileStep::Flush, path);
-  if (!FileExists(path)) throw FileError("ファイル " + std::string(path) + " を開けません");
-}
-
 void RenameReplacing(std::string_view from, std::string_view to) {
   Step(headless::FileStep::Rename, to);
   std::error_code ec;
@@ -87,8 +82,6 @@ void RemoveFile(std::string_view path) {
   std::filesystem::remove(headless::HostPath(path), ec);
   if (ec) throw FileError("ファイル " + std::string(path) + " を削除できません");
 }
-
-std::string NativePath(std::string_view path) { return headless::HostPath(path).string(); }
 
 void ReplaceFileBytes(std::string_view path, std::string_view bytes) {
   auto target = headless::HostPath(path);

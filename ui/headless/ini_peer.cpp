@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/cp932.h"
+#include "core/cp932.h"
 #include "ui/file.h"
 #include "ui/ini_file.h"
 
@@ -37,7 +37,7 @@ std::string_view Trim(std::string_view s) { return TrimBack(TrimFront(s)); }
 bool SameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size();) {
-    std::size_t n = cp932::CharLength(a, i);
+    std::size_t n = core::cp932::CharLength(a, i);
     if (n == 2) {
       if (a.substr(i, 2) != b.substr(i, 2)) return false;
     } else if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
@@ -52,7 +52,7 @@ bool SameName(std::string_view a, std::string_view b) {
 std::string Truncated(std::string_view s, std::size_t limit) {
   std::size_t end = 0;
   while (end < s.size()) {
-    std::size_t n = cp932::CharLength(s, end);
+    std::size_t n = core::cp932::CharLength(s, end);
     if (end + n > limit) break;
     end += n;
   }
@@ -104,7 +104,7 @@ Profile Parse(std::string text) {
     rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
     if (line.empty()) continue;
     if (line.front() == '[') {
-      std::size_t close = cp932::FindLastChar(line, "]");
+      std::size_t close = core::cp932::FindLastChar(line, "]");
       if (close != std::string_view::npos) {
         profile.sections.push_back({std::string(Trim(line.substr(1, close - 1))), {}});
         continue;

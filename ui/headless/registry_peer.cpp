@@ -1,6 +1,6 @@
 #include "ui/headless/registry.h"
 
-#include "ui/cp932.h"
+#include "core/cp932.h"
 #include "ui/headless/world.h"
 #include "ui/registry.h"
 
@@ -9,7 +9,7 @@ namespace ui::headless {
 std::string RegistryFold(std::string_view name) {
   std::string folded;
   for (std::size_t i = 0; i < name.size();) {
-    std::size_t n = cp932::CharLength(name, i);
+    std::size_t n = core::cp932::CharLength(name, i);
     if (n == 1) folded += static_cast<char>(std::toupper(static_cast<unsigned char>(name[i])));
     else folded.append(name, i, n);
     i += n;
@@ -20,7 +20,7 @@ std::string RegistryFold(std::string_view name) {
 std::string RegistryKeyPath(std::string_view path) {
   std::string key = RegistryFold(path);
   while (!key.empty() && key.front() == '\\') key.erase(0, 1);
-  while (!key.empty() && cp932::FindLastChar(key, "\\") == key.size() - 1) key.pop_back();
+  while (!key.empty() && core::cp932::FindLastChar(key, "\\") == key.size() - 1) key.pop_back();
   return key;
 }
 
@@ -29,7 +29,7 @@ std::map<std::string, RegistryValue>& CreateRegistryKey(std::string_view path) {
   std::string key = RegistryKeyPath(path);
   // Every key above it comes to exist with it.
   for (std::size_t i = 0; i < key.size();) {
-    std::size_t n = cp932::CharLength(key, i);
+    std::size_t n = core::cp932::CharLength(key, i);
     if (n == 1 && key[i] == '\\') keys[key.substr(0, i)];
     i += n;
   }

@@ -1,9 +1,9 @@
 #include "ui/headless/text_peer.h"
 
-#include "ui/cp932.h"
+#include "core/cp932.h"
+#include "core/rtf/rtf_reader.h"
+#include "core/rtf/rtf_writer.h"
 #include "ui/headless/world.h"
-#include "ui/rtf/rtf_reader.h"
-#include "ui/rtf/rtf_writer.h"
 
 namespace ui::headless {
 
@@ -46,14 +46,14 @@ TextPeerImpl::TextPeerImpl(TextControl& control, bool rich)
 int TextPeerImpl::Length() {
   std::string t = doc_.Text();
   int n = 0;
-  for (std::size_t i = 0; i < t.size(); i += cp932::CharLength(t, i)) ++n;
+  for (std::size_t i = 0; i < t.size(); i += core::cp932::CharLength(t, i)) ++n;
   return n;
 }
 
 std::size_t TextPeerImpl::ByteOffset(int position) {
   std::string t = doc_.Text();
   std::size_t i = 0;
-  for (int n = 0; n < position && i < t.size(); ++n) i += cp932::CharLength(t, i);
+  for (int n = 0; n < position && i < t.size(); ++n) i += core::cp932::CharLength(t, i);
   return i;
 }
 
@@ -127,7 +127,7 @@ void TextPeerImpl::ReplaceSel(const std::string& text) {
   std::string inserted = ToControlText(text);
   Splice(ByteOffset(sel_start_), ByteOffset(sel_start_ + sel_length_), inserted);
   int chars = 0;
-  for (std::size_t i = 0; i < inserted.size(); i += cp932::CharLength(inserted, i)) ++chars;
+  for (std::size_t i = 0; i < inserted.size(); i += core::cp932::CharLength(inserted, i)) ++chars;
   sel_start_ += chars;
   sel_length_ = 0;
   modified_ = true;
@@ -245,7 +245,7 @@ const std::vector<std::string>& TextPeerImpl::LayoutIn(int width) {
   for (const rtf::Run& run : doc_.runs) {
     int h = rtf::PixelsFromHalfPoints(run.format.halfPoints);
     for (std::size_t i = 0; i < run.text.size();) {
-      std::size_t n = cp932::CharLength(run.text, i);
+      std::size_t n = core::cp932::CharLength(run.text, i);
       std::string ch = run.text.substr(i, n);
       i += n;
       if (ch == "\r") {

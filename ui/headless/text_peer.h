@@ -7,11 +7,14 @@
 #include <utility>
 #include <vector>
 
+#include "core/rtf/rich_text.h"
 #include "ui/headless/peers.h"
-#include "ui/rtf/rich_text.h"
 #include "ui/text_controls.h"
 
 namespace ui::headless {
+
+// The document a text control holds is core's rich text.
+namespace rtf = core::rtf;
 
 class TextPeerImpl : public WindowPeerImpl, public RichEditPeer {
  public:

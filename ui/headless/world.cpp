@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/cp932.h"
+#include "core/cp932.h"
 
 namespace ui::headless {
 
@@ -27,7 +27,7 @@ void Fault(const std::string& what) {
 int TextWidth(std::string_view text, int h) {
   int width = 0;
   for (std::size_t i = 0; i < text.size();) {
-    std::size_t n = cp932::CharLength(text, i);
+    std::size_t n = core::cp932::CharLength(text, i);
     width += CharWidth(n, h);
     i += n;
   }

@@ -88,12 +88,6 @@ void WriteFileFlushed(std::string_view path, std::string_view bytes) {
   }
 }
 
-void FlushFile(std::string_view path) {
-  Handle file(CreateFileA(std::string(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                          nullptr));
-  if (!file.ok() || !FlushFileBuffers(file.get())) Fail(path, GetLastError());
-}
-
 // Wine's ReplaceFile leaves the target missing for a moment; MoveFileEx replaces in one step.
 void RenameReplacing(std::string_view from, std::string_view to) {
   if (!MoveFileExA(std::string(from).c_str(), std::string(to).c_str(),
@@ -108,7 +102,5 @@ void RemoveFile(std::string_view path) {
     if (code != ERROR_FILE_NOT_FOUND && code != ERROR_PATH_NOT_FOUND) Fail(path, code);
   }
 }
-
-std::string NativePath(std::string_view path) { return std::string(path); }
 
 }  // namespace ui

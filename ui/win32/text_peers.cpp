@@ -5,8 +5,8 @@
 
 #include <vector>
 
+#include "core/rtf/rich_text.h"
 #include "ui/clipboard.h"
-#include "ui/rtf/rich_text.h"
 #include "ui/text_controls.h"
 
 namespace ui::win32 {
@@ -150,7 +150,7 @@ class TextWindow : public RichEditPeer, public MessageTarget {
     CHARFORMAT2A cf{};
     cf.cbSize = sizeof cf;
     cf.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_COLOR | CFM_CHARSET;
-    cf.yHeight = rtf::HalfPointsFromPixels(font.PixelHeight()) * 10;
+    cf.yHeight = core::rtf::HalfPointsFromPixels(font.PixelHeight()) * 10;
     cf.bCharSet = SHIFTJIS_CHARSET;
     lstrcpynA(cf.szFaceName, font.name.c_str(), LF_FACESIZE);
     if (font.style & fsBold) cf.dwEffects |= CFE_BOLD;

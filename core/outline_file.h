@@ -1,0 +1,25 @@
+#pragma once
+// The outline text file <base>.Pcr: one line per item in index order, (level - 1) TABs, the item
+// text, CR LF. Bytes in and bytes out; the program reads and writes them through its file layer.
+
+#include <string>
+#include <string_view>
+
+#include "core/outline_tree.h"
+
+namespace core {
+
+namespace outline_message {
+inline constexpr char kUnwritableText[] = "CR または 0x1A を含む項目はｱｳﾄﾗｲﾝ ﾌｧｲﾙに書き込めません";
+}  // namespace outline_message
+
+// Every item's line, or nothing at all: a line that would not fit the reader's line buffer, or a
+// text holding a line end or the end mark, is refused before anything is written.
+std::string OutlineBytes(const OutlineTree& tree);
+
+// Replaces the tree by the items of the file's bytes, all collapsed, the first one selected. A
+// failing line keeps the items read before it. Does not call the click handler: the caller
+// shows the result.
+void ReadOutline(OutlineTree& tree, std::string_view bytes);
+
+}  // namespace core

@@ -1,0 +1,104 @@
+#include "core/sheet_files.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace core {
+
+namespace {
+
+constexpr std::size_t kRecordSize = 8;
+
+void PutInt32(std::string& out, std::int32_t v) {
+  auto u = static_cast<std::uint32_t>(v);
+  for (int i = 0; i < 4; ++i) out += static_cast<char>((u >> (8 * i)) & 0xFF);
+}
+
+std::int32_t GetInt32(std::string_view bytes, std::size_t at) {
+  std::uint32_t u = 0;
+  for (int i = 0; i < 4; ++i) u |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
+  return static_cast<std::int32_t>(u);
+}
+
+[[noreturn]] void Refuse(const std::string& path, const std::string& what) {
+  throw SheetError("ﾌｧｲﾙ " + path + " は壊れています: " + what);
+}
+
+}  // namespace
+
+std::string TxtBytes(const std::vector<std::string>& lines) {
+  std::size_t size = 0;
+  for (const std::string& l : lines) size += l.size() + 2;
+  std::string out;
+  out.reserve(size);
+  for (const std::string& l : lines) {
+    out += l;
+    out += "\r\n";
+  }
+  return out;
+}
+
+std::vector<std::string> ParseTxt(std::string_view bytes) {
+  bytes = bytes.substr(0, std::min(bytes.find('\0'), bytes.size()));
+  std::vector<std::string> lines;
+  lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
+  std::size_t at = 0;
+  while (at < bytes.size()) {
+    std::size_t end = bytes.find_first_of("\r\n", at);
+    if (end == std::string_view::npos) {
+      lines.emplace_back(bytes.substr(at));
+      break;
+    }
+    lines.emplace_back(bytes.substr(at, end - at));
+    at = end + (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? 2 : 1);
+  }
+  return lines;
+}
+
+std::string BinBytes(const std::vector<NoteSpan>& spans) {
+  std::string out;
+  out.reserve(spans.size() * kRecordSize);
+  for (const NoteSpan& s : spans) {
+    PutInt32(out, s.StartLine);
+    PutInt32(out, s.LineCount);
+  }
+  return out;
+}
+
+std::vector<NoteSpan> ParseBin(std::string_view bytes, int items, std::size_t lines, const std::string& path) {
+  if (bytes.size() / kRecordSize < static_cast<std::size_t>(items)) {
+    Refuse(path, std::to_string(items) + " 項目に対して " + std::to_string(bytes.size() / kRecordSize) +
+                     " 件の記録しかありません");
+  }
+  std::vector<NoteSpan> spans(items);
+  for (int i = 0; i < items; ++i) {
+    NoteSpan& s = spans[i];
+    s.StartLine = GetInt32(bytes, i * kRecordSize);
+    s.LineCount = GetInt32(bytes, i * kRecordSize + 4);
+    if (s.StartLine < 0 || s.LineCount < 0) Refuse(path, "項目 " + std::to_string(i + 1) + " の位置が負です");
+    if (static_cast<std::size_t>(s.StartLine) + static_cast<std::size_t>(s.LineCount) > lines) {
+      Refuse(path, "項目 " + std::to_string(i + 1) + " のノートが行の範囲を越えています");
+    }
+  }
+  // Spans saved by the program lie end to end in item order; checking that order first keeps
+  // the usual load linear, and any other order is sorted before looking for shared lines.
+  auto shares = [](const NoteSpan& a, const NoteSpan& b) {
+    return a.LineCount > 0 && b.LineCount > 0 && a.StartLine + a.LineCount > b.StartLine;
+  };
+  std::vector<const NoteSpan*> filled;
+  filled.reserve(spans.size());
+  for (const NoteSpan& s : spans) {
+    if (s.LineCount > 0) filled.push_back(&s);
+  }
+  auto by_start = [](const NoteSpan* a, const NoteSpan* b) { return a->StartLine < b->StartLine; };
+  if (!std::is_sorted(filled.begin(), filled.end(), by_start)) std::sort(filled.begin(), filled.end(), by_start);
+  for (std::size_t k = 1; k < filled.size(); ++k) {
+    if (shares(*filled[k - 1], *filled[k])) {
+      Refuse(path, "項目 " + std::to_string(filled[k] - spans.data() + 1) + " のノートが他の項目と重なっています");
+    }
+  }
+  return spans;
+}
+
+}  // namespace core

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include "core/note_store.h"
+#include "core/sheet_files.h"
+
+using core::NoteSpan;
+using Lines = std::vector<std::string>;
+
+TEST(NoteStore, LinesThatCannotBeReadBackWholeAreSplitAndCleaned) {
+  Lines pane = {"a\r\nb", "c\rd\ne", std::string("x\0y", 3), ""};
+  EXPECT_EQ(core::StorableLines(pane), (Lines{"a", "b", "c", "d", "e", "xy", ""}));
+  EXPECT_EQ(core::StorableLines({"ソ表", ""}), (Lines{"ソ表", ""}));
+}
+
+TEST(NoteStore, TheItemTextIsTheFirstLineAsTheOutlineFileCanHoldIt) {
+  EXPECT_EQ(core::ItemTextOf({}), "");
+  EXPECT_EQ(core::ItemTextOf({"見出し\x1A", "本文"}), "見出し");
+  std::string wide;
+  for (int i = 0; i < 1500; ++i) wide += "あ";
+  std::string text = core::ItemTextOf({wide});
+  EXPECT_EQ(text.size(), 2048u);
+  EXPECT_EQ(text, wide.substr(0, 2048));  // whole characters only
+}
+
+TEST(NoteStore, StoringAppendsAndCompactionKeepsOnlyWhatSpansPointAt) {
+  core::NoteStore store;
+  NoteSpan a, b, empty;
+  store.Store(a, {"a1"});
+  store.Store(b, {"b1", "b2"});
+  store.Store(a, {"a2", "", "a3"});
+  EXPECT_EQ(store.NoteLines.size(), 6u);
+  EXPECT_EQ(store.NoteOf(a), (Lines{"a2", "", "a3"}));
+
+  std::vector<NoteSpan> in_item_order = {b, empty, a};
+  store.Compact(in_item_order);
+  EXPECT_EQ(store.NoteLines, (Lines{"b1", "b2", "a2", "", "a3"}));
+  EXPECT_EQ(in_item_order, (std::vector<NoteSpan>{{0, 2}, {2, 0}, {2, 3}}));  // an empty note starts where it stands
+}
+
+TEST(SheetFiles, TxtEndsLinesAtEveryKindOfLineEndAndStopsAtNul) {
+  EXPECT_EQ(core::TxtBytes({"a", "", "ソ"}), "a\r\n\r\nソ\r\n");
+  EXPECT_EQ(core::ParseTxt("a\r\n\r\nソ\r\n"), (Lines{"a", "", "ソ"}));
+  EXPECT_EQ(core::ParseTxt("a\rb\nc\r\n\rd"), (Lines{"a", "b", "c", "", "d"}));
+  EXPECT_EQ(core::ParseTxt(std::string("a\r\nb\0c\r\n", 8)), (Lines{"a", "b"}));
+  EXPECT_TRUE(core::ParseTxt("").empty());
+}
+
+TEST(SheetFiles, BinRecordsAreLittleEndianPairsAndBadOnesAreRefused) {
+  NoteSpan a{0, 2}, b{2, 0}, c{2, 3};
+  std::string bin = core::BinBytes({a, b, c});
+  EXPECT_EQ(bin, std::string("\0\0\0\0\2\0\0\0\2\0\0\0\0\0\0\0\2\0\0\0\3\0\0\0", 24));
+  EXPECT_EQ(core::ParseBin(bin, 3, 5, "s.Bin"), (std::vector<NoteSpan>{a, b, c}));
+  EXPECT_EQ(core::ParseBin(bin, 2, 5, "s.Bin").size(), 2u);  // records beyond the items are not read
+
+  auto refused = [](const std::string& bytes, int items, std::size_t lines) {
+    try {
+      core::ParseBin(bytes, items, lines, "C:\\s.Bin");
+    } catch (const core::SheetError& e) {
+      return std::string(e.what()).find("C:\\s.Bin") != std::string::npos;
+    }
+    return false;
+  };
+  EXPECT_TRUE(refused(bin, 4, 5));   // fewer records than items
+  EXPECT_TRUE(refused(bin, 3, 4));   // the last note reaches past the lines
+  NoteSpan overlap{1, 2}, negative{-1, 1}, huge{0x7FFFFFFF, 1};
+  EXPECT_TRUE(refused(core::BinBytes({a, overlap}), 2, 5));
+  EXPECT_FALSE(refused(core::BinBytes({c, a}), 2, 5));  // another order, no shared lines
+  EXPECT_TRUE(refused(core::BinBytes({negative}), 1, 5));
+  EXPECT_TRUE(refused(core::BinBytes({huge}), 1, 5));
+}

@@ -51,11 +51,11 @@ void StartUp() {
   OpenDlg->Release();
 }
 
-int RunProgram() {
-  ui::App application;
-  StartUp();
+}  // namespace app
+
+int ui::ProgramMain() {
+  App application;
+  app::StartUp();
   application.Run();
   return 0;
 }
-
-}  // namespace app

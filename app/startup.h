@@ -4,10 +4,8 @@
 
 namespace app {
 
-// Everything before the event loop; the application object must exist.
+// Everything before the event loop; the application object must exist. The whole run (the
+// application object, the start-up, the event loop) is ui::ProgramMain, defined beside it.
 void StartUp();
-
-// The whole program: the application object, the start-up, the event loop.
-int RunProgram();
 
 }  // namespace app

@@ -121,7 +121,7 @@ void TMainOut::FocusNote() {
 
 void TMainOut::StartNewSheet() {
   SetCaption(kNewSheetCaption);
-  Sizing = Inserting = Dirty = false;
+  Inserting = Dirty = false;
   olTree.Items().AppendSibling(0, kBlankItem);
 }
 

@@ -24,7 +24,6 @@ class TMainOut : public ui::Form {
 
   bool Dirty = false;
   bool Inserting = false;
-  bool Sizing = false;
 
   // Every stored note line; each item carries the span of its note in them.
   core::NoteStore Notes;

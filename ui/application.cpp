@@ -64,12 +64,7 @@ std::string App::ExeName() { return peer_->ExeName(); }
 
 void App::SetHintColor(Color c) {
   hint_color_ = c;
-  peer_->SetHintStyle(hint_color_, hint_pause_);
-}
-
-void App::SetHintPause(int ms) {
-  hint_pause_ = ms;
-  peer_->SetHintStyle(hint_color_, hint_pause_);
+  peer_->SetHintStyle(hint_color_, kHintPause);
 }
 
 void ShowHandlerException(const std::exception& e) {

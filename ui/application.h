@@ -56,11 +56,10 @@ class App {
   void ShowException(const std::exception& e);
   std::string ExeName();
 
-  // Tooltips of the whole application: their background and how long the pointer rests first.
+  // Tooltips of the whole application: their background; the pointer rests kHintPause ms first.
+  static constexpr int kHintPause = 500;
   Color HintColor() const { return hint_color_; }
   void SetHintColor(Color c);
-  int HintPause() const { return hint_pause_; }
-  void SetHintPause(int ms);
 
   AppPeer& Peer() { return *peer_; }
 
@@ -70,11 +69,14 @@ class App {
   Form* main_form_ = nullptr;
   bool terminated_ = false;
   Color hint_color_ = clInfoBk;
-  int hint_pause_ = 500;
   std::unique_ptr<AppPeer> peer_;
 };
 
 // The one application object of the process, set while an App exists.
 extern App* Application;
+
+// The program's whole run, from start-up to the end of the event loop, and its exit code. The
+// program defines it; the platform's entry point calls it.
+int ProgramMain();
 
 }  // namespace ui

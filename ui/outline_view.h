@@ -33,7 +33,6 @@ class OutlineView : public WinControl {
 
   // The row (0 for the first shown one) at the top of the view, and the item shown in a row at
   // a height in the view; 0 below the last row.
-  int TopRow() const { return top_row_; }
   int ItemAtY(int y) const;
 
   // Entry points of the backend.

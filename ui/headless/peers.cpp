@@ -190,13 +190,6 @@ void FormPeerImpl::BringToFront() {
 
 Size FormPeerImpl::FrameSize() { return FrameFor(frame_); }
 
-bool FormPeerImpl::active() const {
-  for (FormPeerImpl* p : TheWorld().z_order) {
-    if (p->visible()) return p == this;
-  }
-  return false;
-}
-
 // The platform tells a window of every move, the program's own and the user's.
 void FormPeerImpl::SetBounds(const Bounds& b) {
   bool moved = b.left != bounds_.left || b.top != bounds_.top;

@@ -116,7 +116,6 @@ class FormPeerImpl : public WindowPeerImpl, public FormPeer {
   Form& form() const { return form_; }
   const std::string& caption() const { return caption_; }
   const FrameStyle& frame() const { return frame_; }
-  bool active() const;
   // What a point of the window is: the desktop's answer by the frame, which the form may change.
   HitArea HitTest(Point client);
   // A press of the left button at a client point, dragged to a screen point: the platform moves

@@ -96,9 +96,10 @@ class TextControl : public WinControl {
   std::unique_ptr<TextPeer> text_peer_;
 
  private:
+  bool HasSelection() const { return SelLength() > 0; }
+
   bool read_only_ = false;
   bool word_wrap_ = true;
-  bool HasSelection() const { return SelLength() > 0; }
   PopupMenu* popup_menu_ = nullptr;
   Cursor cursor_ = Cursor::Default;
   ScrollBars scroll_bars_ = ScrollBars::None;

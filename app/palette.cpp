@@ -37,12 +37,12 @@ void SetCaptionColor(ui::SpeedButton& button, ui::Color color) {
 }  // namespace
 
 TMain::TMain() : ui::Form("TMain") {
-  SetBorderStyle(ui::BorderStyle::ToolWindow);
-  SetBorderIcons(0);
-  SetStayOnTop(true);
-  SetColor(ui::clBtnFace);
-  SetFont({"ＭＳ Ｐゴシック", -12, 0, ui::clWindowText});
-  SetClientHeight(kPaletteClientHeight);
+  Apply({.border = ui::BorderStyle::ToolWindow,
+         .border_icons = 0,
+         .stay_on_top = true,
+         .font = {"ＭＳ Ｐゴシック", -12, 0, ui::clWindowText},
+         .color = ui::clBtnFace,
+         .client_height = kPaletteClientHeight});
 
   Place(SpeedButton1, 1, "貼", 27, kMemoHidden, "ﾃﾞｽｸﾄｯﾌﾟにﾒﾓを貼りつけます");
   Place(SpeedButton2, 27, "前", 27, ui::clTeal, "ﾃﾞｽｸﾄｯﾌﾟのﾒﾓを全て取り除きます");

@@ -19,11 +19,11 @@ void PlaceLetter(ui::Label& label, int left, int top, const char* text, ui::Font
 }  // namespace
 
 TOpenDlg::TOpenDlg() : ui::Form("TOpenDlg") {
-  SetBorderStyle(ui::BorderStyle::None);
-  SetPosition(ui::FormPosition::ScreenCenter);
-  SetFont({"ＭＳ Ｐゴシック", -12, 0, ui::clWindowText});
-  SetClientWidth(201);
-  SetClientHeight(184);
+  Apply({.border = ui::BorderStyle::None,
+         .position = ui::FormPosition::ScreenCenter,
+         .font = {"ＭＳ Ｐゴシック", -12, 0, ui::clWindowText},
+         .client_width = 201,
+         .client_height = 184});
 
   Panel1.SetAlign(ui::Align::Client);
   Panel1.SetBevelOuter(ui::BevelCut::Raised);

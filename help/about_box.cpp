@@ -3,11 +3,11 @@
 TAboutDlg* AboutDlg = nullptr;
 
 TAboutDlg::TAboutDlg() : ui::Form("TAboutDlg") {
-  SetBorderStyle(ui::BorderStyle::Dialog);
-  SetStayOnTop(true);
-  SetPosition(ui::FormPosition::ScreenCenter);
-  SetCaption("バージョン情報");
-  SetFont({"ＭＳ Ｐゴシック", -12, 0, ui::clBlack});
-  SetClientWidth(200);
-  SetClientHeight(210);
+  Apply({.caption = "バージョン情報",
+         .border = ui::BorderStyle::Dialog,
+         .stay_on_top = true,
+         .position = ui::FormPosition::ScreenCenter,
+         .font = {"ＭＳ Ｐゴシック", -12, 0, ui::clBlack},
+         .client_width = 200,
+         .client_height = 210});
 }

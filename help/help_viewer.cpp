@@ -3,10 +3,10 @@
 THelpDlg* HelpDlg = nullptr;
 
 THelpDlg::THelpDlg() : ui::Form("THelpDlg") {
-  SetBorderStyle(ui::BorderStyle::Dialog);
-  SetPosition(ui::FormPosition::ScreenCenter);
-  SetCaption("Help");
-  SetFont({"ＭＳ Ｐゴシック", -12, 0, ui::clBlack});
-  SetClientWidth(406);
-  SetClientHeight(397);
+  Apply({.caption = "Help",
+         .border = ui::BorderStyle::Dialog,
+         .position = ui::FormPosition::ScreenCenter,
+         .font = {"ＭＳ Ｐゴシック", -12, 0, ui::clBlack},
+         .client_width = 406,
+         .client_height = 397});
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The help viewer: section buttons on the left, the help text on the right.
+// The help window, which the palette's help button shows: a centred dialog frame captioned Help,
+// with no controls.
 
 #include "ui/form.h"
 

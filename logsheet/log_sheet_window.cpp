@@ -50,10 +50,10 @@ class HardLines {
 }  // namespace
 
 TMainOut::TMainOut() : ui::Form("TMainOut") {
-  SetBorderStyle(ui::BorderStyle::Sizeable);
-  SetCaption(kNewSheetCaption);
-  SetFont({"System", -13, 0, ui::clWindowText});
-  SetBounds({0, 0, 639, 229});
+  Apply({.caption = kNewSheetCaption,
+         .border = ui::BorderStyle::Sizeable,
+         .font = {"System", -13, 0, ui::clWindowText},
+         .size = {639, 229}});
   OnCloseQuery = [this](bool& can_close) { FormCloseQuery(can_close); };
 
   lbIndex.SetBounds({119, 6, 60, 12});

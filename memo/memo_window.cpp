@@ -30,9 +30,9 @@ std::string MemoFilePath() {
 }
 
 TForm1::TForm1() : ui::Form("TForm1") {
-  SetBorderStyle(ui::BorderStyle::None);
-  SetFont({kProportional, -kDefaultFontPixels, 0, ui::clWindowText});
-  SetBounds({0, 0, 80, 61});
+  Apply({.border = ui::BorderStyle::None,
+         .font = {kProportional, -kDefaultFontPixels, 0, ui::clWindowText},
+         .size = {80, 61}});
 
   Timer1.SetInterval(1);
   ui::Font title{kProportional, -kDefaultFontPixels, ui::fsBold, ui::clBlack};

@@ -3,10 +3,10 @@
 TModifyDlg* ModifyDlg = nullptr;
 
 TModifyDlg::TModifyDlg() : ui::Form("TModifyDlg") {
-  SetBorderStyle(ui::BorderStyle::Dialog);
-  SetPosition(ui::FormPosition::ScreenCenter);
-  SetCaption("確認");
-  SetFont({"ＭＳ Ｐゴシック", -12, 0, ui::clWindowText});
-  SetClientWidth(335);
-  SetClientHeight(93);
+  Apply({.caption = "確認",
+         .border = ui::BorderStyle::Dialog,
+         .position = ui::FormPosition::ScreenCenter,
+         .font = {"ＭＳ Ｐゴシック", -12, 0, ui::clWindowText},
+         .client_width = 335,
+         .client_height = 93});
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The save confirmation for a changed file in the memo window.
+// The window the shutdown shows modally while the memo holds unsaved changes to an opened file:
+// a centred dialog frame captioned 確認, with no controls.
 
 #include "ui/form.h"
 

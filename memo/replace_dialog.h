@@ -1,5 +1,6 @@
 #pragma once
-// The find and replace dialog of the memo window; closed with its OK button only.
+// The memo's find and replace window: a tool window captioned 検索・置換, without a close box,
+// with no controls. It is made at start-up; nothing shows it.
 
 #include "ui/form.h"
 

@@ -3,12 +3,12 @@
 TOptionDlg* OptionDlg = nullptr;
 
 TOptionDlg::TOptionDlg() : ui::Form("TOptionDlg") {
-  SetBorderStyle(ui::BorderStyle::Dialog);
-  SetBorderIcons(ui::biSystemMenu | ui::biHelp);
-  SetStayOnTop(true);
-  SetPosition(ui::FormPosition::ScreenCenter);
-  SetCaption("オプション");
-  SetFont({"ＭＳ Ｐゴシック", -12, 0, ui::clWindowText});
-  SetClientWidth(420);
-  SetClientHeight(417);
+  Apply({.caption = "オプション",
+         .border = ui::BorderStyle::Dialog,
+         .border_icons = ui::biSystemMenu | ui::biHelp,
+         .stay_on_top = true,
+         .position = ui::FormPosition::ScreenCenter,
+         .font = {"ＭＳ Ｐゴシック", -12, 0, ui::clWindowText},
+         .client_width = 420,
+         .client_height = 417});
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The options dialog, which edits the memo window's display settings.
+// The options window: a centred, always-on-top dialog frame captioned オプション, with a help
+// button in its caption and no controls. It is made at start-up; nothing shows it.
 
 #include "ui/form.h"
 

@@ -40,6 +40,22 @@ Size Form::ClientSizeFor(const Bounds& b) const {
   return {b.width - frame.width, b.height - frame.height};
 }
 
+// The frame goes to the platform once; the sizes follow it, as they depend on it.
+void Form::Apply(const FormDesign& design) {
+  SetCaption(design.caption);
+  FrameStyle frame{design.border, design.border_icons, design.stay_on_top};
+  if (frame != frame_) {
+    frame_ = frame;
+    peer_->SetFrame(frame_);
+  }
+  position_ = design.position;
+  SetFont(design.font);
+  SetColor(design.color);
+  SetBounds({design.at.x, design.at.y, design.size.width, design.size.height});
+  if (design.client_width) SetClientWidth(design.client_width);
+  if (design.client_height) SetClientHeight(design.client_height);
+}
+
 void Form::SetCaption(const std::string& caption) {
   if (caption == caption_) return;
   caption_ = caption;

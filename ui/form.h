@@ -14,6 +14,22 @@ enum class FormPosition { Designed, ScreenCenter };
 // What a point of a window is, as the platform's hit test answers it.
 enum class HitArea { Client, Caption, Other };
 
+// A window's frame and look as designed, given to the form in one statement; the defaults are a
+// new form's own.
+struct FormDesign {
+  std::string caption{};
+  BorderStyle border = BorderStyle::Sizeable;
+  unsigned border_icons = biSystemMenu | biMinimize | biMaximize;
+  bool stay_on_top = false;
+  FormPosition position = FormPosition::Designed;
+  Font font{};
+  Color color = clBtnFace;
+  Point at{};           // the window's top left corner on the screen
+  Size size{320, 240};  // the whole window's
+  // The size inside the frame, which then decides the window's size; 0 leaves `size` as it is.
+  int client_width = 0, client_height = 0;
+};
+
 class Form : public WinControl {
  public:
   // The class name is the window class's ("TMain", "TForm1").
@@ -26,6 +42,10 @@ class Form : public WinControl {
 
   Bounds GetBounds() const override;
   void SetVisible(bool v) override;
+
+  // Caption, frame, position, font, colour, place and size as designed. A window calls it first
+  // in its own constructor, where its own handling of a move already runs.
+  void Apply(const FormDesign& design);
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);

@@ -1,6 +1,8 @@
 #include "ui/text_controls.h"
 
 #include "core/rtf/rtf_reader.h"
+#include "ui/application.h"
+#include "ui/clipboard.h"
 #include "ui/exception.h"
 #include "ui/form.h"
 #include "ui/menus.h"
@@ -35,6 +37,18 @@ void TextControl::SetLines(const std::vector<std::string>& lines) {
     text += lines[i];
   }
   SetText(text);
+}
+
+void TextControl::CutToClipboard() {
+  if (HasSelection() && !read_only_) text_peer_->Cut();
+}
+
+void TextControl::CopyToClipboard() {
+  if (HasSelection()) text_peer_->Copy();
+}
+
+void TextControl::PasteFromClipboard() {
+  if (!read_only_ && Clipboard::HasText()) text_peer_->Paste();
 }
 
 void TextControl::SetReadOnly(bool on) {
@@ -101,12 +115,15 @@ void TextControl::ColorChanged() {
   if (text_peer_) text_peer_->SetBackground(GetColor());
 }
 
+// Place, visibility and scroll bars the peer took from the control when it made its window.
 void TextControl::SendState() {
+  text_peer_->SetEnabled(Enabled());
   text_peer_->SetFont(GetFont());
   text_peer_->SetBackground(GetColor());
   text_peer_->SetWordWrap(word_wrap_);
-  text_peer_->SetScrollBars(scroll_bars_);
   text_peer_->SetReadOnly(read_only_);
+  text_peer_->SetCursor(cursor_);
+  if (!Hint().empty()) Application->Peer().SetControlHint(*text_peer_, Hint());
 }
 
 Memo::Memo(WinControl* parent) : TextControl(parent) {
@@ -121,6 +138,12 @@ RichEdit::RichEdit(WinControl* parent) : TextControl(parent) {
   SetColor(clWindow);
   text_peer_ = backend::NewRichEditPeer(*this, *parent->Peer());
   SendState();
+}
+
+// The text mode first: it says what kind of text the fonts are for.
+void RichEdit::SendState() {
+  rich_peer().SetPlainText(plain_);
+  TextControl::SendState();
 }
 
 void RichEdit::SetPlainText(bool plain) {

@@ -38,16 +38,18 @@ class TextControl : public WinControl {
   std::vector<std::string> Lines() const;
   void SetLines(const std::vector<std::string>& lines);
 
-  int SelStart() const { return text_peer_->SelStart(); }
-  int SelLength() const { return text_peer_->SelLength(); }
+  int SelStart() const { return text_peer_->GetSel().start; }
+  int SelLength() const { return text_peer_->GetSel().length; }
   void SetSel(int start, int length) { text_peer_->SetSel(start, length); }
   void SetSelStart(int start) { SetSel(start, 0); }
   void SelectAll() { SetSel(0, -1); }
   void ReplaceSel(const std::string& text) { text_peer_->ReplaceSel(text); }
-  // Cutting an empty selection leaves the clipboard as it was; pasting replaces the selection.
-  void CutToClipboard() { if (!read_only_) text_peer_->Cut(); }
-  void CopyToClipboard() { text_peer_->Copy(); }
-  void PasteFromClipboard() { if (!read_only_) text_peer_->Paste(); }
+  // Cutting or copying an empty selection leaves the clipboard as it was; pasting replaces the
+  // selection with the clipboard's text, when it holds text. A read-only text is neither cut
+  // nor pasted into.
+  void CutToClipboard();
+  void CopyToClipboard();
+  void PasteFromClipboard();
 
   bool Modified() const { return text_peer_->Modified(); }
   void SetModified(bool m) { text_peer_->SetModified(m); }
@@ -81,15 +83,21 @@ class TextControl : public WinControl {
   void HandleMouseUp(MouseButton button, unsigned shift, Point at);
   // A right click or the menu key: the context menu opens at that point of the screen.
   void HandleContextMenu(Point screen);
+  // The peer made its window anew: it is sent the control's properties again.
+  void HandleRecreated() { SendState(); }
 
  protected:
   void FontChanged() override;
   void ColorChanged() override;
-  void SendState();
+  // Every property the control stores, to a peer just made or a window made anew; the peer
+  // keeps no copy of its own.
+  virtual void SendState();
 
   std::unique_ptr<TextPeer> text_peer_;
 
  private:
+  bool HasSelection() const { return SelLength() > 0; }
+
   bool read_only_ = false;
   bool word_wrap_ = true;
   PopupMenu* popup_menu_ = nullptr;
@@ -114,6 +122,9 @@ class RichEdit : public TextControl {
   // Plain text holds no formats and reads no Rich Text Format; switching empties the editor.
   bool PlainText() const { return plain_; }
   void SetPlainText(bool plain);
+
+ protected:
+  void SendState() override;
 
  private:
   RichEditPeer& rich_peer() const { return static_cast<RichEditPeer&>(*text_peer_); }

@@ -1,5 +1,7 @@
 #pragma once
-// Peers of the text controls: the plain multi-line Memo and the RichEdit.
+// Peers of the text controls: the plain multi-line Memo and the RichEdit. Each method is a
+// primitive, as near as the platform allows one message of its edit control; what derives from
+// them (when cutting or pasting does anything, select-all) is written once, in TextControl.
 
 #include <string>
 
@@ -14,17 +16,25 @@ class RichEdit;
 
 enum class ScrollBars { None, Vertical };
 
+struct Selection {
+  int start = 0, length = 0;
+};
+
 // A multi-line text of the platform. Positions count characters (a double-byte character and a
 // paragraph break are one each), as the platform's edit controls do.
+//
+// A window takes its place, visibility and scroll bars (the plain edit its word wrap as well)
+// from the control when it is made. The platform takes these only then, so changing one makes
+// the window anew: it keeps its text, selection, marks and focus, and the peer calls
+// TextControl::HandleRecreated, which sends the control's other properties again.
 class TextPeer : public WindowPeer {
  public:
   virtual std::string Text() = 0;                     // paragraphs joined by CR LF
-  virtual void SetText(const std::string& text) = 0;  // CR LF, CR or LF end a paragraph
+  virtual void SetText(const std::string& text) = 0;  // CR LF, CR or LF end a paragraph; not modified
   virtual int LineCount() = 0;                        // lines as laid out
-  virtual std::string Line(int index) = 0;            // without its line end
-  virtual int SelStart() = 0;
-  virtual int SelLength() = 0;
-  virtual void SetSel(int start, int length) = 0;
+  virtual std::string Line(int index) = 0;            // without its line end; beyond the last, empty
+  virtual Selection GetSel() = 0;
+  virtual void SetSel(int start, int length) = 0;  // a negative length runs to the end
   virtual void ReplaceSel(const std::string& text) = 0;
   virtual bool Modified() = 0;
   virtual void SetModified(bool modified) = 0;
@@ -34,12 +44,13 @@ class TextPeer : public WindowPeer {
   virtual void SetFont(const Font& font) = 0;  // the whole text, and text typed later
   virtual void SetBackground(Color color) = 0;
   virtual void SetFocus() = 0;
-  // The selection to and from the system clipboard, as the platform's edit commands do it.
+  // The pointer's shape over the control.
+  virtual void SetCursor(Cursor cursor) = 0;
+  // The selection to the system clipboard (and out of the text), or the clipboard's text in its
+  // place; the control calls these only when there is something to do.
   virtual void Cut() = 0;
   virtual void Copy() = 0;
   virtual void Paste() = 0;
-  // The pointer's shape over the control.
-  virtual void SetCursor(Cursor cursor) = 0;
 };
 
 class RichEditPeer : public TextPeer {

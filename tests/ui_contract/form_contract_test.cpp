@@ -98,6 +98,30 @@ TEST_F(Contract, AScreenCentredFormIsCentredWhenFirstShown) {
             (ui::Bounds{(ui::Screen::Width() - 201) / 2, (ui::Screen::Height() - 184) / 2, 201, 184}));
 }
 
+// A window designed in one statement: its frame first, then the client size inside that frame.
+TEST_F(Contract, ADesignedDialogHasItsFrameClientSizeAndPlace) {
+  CountingForm* form = nullptr;
+  app.CreateForm(form);
+  form->Apply({.caption = "バージョン情報",
+               .border = BorderStyle::Dialog,
+               .stay_on_top = true,
+               .position = ui::FormPosition::ScreenCenter,
+               .font = {"ＭＳ Ｐゴシック", -12, 0, ui::clBlack},
+               .client_width = 200,
+               .client_height = 210});
+  form->Show();
+
+  EXPECT_EQ(ui::probe::NativeClientSize(*form), (ui::Size{200, 210}));
+  ui::Bounds native = ui::probe::NativeBounds(*form);
+  EXPECT_GT(native.height, 210) << "a caption bar lies outside the client area";
+  EXPECT_EQ(native.left, (ui::Screen::Width() - native.width) / 2);
+  EXPECT_EQ(native.top, (ui::Screen::Height() - native.height) / 2);
+  EXPECT_TRUE(ui::probe::NativeStayOnTop(*form));
+  EXPECT_EQ(form->Caption(), "バージョン情報");
+  EXPECT_EQ(form->Frame().border, BorderStyle::Dialog);
+  EXPECT_EQ(form->GetFont().color, ui::clBlack);
+}
+
 TEST_F(Contract, ShowModalReturnsTheResultSetWhileItRuns) {
   CountingForm* main = nullptr;
   app.CreateForm(main);

@@ -195,6 +195,50 @@ TEST_F(TextContract, TheClientWidthIsInsideTheBorderAndAShownScrollBar) {
   EXPECT_EQ(form->Edit1.ClientWidth(), plain);
 }
 
+// The platform takes scroll bars (and the plain memo its word wrap) only when it makes a
+// control's window; whatever the window was made with, the control is the same to its user.
+TEST_F(TextContract, ScrollBarsAndWordWrapChangeNothingElse) {
+  const std::string paragraph = "あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほ";  // wider than both
+  ui::RichEdit& edit = form->Edit1;
+  core::rtf::RichText doc;
+  doc.Append("太字", Format("ＭＳ Ｐゴシック", 24, true, false, false, false, 0x0000FF));
+  doc.Append(paragraph + "\r末尾", Format("ＭＳ ゴシック", 18, false, false, false, false, 0x000000));
+  ASSERT_TRUE(edit.LoadFromBytes(core::rtf::WriteRtf(doc)));
+  edit.SetWordWrap(false);
+  edit.SetReadOnly(true);
+  edit.SetFocus();
+  edit.SetSel(2, 3);
+  edit.SetModified(true);
+  int changes = form->changes;
+
+  edit.SetScrollBars(ui::ScrollBars::Vertical);
+  EXPECT_EQ(form->changes, changes) << "a window made anew is no edit";
+  EXPECT_EQ(edit.Lines(), (std::vector<std::string>{"太字" + paragraph, "末尾"})) << "still without word wrap";
+  EXPECT_EQ(edit.SelStart(), 2);
+  EXPECT_EQ(edit.SelLength(), 3);
+  EXPECT_TRUE(edit.Modified());
+  EXPECT_TRUE(edit.ReadOnly());
+  EXPECT_TRUE(ui::probe::NativeFocused(edit));
+  core::rtf::RichText back = core::rtf::ReadRtf(edit.SaveToRtf());
+  ASSERT_EQ(back.runs.size(), 2u);
+  EXPECT_TRUE(back.runs[0].format.bold);
+  EXPECT_EQ(back.runs[0].format.color, 0x0000FFu);
+  EXPECT_EQ(back.runs[1].format.halfPoints, 18);
+
+  edit.SetWordWrap(true);
+  EXPECT_GT(edit.LineCount(), 2);
+
+  ui::Memo& memo = form->Memo3;
+  memo.SetText(paragraph + "\r\n末尾");
+  memo.SetWordWrap(false);
+  EXPECT_EQ(memo.Lines(), (std::vector<std::string>{paragraph, "末尾"}));
+  memo.SetScrollBars(ui::ScrollBars::Vertical);
+  EXPECT_EQ(memo.Lines(), (std::vector<std::string>{paragraph, "末尾"}));
+  memo.SetWordWrap(true);
+  EXPECT_GT(memo.LineCount(), 2);
+  EXPECT_EQ(memo.Text(), paragraph + "\r\n末尾");
+}
+
 TEST_F(TextContract, APlainMemoHoldsLines) {
   form->Memo3.SetLines({"12:00:01", "メモ", "", "表"});
   EXPECT_EQ(form->Memo3.Lines(), (std::vector<std::string>{"12:00:01", "メモ", "", "表"}));

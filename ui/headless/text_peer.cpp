@@ -41,6 +41,28 @@ TextPeerImpl::TextPeerImpl(TextControl& control, bool rich)
     : WindowPeerImpl(control), control_(control), rich_(rich) {
   bounds_ = control.GetBounds();
   visible_ = control.Visible();
+  bars_ = control.GetScrollBars();
+}
+
+// As the platform's: the control's window is made anew with the text, selection and marks it
+// held; the rest of a fresh window's properties come from the control again.
+void TextPeerImpl::SetScrollBars(ScrollBars bars) {
+  rtf::RichText doc = doc_;
+  int start = sel_start_, length = sel_length_;
+  bool modified = modified_;
+  bars_ = bars;
+  format_ = {};
+  read_only_ = false;
+  wrap_ = true;
+  plain_ = false;
+  cursor_ = Cursor::Default;
+  background_ = clWindow;
+  WindowPeerImpl::SetEnabled(true);
+  control_.HandleRecreated();
+  SetDocument(std::move(doc));
+  sel_start_ = start;
+  sel_length_ = length;
+  modified_ = modified;
 }
 
 int TextPeerImpl::Length() {
@@ -180,19 +202,13 @@ std::string TextPeerImpl::Selected() {
 }
 
 void TextPeerImpl::Cut() {
-  if (sel_length_ == 0 || read_only_) return;
-  TheWorld().clipboard = Selected();
+  Copy();
   ReplaceSel("");
 }
 
-void TextPeerImpl::Copy() {
-  if (sel_length_ > 0) TheWorld().clipboard = Selected();
-}
+void TextPeerImpl::Copy() { TheWorld().clipboard = Selected(); }
 
-void TextPeerImpl::Paste() {
-  if (read_only_ || !TheWorld().clipboard) return;
-  ReplaceSel(*TheWorld().clipboard);
-}
+void TextPeerImpl::Paste() { ReplaceSel(TheWorld().clipboard.value_or("")); }
 
 namespace {
 constexpr int kDelete = 0x2E;

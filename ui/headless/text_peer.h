@@ -31,15 +31,14 @@ class TextPeerImpl : public WindowPeerImpl, public RichEditPeer {
   void SetText(const std::string& text) override;
   int LineCount() override { return static_cast<int>(Layout().size()); }
   std::string Line(int index) override;
-  int SelStart() override { return sel_start_; }
-  int SelLength() override { return sel_length_; }
+  Selection GetSel() override { return {sel_start_, sel_length_}; }
   void SetSel(int start, int length) override;
   void ReplaceSel(const std::string& text) override;
   bool Modified() override { return modified_; }
   void SetModified(bool modified) override { modified_ = modified; }
   void SetReadOnly(bool read_only) override { read_only_ = read_only; }
   void SetWordWrap(bool wrap) override { wrap_ = wrap; }
-  void SetScrollBars(ScrollBars bars) override { bars_ = bars; }
+  void SetScrollBars(ScrollBars bars) override;
   void SetFont(const Font& font) override;
   void SetBackground(Color color) override { background_ = color; }
   void SetFocus() override;

@@ -1,6 +1,5 @@
 #include <memory>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 #include "ui/application.h"
@@ -135,37 +134,29 @@ HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
 
 HWND HandleOf(const WindowPeer& peer) { return dynamic_cast<const MessageTarget&>(peer).Handle(); }
 
-namespace {
-// Kept in the process: a window property would cost a trip to the window server on every
-// message a control receives.
-std::unordered_map<HWND, MessageTarget*>& AttachedControls() {
-  static std::unordered_map<HWND, MessageTarget*> targets;
-  return targets;
-}
-}  // namespace
-
+// A control of the platform's own class keeps its target where a window of the toolkit's own
+// classes does, so that one look-up finds either.
 void AttachControl(HWND hwnd, MessageTarget* target, WNDPROC* previous) {
-  AttachedControls()[hwnd] = target;
+  SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(target));
   *previous = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MessageTarget::ControlProc)));
 }
 
 void DetachControl(HWND hwnd, WNDPROC previous) {
   SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-  AttachedControls().erase(hwnd);
+  SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
 }
 
-MessageTarget* TargetOfControl(HWND hwnd) {
-  auto& targets = AttachedControls();
-  auto found = targets.find(hwnd);
-  return found == targets.end() ? nullptr : found->second;
+MessageTarget* TargetOf(HWND hwnd) {
+  return reinterpret_cast<MessageTarget*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
 
 LRESULT CALLBACK MessageTarget::ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  MessageTarget* target = TargetOfControl(hwnd);
+  MessageTarget* target = TargetOf(hwnd);
   if (!target) return DefWindowProcA(hwnd, msg, wp, lp);
   return target->OnMessage(hwnd, msg, wp, lp);
 }
+
 HWND AppWindow() { return app_window; }
 
 void RegisterClassOnce(const std::string& name, UINT style) {
@@ -188,7 +179,7 @@ LRESULT CALLBACK MessageTarget::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARA
     auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
   }
-  auto* target = reinterpret_cast<MessageTarget*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  MessageTarget* target = TargetOf(hwnd);
   if (!target) return DefWindowProcA(hwnd, msg, wp, lp);
   return target->OnMessage(hwnd, msg, wp, lp);
 }

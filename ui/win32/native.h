@@ -51,12 +51,13 @@ class MessageTarget {
   static LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 };
 
-// Controls of the platform's own classes are attached to their targets, and their
-// window procedure is replaced by one that offers each message to the target first.
+// A control of the platform's own class is attached to its target right after it is made, and
+// its window procedure is replaced by one that offers each message to the target first.
 void AttachControl(HWND hwnd, MessageTarget* target, WNDPROC* previous);
 // Gives the control its own window procedure back, before it is destroyed.
 void DetachControl(HWND hwnd, WNDPROC previous);
-MessageTarget* TargetOfControl(HWND hwnd);
+// The target attached to a window of the toolkit's, through GWLP_USERDATA; null for none.
+MessageTarget* TargetOf(HWND hwnd);
 
 }  // namespace ui::win32
 namespace ui {
@@ -118,7 +119,7 @@ class NativeWindow : public Base, public MessageTarget {
       case WM_PAINT: OnPaint(); return 0;
       case WM_COMMAND:
         if (lp) {
-          if (MessageTarget* child = TargetOfControl(reinterpret_cast<HWND>(lp))) child->OnCommand(HIWORD(wp));
+          if (MessageTarget* child = TargetOf(reinterpret_cast<HWND>(lp))) child->OnCommand(HIWORD(wp));
         }
         return 0;
       default: return DefWindowProcA(hwnd, msg, wp, lp);

@@ -1,0 +1,185 @@
+// The toolkit's headers come after the platform's, whose macros native.h takes back.
+#include "ui/win32/text_window.h"
+
+#include <richedit.h>
+
+#include <vector>
+
+#include "ui/clipboard.h"
+#include "core/rtf/rich_text.h"
+
+namespace ui::win32 {
+
+namespace {
+
+struct Source {
+  const std::string* data;
+  std::size_t at;
+};
+
+DWORD CALLBACK ReadSource(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* got) {
+  auto* s = reinterpret_cast<Source*>(cookie);
+  std::size_t n = std::min(static_cast<std::size_t>(wanted), s->data->size() - s->at);
+  std::copy_n(s->data->data() + s->at, n, buffer);
+  s->at += n;
+  *got = static_cast<LONG>(n);
+  return 0;
+}
+
+DWORD CALLBACK WriteSink(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* written) {
+  reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<char*>(buffer), static_cast<std::size_t>(count));
+  *written = count;
+  return 0;
+}
+
+class RichEditWindow : public TextWindow<RichEditPeer> {
+ public:
+  RichEditWindow(RichEdit& edit, HWND parent) : TextWindow(edit, parent) {
+    static HMODULE library = LoadLibraryA("riched20.dll");
+    (void)library;
+    MakeWindow();
+    Attach();
+  }
+
+  std::string Text() override {
+    GETTEXTLENGTHEX length{GTL_USECRLF | GTL_PRECISE | GTL_NUMBYTES, CP_ACP};
+    auto bytes = static_cast<std::size_t>(SendMessageA(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
+    std::string text(bytes + 2, '\0');
+    GETTEXTEX get{static_cast<DWORD>(text.size()), GT_USECRLF, CP_ACP, nullptr, nullptr};
+    auto got = SendMessageA(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(got));
+    return text;
+  }
+
+  // WM_SETTEXT reads text that starts like Rich Text Format as such, even in plain text mode;
+  // streamed in as text, a note that starts with "{\rtf" stays the note it is.
+  void SetText(const std::string& text) override {
+    std::string crlf = WithCrLf(text);
+    Source source{&crlf, 0};
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, &ReadSource};
+    SendMessageA(hwnd_, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+    SetModified(false);
+  }
+
+  // A line's text comes through a text range: EM_GETLINE takes some forty times as long, and the
+  // memo reads lines on every tick.
+  std::string Line(int index) override {
+    auto start = SendMessageA(hwnd_, EM_LINEINDEX, static_cast<WPARAM>(index), 0);
+    if (start < 0) return {};
+    auto chars = SendMessageA(hwnd_, EM_LINELENGTH, static_cast<WPARAM>(start), 0);
+    if (chars <= 0) return {};
+    std::vector<char> buffer(static_cast<std::size_t>(chars) * 2 + 8, '\0');
+    TEXTRANGEA range{{static_cast<LONG>(start), static_cast<LONG>(start + chars)}, buffer.data()};
+    auto got = SendMessageA(hwnd_, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+    std::string line(buffer.data(), static_cast<std::size_t>(got));
+    while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
+    return line;
+  }
+
+  Selection GetSel() override {
+    CHARRANGE r{0, 0};
+    SendMessageA(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&r));
+    return {r.cpMin, r.cpMax - r.cpMin};
+  }
+  void SetSel(int start, int length) override {
+    CHARRANGE r{start, length < 0 ? -1 : start + length};
+    SendMessageA(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&r));
+  }
+
+  // Word wrap at the window's width, or none: lines then end only at line ends.
+  void SetWordWrap(bool wrap) override { SendMessageA(hwnd_, EM_SETTARGETDEVICE, 0, wrap ? 0 : 1); }
+
+  void SetFont(const Font& font) override {
+    CHARFORMAT2A cf{};
+    cf.cbSize = sizeof cf;
+    cf.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_COLOR | CFM_CHARSET;
+    cf.yHeight = core::rtf::HalfPointsFromPixels(font.PixelHeight()) * 10;
+    cf.bCharSet = SHIFTJIS_CHARSET;
+    lstrcpynA(cf.szFaceName, font.name.c_str(), LF_FACESIZE);
+    if (font.style & fsBold) cf.dwEffects |= CFE_BOLD;
+    if (font.style & fsItalic) cf.dwEffects |= CFE_ITALIC;
+    if (font.style & fsUnderline) cf.dwEffects |= CFE_UNDERLINE;
+    if (font.style & fsStrikeOut) cf.dwEffects |= CFE_STRIKEOUT;
+    if (IsSystemColor(font.color)) cf.dwEffects |= CFE_AUTOCOLOR;
+    else cf.crTextColor = Resolve(font.color);
+    SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
+    SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+  }
+
+  void SetBackground(Color color) override {
+    SendMessageA(hwnd_, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(Resolve(color)));
+  }
+
+  // The rich edit's own clipboard commands go through OLE, which Wine's needs initialised; the
+  // text goes through the clipboard's text format instead, as the plain edit's does.
+  void Cut() override {
+    Copy();
+    ReplaceSel("");
+  }
+  void Copy() override {
+    std::vector<char> buffer(static_cast<std::size_t>(GetSel().length) * 2 + 2, '\0');
+    auto got = SendMessageA(hwnd_, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(buffer.data()));
+    backend::SetClipboardText(WithCrLf(std::string(buffer.data(), static_cast<std::size_t>(got))));
+  }
+  void Paste() override { ReplaceSel(backend::ClipboardText()); }
+
+  // The platform changes the mode only while the control holds no text and no undo history;
+  // setting the text empties both.
+  void SetPlainText(bool plain) override {
+    SetWindowTextA(hwnd_, "");
+    WPARAM mode = (plain ? TM_PLAINTEXT : TM_RICHTEXT) | TM_MULTILEVELUNDO | TM_MULTICODEPAGE;
+    SendMessageA(hwnd_, EM_SETTEXTMODE, mode, 0);
+  }
+
+  // The control reports a rejected document through dwError, not always through its result.
+  bool StreamInRtf(const std::string& data) override {
+    Source source{&data, 0};
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, &ReadSource};
+    SendMessageA(hwnd_, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    return stream.dwError == 0;
+  }
+
+  std::string StreamOutRtf() override {
+    std::string out;
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&out), 0, &WriteSink};
+    SendMessageA(hwnd_, EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    return out;
+  }
+
+  int ClientWidth() override {
+    RECT r{};
+    GetClientRect(hwnd_, &r);
+    return r.right - r.left;
+  }
+
+ protected:
+  void MakeWindow() override {
+    CreateControl(RICHEDIT_CLASSA, 0);
+    SendMessageA(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+  }
+  void Attach() override {
+    TextWindow::Attach();
+    SendMessageA(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE);
+  }
+  // The text with its formats, unless the control holds plain text.
+  std::string TakeContent() override { return RichText() ? StreamOutRtf() : Text(); }
+  void PutContent(const std::string& content) override {
+    if (RichText()) StreamInRtf(content);
+    else SetText(content);
+  }
+
+ private:
+  bool RichText() { return (SendMessageA(hwnd_, EM_GETTEXTMODE, 0, 0) & TM_RICHTEXT) != 0; }
+};
+
+}  // namespace
+
+}  // namespace ui::win32
+
+namespace ui::backend {
+
+std::unique_ptr<RichEditPeer> NewRichEditPeer(RichEdit& edit, WindowPeer& parent) {
+  return std::make_unique<win32::RichEditWindow>(edit, win32::HandleOf(parent));
+}
+
+}  // namespace ui::backend

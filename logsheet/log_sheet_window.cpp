@@ -4,7 +4,10 @@
 #include "core/outline_file.h"
 #include "core/sheet_commit.h"
 #include "core/sheet_files.h"
+#include "memo/memo_state.h"
+#include "settings/settings_store.h"
 #include "ui/application.h"
+#include "ui/dialogs.h"
 #include "ui/file.h"
 #include "ui/screen.h"
 
@@ -55,6 +58,7 @@ TMainOut::TMainOut() : ui::Form("TMainOut") {
          .font = {"System", -13, 0, ui::clWindowText},
          .size = {639, 229}});
   OnCloseQuery = [this](bool& can_close) { FormCloseQuery(can_close); };
+  OnShow = [this] { FormShow(); };
 
   lbIndex.SetBounds({119, 6, 60, 12});
   lbIndex.SetCaption("Pochi_ra");
@@ -212,4 +216,50 @@ void TMainOut::mnSaveClick() {
   SaveSheet(Caption() == kDefaultSheetCaption ? DefaultSheetBase() : Caption());
 }
 
-void TMainOut::FormCloseQuery(bool&) {}
+void TMainOut::FormShow() {
+  Memo.LastDate = ReadDate(Memo.LastDate);
+  LoadDefaultSheet();
+}
+
+// No default set yet (every first run) is an empty default sheet, saved at quit like any other.
+// A set that is there but cannot be read is said once and left on the disk as it is: the sheet
+// keeps its caption, so no save under "LogSheet" can go over those files unasked.
+void TMainOut::LoadDefaultSheet() {
+  const std::string base = DefaultSheetBase();
+  ToolkitDisk disk;
+  try {
+    core::RecoverSheet(disk, base);
+    if (!ui::FileExists(base + ".Pcr") && !ui::FileExists(base + ".Txt") && !ui::FileExists(base + ".Bin")) {
+      SetCaption(kDefaultSheetCaption);
+      return;
+    }
+    LoadSheet(base);
+    SetCaption(kDefaultSheetCaption);
+  } catch (const std::exception& e) {
+    ui::MessageBox(base + " のログシートを読み込めません\n" + e.what(), ui::Application->Title(), ui::MsgButtons::OK,
+                   ui::MsgIcon::Warning);
+  }
+}
+
+void TMainOut::FormCloseQuery(bool& can_close) {
+  StoreNote(olTree.Items().Selected());
+  ShowIndex();
+  if (!Dirty) return;
+  if (Caption() != kDefaultSheetCaption) {
+    ui::ModalResult answer =
+        ui::MessageBox("ログシートをセーブしますか ?", ui::Application->Title(), ui::MsgButtons::YesNoCancel, ui::MsgIcon::Warning);
+    if (answer == ui::ModalResult::Cancel) {
+      can_close = false;
+      return;
+    }
+    if (answer == ui::ModalResult::No) return;
+  }
+  // Closing hides the sheet and the next showing loads the default set again: what is not
+  // saved now would be gone then.
+  try {
+    mnSaveClick();
+  } catch (const std::exception& e) {
+    ui::Application->ShowException(e);
+    can_close = false;
+  }
+}

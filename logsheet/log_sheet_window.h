@@ -58,13 +58,17 @@ class TMainOut : public ui::Form {
 
   // "上書き保存": saves the sheet under its caption; the palette's shutdown runs it too.
   void mnSaveClick();
-  // Stores the pending note and asks before changes to a named sheet are dropped.
+  // Each showing from hidden: the date of the newest heading, and the default sheet loaded.
+  void FormShow();
+  // Stores the pending note; a changed default sheet is saved, and before changes to another
+  // sheet are dropped the user is asked. A save that fails keeps the window open.
   void FormCloseQuery(bool& can_close);
 
  private:
   // The span of every item's note, in item order.
   std::vector<core::NoteSpan> Spans() const;
   void CompleteExchange();
+  void LoadDefaultSheet();
   void FocusNote();
   std::string exchange_note_;  // the note the exchange took away, kept from the clipboard
 };

@@ -16,6 +16,7 @@ class LogSheet : public ::testing::Test {
  protected:
   void SetUp() override {
     std::filesystem::create_directories(ui::headless::HostPath("C:\\notes"));
+    app.CreateForm(palette);  // the main window is another, as in the program: closing hides the sheet
     app.CreateForm(sheet);
     sheet->Show();
   }
@@ -64,6 +65,9 @@ class LogSheet : public ::testing::Test {
 
   ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
   ui::App app;
+  struct StandIn : ui::Form {
+    StandIn() : ui::Form("TMain") {}
+  }* palette = nullptr;
   TMainOut* sheet = nullptr;
   const std::string base = "C:\\notes\\日誌";
 };

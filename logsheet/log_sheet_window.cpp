@@ -59,21 +59,72 @@ TMainOut::TMainOut() : ui::Form("TMainOut") {
          .size = {639, 229}});
   OnCloseQuery = [this](bool& can_close) { FormCloseQuery(can_close); };
   OnShow = [this] { FormShow(); };
-
-  lbIndex.SetBounds({119, 6, 60, 12});
-  lbIndex.SetCaption("Pochi_ra");
-  olTree.SetBounds({107, 22, 164, 200});
-  olTree.SetColor(kOutlineBackground);
-  olTree.SetFont({"ＭＳ Ｐゴシック", -12, 0, ui::clWindowText});
-  olTree.OnClick = [this] { olTreeClick(); };
-  olTree.OnEnter = [this] { olTreeEnter(); };
-  moNote.SetPlainText(true);
-  moNote.SetBounds({275, 2, 356, 220});
-  moNote.SetFont({"ＭＳ Ｐゴシック", -12, 0, ui::clWindowText});
-  moNote.SetScrollBars(ui::ScrollBars::Vertical);
+  LayOut();
 
   StartNewSheet();
   ExchangePending = false;
+}
+
+void TMainOut::LayOut() {
+  const ui::Font child_font{"ＭＳ Ｐゴシック", -12, 0, ui::clWindowText};
+  Panel2.SetAlign(ui::Align::Left);
+  Panel2.SetWidth(105);
+  Panel2.SetBevelOuter(ui::BevelCut::None);
+  Panel2.SetFont(child_font);
+  struct Command {
+    ui::SpeedButton& button;
+    const char* caption;
+    ui::Point at;
+    void (TMainOut::*handler)();
+  };
+  const Command commands[] = {
+      {SpeedButton1, "削除", {1, 1}, &TMainOut::mnDelClick},
+      {SpeedButton2, "分割", {1, 23}, &TMainOut::mnSplitClick},
+      {SpeedButton3, "上に移動", {1, 45}, &TMainOut::mnPrevNodeClick},
+      {SpeedButton4, "下に移動", {1, 67}, &TMainOut::mnNextNodeClick},
+      {SpeedButton5, "挿入", {1, 93}, &TMainOut::mnInsNodeClick},
+      {SpeedButton12, "閉", {53, 93}, &TMainOut::SpeedButton12Click},
+      {SpeedButton6, "挿入", {1, 115}, &TMainOut::mnLowInsertNodeClick},
+      {SpeedButton11, "開", {53, 115}, &TMainOut::SpeedButton11Click},
+      {SpeedButton9, "交換", {1, 137}, &TMainOut::SpeedButton9Click},
+      {SpeedButton10, "子", {53, 137}, &TMainOut::SpeedButton10Click},
+      {SpeedButton7, "上", {1, 159}, &TMainOut::mnLevelUpClick},
+      {SpeedButton8, "下", {53, 159}, &TMainOut::mnLevelDownClick},
+  };
+  for (const Command& c : commands) {
+    // The four commands on the selection's place span both columns.
+    int width = c.at.y < 90 ? 102 : 50;
+    c.button.SetBounds({c.at.x, c.at.y, width, 22});
+    c.button.SetCaption(c.caption);
+    c.button.OnClick = [this, handler = c.handler] { (this->*handler)(); };
+  }
+
+  pnOutline.SetAlign(ui::Align::Left);
+  pnOutline.SetWidth(168);
+  pnOutline.SetBevelOuter(ui::BevelCut::Lowered);
+  pnOutline.SetBevelInner(ui::BevelCut::Raised);
+  pnOutline.SetBevelWidth(2);
+  pnOutline.SetFont(child_font);
+  Panel1.SetAlign(ui::Align::Top);
+  Panel1.SetHeight(20);
+  Panel1.SetBevelOuter(ui::BevelCut::None);
+  lbIndex.SetBounds({14, 6, 60, 12});
+  lbIndex.SetCaption("Pochi_ra");
+  olTree.SetAlign(ui::Align::Client);
+  olTree.SetColor(kOutlineBackground);
+  olTree.SetFont(child_font);
+  olTree.OnClick = [this] { olTreeClick(); };
+  olTree.OnEnter = [this] { olTreeEnter(); };
+
+  pnMemo.SetAlign(ui::Align::Client);
+  pnMemo.SetBevelOuter(ui::BevelCut::Lowered);
+  pnMemo.SetBevelWidth(2);
+  pnMemo.SetColor(ui::clWindow);
+  pnMemo.SetFont(child_font);
+  moNote.SetAlign(ui::Align::Client);
+  moNote.SetPlainText(true);
+  moNote.SetFont(child_font);
+  moNote.SetScrollBars(ui::ScrollBars::Vertical);
 }
 
 TMainOut::~TMainOut() {
@@ -201,6 +252,17 @@ void TMainOut::olTreeClick() {
   FocusNote();
   ShowIndex();
   if (ExchangePending) CompleteExchange();
+}
+
+void TMainOut::SpeedButton11Click() {
+  StoreNote(olTree.Items().Selected());
+  olTree.Items().OpenAll();
+}
+
+void TMainOut::SpeedButton12Click() {
+  auto& items = olTree.Items();
+  StoreNote(items.Selected());
+  for (int i = 1; i <= items.Count(); ++i) items.CloseItem(i);
 }
 
 void TMainOut::olTreeEnter() { StoreNote(olTree.Items().Selected()); }

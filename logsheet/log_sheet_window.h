@@ -8,6 +8,8 @@
 #include "ui/form.h"
 #include "ui/graphic_controls.h"
 #include "ui/outline_view.h"
+#include "ui/panel.h"
+#include "ui/speed_button.h"
 #include "ui/text_controls.h"
 
 // The text of an item whose note is empty, so that its row can still be clicked.
@@ -18,9 +20,17 @@ class TMainOut : public ui::Form {
   TMainOut();
   ~TMainOut() override;
 
-  ui::Label lbIndex{this};
-  ui::OutlineView olTree{this};
-  ui::RichEdit moNote{this};
+  // The command buttons in two columns on the left, the outline, the note pane.
+  ui::Panel Panel2{this};
+  ui::SpeedButton SpeedButton1{&Panel2}, SpeedButton2{&Panel2}, SpeedButton3{&Panel2}, SpeedButton4{&Panel2},
+      SpeedButton5{&Panel2}, SpeedButton12{&Panel2}, SpeedButton6{&Panel2}, SpeedButton11{&Panel2},
+      SpeedButton9{&Panel2}, SpeedButton10{&Panel2}, SpeedButton7{&Panel2}, SpeedButton8{&Panel2};
+  ui::Panel pnOutline{this};
+  ui::Panel Panel1{&pnOutline};
+  ui::Label lbIndex{&Panel1};
+  ui::OutlineView olTree{&pnOutline};
+  ui::Panel pnMemo{this};
+  ui::RichEdit moNote{&pnMemo};
 
   bool Dirty = false;
   bool Inserting = false;
@@ -51,6 +61,9 @@ class TMainOut : public ui::Form {
   void mnLevelUpClick();
   void mnSplitClick();
   void SpeedButton9Click();
+  // "開" and "閉": every item opened; every item closed, in index order.
+  void SpeedButton11Click();
+  void SpeedButton12Click();
 
   // The tree's click notification and its taking the focus.
   void olTreeClick();
@@ -67,6 +80,7 @@ class TMainOut : public ui::Form {
  private:
   // The span of every item's note, in item order.
   std::vector<core::NoteSpan> Spans() const;
+  void LayOut();
   void CompleteExchange();
   void LoadDefaultSheet();
   void FocusNote();

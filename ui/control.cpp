@@ -158,9 +158,13 @@ void WinControl::HandlePaint(Canvas& canvas) {
 
 // Aligned children take their edge of the client area in the order top, bottom, left, right,
 // and a client-aligned one takes what remains.
-void WinControl::Realign() {
+Bounds WinControl::AlignArea() const {
   Size s = ClientSize();
-  Bounds rest{0, 0, s.width, s.height};
+  return {0, 0, s.width, s.height};
+}
+
+void WinControl::Realign() {
+  Bounds rest = AlignArea();
   auto place = [&](Align which) {
     for (Control* c : children_) {
       if (c->align_ != which || !c->visible_) continue;

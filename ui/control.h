@@ -114,6 +114,9 @@ class WinControl : public Control {
   void EnabledChanged() override;
   void FontChanged() override;
   virtual Size ClientSizeFor(const Bounds& b) const { return {b.width, b.height}; }
+  // The part of the client area that aligned children share; a frame drawn inside the client
+  // area keeps them off it.
+  virtual Bounds AlignArea() const;
 
  private:
   friend class Control;

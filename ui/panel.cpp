@@ -1,5 +1,7 @@
 #include "ui/panel.h"
 
+#include <algorithm>
+
 namespace ui {
 
 Panel::Panel(WinControl* parent) : WinControl(parent) {
@@ -18,6 +20,13 @@ Bounds Frame3D(Canvas& canvas, Bounds r, Color top_left, Color bottom_right, int
     r = {r.left + 1, r.top + 1, r.width - 2, r.height - 2};
   }
   return r;
+}
+
+Bounds Panel::AlignArea() const {
+  int inset = border_width_;
+  for (BevelCut cut : {bevel_outer_, bevel_inner_}) inset += cut == BevelCut::None ? 0 : bevel_width_;
+  Bounds area = WinControl::AlignArea();
+  return {inset, inset, std::max(0, area.width - 2 * inset), std::max(0, area.height - 2 * inset)};
 }
 
 void Panel::HandlePaint(Canvas& canvas) {

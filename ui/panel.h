@@ -17,10 +17,11 @@ class Panel : public WinControl {
 
   WindowPeer* Peer() const override { return peer_.get(); }
 
-  void SetBevelOuter(BevelCut c) { bevel_outer_ = c; Invalidate(); }
-  void SetBevelInner(BevelCut c) { bevel_inner_ = c; Invalidate(); }
-  void SetBevelWidth(int w) { bevel_width_ = w; Invalidate(); }
-  void SetBorderWidth(int w) { border_width_ = w; Invalidate(); }
+  // The frame: outer bevel, border, inner bevel; aligned children sit inside it.
+  void SetBevelOuter(BevelCut c) { bevel_outer_ = c; FrameChanged(); }
+  void SetBevelInner(BevelCut c) { bevel_inner_ = c; FrameChanged(); }
+  void SetBevelWidth(int w) { bevel_width_ = w; FrameChanged(); }
+  void SetBorderWidth(int w) { border_width_ = w; FrameChanged(); }
   void SetCaption(const std::string& c) { caption_ = c; Invalidate(); }
   BevelCut BevelOuter() const { return bevel_outer_; }
   BevelCut BevelInner() const { return bevel_inner_; }
@@ -28,8 +29,14 @@ class Panel : public WinControl {
   const std::string& Caption() const { return caption_; }
 
   void HandlePaint(Canvas& canvas) override;
+  Bounds AlignArea() const override;
 
  private:
+  void FrameChanged() {
+    Realign();
+    Invalidate();
+  }
+
   BevelCut bevel_outer_ = BevelCut::Raised;
   BevelCut bevel_inner_ = BevelCut::None;
   int bevel_width_ = 1;

@@ -91,3 +91,28 @@ TEST_F(LogSheet, ClosingANamedSheetWithChangesAsksAndCancelKeepsItOpen) {
   core::ReadOutline(saved, Bytes(base + ".Pcr"));
   EXPECT_EQ(saved.ItemAt(1).ItemText(), "書きかけ");
 }
+
+TEST_F(LogSheet, TheWindowIsButtonsOutlineAndNoteSideBySideAndCloseAllLeavesTheTopItemsShown) {
+  ui::Size client = sheet->ClientSize();
+  EXPECT_EQ(sheet->Panel2.GetBounds(), (ui::Bounds{0, 0, 105, client.height}));
+  EXPECT_EQ(sheet->pnOutline.GetBounds(), (ui::Bounds{105, 0, 168, client.height}));
+  EXPECT_EQ(sheet->pnMemo.GetBounds(), (ui::Bounds{273, 0, client.width - 273, client.height}));
+  // Inside the outline's two bevels of 2 pixels: the index line, then the tree below it.
+  EXPECT_EQ(sheet->Panel1.GetBounds(), (ui::Bounds{4, 4, 160, 20}));
+  EXPECT_EQ(sheet->olTree.GetBounds(), (ui::Bounds{4, 24, 160, client.height - 28}));
+  EXPECT_EQ(sheet->moNote.GetBounds(), (ui::Bounds{2, 2, client.width - 277, client.height - 4}));
+  EXPECT_EQ(sheet->SpeedButton4.GetBounds(), (ui::Bounds{1, 67, 102, 22}));
+  EXPECT_EQ(sheet->SpeedButton8.GetBounds(), (ui::Bounds{53, 159, 50, 22}));
+  EXPECT_EQ(sheet->SpeedButton8.Caption(), "下");
+
+  // "閉" with a child selected: the child's edit is stored, the top item is selected and shown.
+  Build({{1, "親"}, {2, "子"}, {1, "次"}});
+  sheet->SpeedButton11.Click();  // 開
+  ClickRow(1);
+  TypeNote("子の新しい文");
+  sheet->SpeedButton12.Click();  // 閉
+  EXPECT_EQ(Selected(), 1);
+  EXPECT_EQ(sheet->moNote.Text(), "親");
+  EXPECT_EQ(NoteOf(2), std::vector<std::string>{"子の新しい文"});
+  EXPECT_FALSE(Items().IsShown(2));
+}

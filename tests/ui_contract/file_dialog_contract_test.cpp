@@ -67,3 +67,16 @@ TEST_F(Contract, FileDialogsShowTheirTypesAndNameAndHandBackTheFullPathChosen) {
   EXPECT_EQ(shown[3].types, (std::vector<std::string>{"アウトライン(*.Pcr)"}));
   EXPECT_FALSE(shown[3].read_only_box);
 }
+
+TEST(FileDialogContract, ADialogNobodyAnsweredIsReportedAndCancelled) {
+  std::vector<std::string> faults;
+  ui::probe::Session session{[&](const std::string& fault) { faults.push_back(fault); }};
+  ui::App app;
+  ui::SaveDialog dialog;
+  dialog.SetTitle("名前を付けて保存");
+  dialog.SetFileName("無題.Pcr");
+  EXPECT_FALSE(dialog.Execute());
+  EXPECT_EQ(dialog.FileName(), "無題.Pcr");
+  ASSERT_EQ(faults.size(), 1u);
+  EXPECT_NE(faults[0].find("名前を付けて保存"), std::string::npos) << faults[0];
+}

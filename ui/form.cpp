@@ -84,6 +84,15 @@ void Form::SetStayOnTop(bool on) {
   peer_->SetFrame(frame_);
 }
 
+void Form::SetMenu(MainMenu* menu) {
+  if (menu == menu_) return;
+  Size client = ClientSize();
+  menu_ = menu;
+  peer_->SetMenu(menu_ ? &menu_->Root() : nullptr);
+  SetClientWidth(client.width);
+  SetClientHeight(client.height);
+}
+
 void Form::SetClientWidth(int w) { SetWidth(w + peer_->FrameSize().width); }
 void Form::SetClientHeight(int h) { SetHeight(h + peer_->FrameSize().height); }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ui/control.h"
+#include "ui/menus.h"
 
 namespace ui {
 
@@ -88,6 +89,10 @@ class Form : public WinControl {
   // The control that takes the keyboard focus whenever the window is activated.
   WinControl* ActiveControl() const { return active_control_; }
   void SetActiveControl(WinControl* control) { active_control_ = control; }
+  // The window's menu bar, or none. The client size stays what it was: the window grows by the
+  // bar, as a designer lays out the client area under it.
+  MainMenu* Menu() const { return menu_; }
+  void SetMenu(MainMenu* menu);
 
   std::function<void()> OnCreate, OnShow, OnHide, OnDestroy;
   std::function<void(bool& can_close)> OnCloseQuery;
@@ -123,6 +128,7 @@ class Form : public WinControl {
   bool modal_ = false;
   ModalResult modal_result_ = ModalResult::None;
   WinControl* active_control_ = nullptr;
+  MainMenu* menu_ = nullptr;
   std::unique_ptr<FormPeer> peer_;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
-// Menus: items with captions (a caption of "-" is a separator), nested into submenus, and the
-// context menu that opens at the pointer.
+// Menus: items with captions (a caption of "-" is a separator, "&F" underlines the key that
+// picks it), nested into submenus; the context menu that opens at the pointer, and the menu bar
+// of a window.
 
 #include <functional>
 #include <string>
@@ -20,6 +21,8 @@ class MenuItem {
   void SetCaption(std::string caption) { caption_ = std::move(caption); }
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool on) { enabled_ = on; }
+  bool Checked() const { return checked_; }
+  void SetChecked(bool on) { checked_ = on; }
   bool IsSeparator() const { return caption_ == "-"; }
 
   void Add(MenuItem& item) { items_.push_back(&item); }
@@ -32,6 +35,7 @@ class MenuItem {
  private:
   std::string caption_;
   bool enabled_ = true;
+  bool checked_ = false;
   std::vector<MenuItem*> items_;
 };
 
@@ -49,6 +53,19 @@ class PopupMenu {
  private:
   MenuItem root_;
   bool auto_popup_ = true;
+};
+
+// A window's menu bar (Form::SetMenu): its top-level items are the menus on the bar. The bar
+// shows the items' state as it is when the window takes the menu and each time the user goes
+// to the bar; a menu's items, each time it opens, after its handler has run.
+class MainMenu {
+ public:
+  void Add(MenuItem& item) { root_.Add(item); }
+  const std::vector<MenuItem*>& Items() const { return root_.Items(); }
+  MenuItem& Root() { return root_; }
+
+ private:
+  MenuItem root_;
 };
 
 namespace backend {

@@ -5,14 +5,17 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "ui/file_dialogs.h"
 #include "ui/types.h"
 
 namespace ui {
 
 class App;
 class Form;
+class MenuItem;
 class Panel;
 class SpeedButton;
 class Timer;
@@ -57,6 +60,9 @@ class FormPeer : public WindowPeer {
   virtual void SetShownInPlace(bool shown) = 0;
   // The pixels the screen shows where the window lies become the background of its surface.
   virtual void CaptureBackdrop() = 0;
+  // The menu bar of the items below `root`, or none; the platform runs a menu's handler as it
+  // opens and an item's when it is chosen.
+  virtual void SetMenu(MenuItem* root) = 0;
 };
 
 class TimerPeer {
@@ -77,6 +83,8 @@ class AppPeer {
   virtual void RunModal(Form& form, const std::function<bool()>& done) = 0;
   virtual void Post(std::function<void()> call) = 0;
   virtual ModalResult MessageBox(const BoxRequest& box) = 0;
+  // The open or save dialog; none when the user cancels it.
+  virtual std::optional<FileChoice> FileDialog(const FileRequest& request) = 0;
   virtual void Beep() = 0;
   virtual Size ScreenSize() = 0;
   virtual std::string ExeName() = 0;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ui/dialogs.h"
+#include "ui/file_dialogs.h"
 #include "ui/form.h"
 #include "ui/menus.h"
 #include "ui/outline_view.h"
@@ -47,6 +48,18 @@ struct ShownBox {
 };
 std::vector<ShownBox> Boxes();
 
+// Open and save dialogs: the next one gets `name` typed into its name field (a bare name is
+// taken in the folder the dialog shows), the read-only box ticked if asked, and OK pressed; no
+// name presses Cancel. Those shown, in order, as they looked before the answer.
+void AnswerFileDialog(std::optional<std::string> name, bool read_only = false);
+struct ShownFileDialog {
+  std::string title;
+  std::string file_name;           // in the name field
+  std::vector<std::string> types;  // the file types' descriptions, as listed
+  bool read_only_box = false;      // whether the read-only check box is shown
+};
+std::vector<ShownFileDialog> FileDialogs();
+
 // The platform's own view of a window.
 bool NativeVisible(const Form& form);
 Bounds NativeBounds(const Form& form);
@@ -80,8 +93,15 @@ Cursor NativeCursorOver(const TextControl& control);
 // What the platform answers for a client point of a window, after the window's own say.
 HitArea NativeHitTest(const Form& form, Point client);
 // The menu as the platform builds it to open it: one line per item, two spaces of indent per
-// submenu level, "-" for a separator, " (disabled)" after a grayed item.
+// submenu level, "-" for a separator, " (checked)" after a checked item, " (disabled)" after a
+// grayed one.
 std::vector<std::string> NativeMenu(MenuItem& root);
+// A window's menu bar as the platform holds it, in the same lines: its menus as they were built
+// when they last opened, none before.
+std::vector<std::string> NativeMenuBar(const Form& form);
+// The user goes to a window's menu bar and opens its menus down the captions, as written with
+// their "&", choosing the last; a grayed entry on the way stops the choice.
+void ChooseFromMenuBar(Form& form, const std::vector<std::string>& captions);
 
 // Input as the platform delivers it, the pointer in the control's client coordinates. Each
 // dispatches what it caused before it returns.

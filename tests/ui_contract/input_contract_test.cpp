@@ -105,6 +105,10 @@ TEST_F(InputContract, TheEditorShowsItsCursorWhileThePointerIsOverIt) {
   form->Edit.SetCursor(ui::Cursor::VSplit);
   ui::probe::MouseMove(form->Edit, {30, 40});
   EXPECT_EQ(ui::probe::NativeCursorOver(form->Edit), ui::Cursor::VSplit);
+  for (ui::Cursor cursor : {ui::Cursor::HSplit, ui::Cursor::Drag, ui::Cursor::HourGlass}) {
+    form->Edit.SetCursor(cursor);
+    EXPECT_EQ(ui::probe::NativeCursorOver(form->Edit), cursor) << static_cast<int>(cursor);
+  }
   form->Edit.SetCursor(ui::Cursor::Default);
   EXPECT_EQ(ui::probe::NativeCursorOver(form->Edit), ui::Cursor::Default);
 }

@@ -113,6 +113,11 @@ TEST_F(NotePaneContract, TheScreenShowsTheHourglassUntilItIsSetBack) {
   ui::Screen::SetCursor(ui::Cursor::HourGlass);
   EXPECT_EQ(ui::Screen::GetCursor(), ui::Cursor::HourGlass);
   EXPECT_EQ(ui::probe::NativeCursor(), ui::Cursor::HourGlass);
+  // A drag, and the split between two panes, show their own cursors the same way.
+  for (ui::Cursor cursor : {ui::Cursor::Drag, ui::Cursor::HSplit}) {
+    ui::Screen::SetCursor(cursor);
+    EXPECT_EQ(ui::probe::NativeCursor(), cursor) << static_cast<int>(cursor);
+  }
   ui::Screen::SetCursor(ui::Cursor::Default);
   EXPECT_EQ(ui::probe::NativeCursor(), ui::Cursor::Default);
 }

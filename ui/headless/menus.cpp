@@ -4,11 +4,24 @@
 
 namespace ui::headless {
 
+namespace {
+BuiltMenuItem EntryOf(MenuItem* item) {
+  return {item->Caption(), item->IsSeparator(), !item->Enabled(), item->Checked(), item, {},
+          !item->IsSeparator() && !item->Items().empty()};
+}
+}  // namespace
+
+std::vector<BuiltMenuItem> BuildLevel(const MenuItem& parent) {
+  std::vector<BuiltMenuItem> level;
+  for (MenuItem* item : parent.Items()) level.push_back(EntryOf(item));
+  return level;
+}
+
 std::vector<BuiltMenuItem> BuildMenu(const MenuItem& parent) {
   std::vector<BuiltMenuItem> menu;
   for (MenuItem* item : parent.Items()) {
-    BuiltMenuItem entry{item->Caption(), item->IsSeparator(), !item->Enabled(), item, {}};
-    if (!entry.separator && !item->Items().empty()) {
+    BuiltMenuItem entry = EntryOf(item);
+    if (entry.popup) {
       item->Click();
       entry.submenu = BuildMenu(*item);
     }

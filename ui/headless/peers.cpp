@@ -1,10 +1,13 @@
 #include "ui/headless/peers.h"
 
 #include <algorithm>
+#include <filesystem>
 
+#include "core/cp932.h"
 #include "ui/application.h"
 #include "ui/desktop.h"
 #include "ui/headless/desktop.h"
+#include "ui/headless/disk.h"
 #include "ui/headless/world.h"
 #include "ui/panel.h"
 
@@ -28,6 +31,9 @@ Size FrameFor(const FrameStyle& f) {
   }
   return {0, 0};
 }
+
+// A menu bar's line, as Wine draws one, above the client area.
+constexpr int kMenuBarHeight = 19;
 
 class AppPeerImpl : public AppPeer {
  public:
@@ -82,6 +88,34 @@ class AppPeerImpl : public AppPeer {
     }
     w.boxes.push_back({box, answer});
     return answer;
+  }
+
+  // The name typed is taken as the platform takes it: in the dialog's folder unless it is a full
+  // path, with the default extension when it has none; the open dialog accepts only a file
+  // that exists.
+  std::optional<FileChoice> FileDialog(const FileRequest& request) override {
+    World& w = TheWorld();
+    w.file_dialogs.push_back(request);
+    if (w.file_answers.empty()) {
+      Fault("a file dialog nobody answered: \"" + request.title + "\"");
+      return std::nullopt;
+    }
+    FileAnswer answer = w.file_answers.front();
+    w.file_answers.pop_front();
+    if (!answer.name) return std::nullopt;
+    std::string path = *answer.name;
+    bool full = (path.size() > 1 && path[1] == ':') || (!path.empty() && path[0] == '\\');
+    if (!full) {
+      std::string folder = request.initial_dir.empty() ? core::cp932::ExtractFileDir(w.exe_name) : request.initial_dir;
+      path = folder + "\\" + path;
+    }
+    std::size_t dot = core::cp932::FindLastChar(path, ".\\");
+    if (!request.default_ext.empty() && (dot == std::string::npos || path[dot] != '.')) path += "." + request.default_ext;
+    if (request.kind == FileDialogKind::Open && !std::filesystem::is_regular_file(HostPath(path))) {
+      Fault("an open dialog was answered with a file that does not exist: " + path);
+      return std::nullopt;
+    }
+    return FileChoice{path, request.show_read_only && answer.read_only};
   }
 
   void Beep() override { ++TheWorld().beeps; }
@@ -188,7 +222,39 @@ void FormPeerImpl::BringToFront() {
   z.insert(pos, this);
 }
 
-Size FormPeerImpl::FrameSize() { return FrameFor(frame_); }
+Size FormPeerImpl::FrameSize() {
+  Size frame = FrameFor(frame_);
+  if (menu_) frame.height += kMenuBarHeight;
+  return frame;
+}
+
+void FormPeerImpl::SetMenu(MenuItem* root) {
+  menu_ = root;
+  menu_bar_ = root ? BuildLevel(*root) : std::vector<BuiltMenuItem>{};
+}
+
+// The bar is built again as the user goes to it; each menu on the way runs its handler and is
+// built as it opens. The choice comes back to the window after the menus have closed.
+void FormPeerImpl::ChooseFromMenuBar(const std::vector<std::string>& captions) {
+  if (!menu_) return;
+  menu_bar_ = BuildLevel(*menu_);
+  std::vector<BuiltMenuItem>* level = &menu_bar_;
+  MenuItem* chosen = nullptr;
+  for (const std::string& caption : captions) {
+    auto entry = std::find_if(level->begin(), level->end(),
+                              [&](const BuiltMenuItem& e) { return !e.separator && e.caption == caption; });
+    if (entry == level->end() || entry->grayed) return;
+    if (!entry->popup) {
+      chosen = entry->item;
+      break;
+    }
+    entry->item->Click();
+    entry->submenu = BuildLevel(*entry->item);
+    level = &entry->submenu;
+  }
+  if (!chosen) return;
+  TheWorld().posted.push_back([chosen] { chosen->Click(); });
+}
 
 // The platform tells a window of every move, the program's own and the user's.
 void FormPeerImpl::SetBounds(const Bounds& b) {

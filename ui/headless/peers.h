@@ -9,6 +9,7 @@
 #include "ui/canvas.h"
 #include "ui/control.h"
 #include "ui/form.h"
+#include "ui/headless/menus.h"
 #include "ui/peers.h"
 #include "ui/text_controls.h"
 #include "ui/timer.h"
@@ -108,6 +109,11 @@ class FormPeerImpl : public WindowPeerImpl, public FormPeer {
   Size FrameSize() override;
   void SetShownInPlace(bool shown) override;
   void CaptureBackdrop() override;
+  void SetMenu(MenuItem* root) override;
+  // The menu bar as built: the top level when the window took it or the user last went to it,
+  // a menu's items when it last opened.
+  const std::vector<BuiltMenuItem>& menu_bar() const { return menu_bar_; }
+  void ChooseFromMenuBar(const std::vector<std::string>& captions);
   // The windows whose pixels the last capture took, the front one first.
   const std::vector<std::string>& backdrop() const { return backdrop_; }
   // Visible, and not taken off the screen in place.
@@ -136,6 +142,8 @@ class FormPeerImpl : public WindowPeerImpl, public FormPeer {
   std::string caption_;
   FrameStyle frame_;
   ImeMode ime_ = ImeMode::Off;
+  MenuItem* menu_ = nullptr;
+  std::vector<BuiltMenuItem> menu_bar_;
 };
 
 // The headless window of a control.

@@ -55,6 +55,22 @@ std::vector<ShownBox> Boxes() {
   return shown;
 }
 
+void AnswerFileDialog(std::optional<std::string> name, bool read_only) {
+  TheWorld().file_answers.push_back({std::move(name), read_only});
+}
+
+// The platform's own captions when the program gives none.
+std::vector<ShownFileDialog> FileDialogs() {
+  std::vector<ShownFileDialog> shown;
+  for (const FileRequest& r : TheWorld().file_dialogs) {
+    ShownFileDialog d{r.title, r.file_name, {}, r.show_read_only};
+    if (d.title.empty()) d.title = r.kind == FileDialogKind::Open ? "開く" : "名前を付けて保存";
+    for (const FileType& type : r.types) d.types.push_back(type.description);
+    shown.push_back(std::move(d));
+  }
+  return shown;
+}
+
 bool NativeVisible(const Form& form) { return PeerOf(form).visible(); }
 Bounds NativeBounds(const Form& form) { return PeerOf(form).bounds(); }
 
@@ -105,11 +121,22 @@ void Describe(const std::vector<headless::BuiltMenuItem>& menu, const std::strin
       lines.push_back(indent + "-");
       continue;
     }
-    lines.push_back(indent + entry.caption + (entry.grayed ? " (disabled)" : ""));
+    lines.push_back(indent + entry.caption + (entry.checked ? " (checked)" : "") + (entry.grayed ? " (disabled)" : ""));
     Describe(entry.submenu, indent + "  ", lines);
   }
 }
 }  // namespace
+
+std::vector<std::string> NativeMenuBar(const Form& form) {
+  std::vector<std::string> lines;
+  Describe(PeerOf(form).menu_bar(), "", lines);
+  return lines;
+}
+
+void ChooseFromMenuBar(Form& form, const std::vector<std::string>& captions) {
+  PeerOf(form).ChooseFromMenuBar(captions);
+  Pump();
+}
 
 std::vector<std::string> NativeMenu(MenuItem& root) {
   std::vector<std::string> lines;

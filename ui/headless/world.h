@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/dialogs.h"
+#include "ui/file_dialogs.h"
 #include "ui/registry.h"
 #include "ui/screen.h"
 #include "ui/types.h"
@@ -28,6 +29,12 @@ class TimerPeerImpl;
 struct BoxRecord {
   BoxRequest request;
   ModalResult answer = ModalResult::None;
+};
+
+// A file dialog's scripted answer: the name typed into it, or none for Cancel.
+struct FileAnswer {
+  std::optional<std::string> name;
+  bool read_only = false;
 };
 
 struct PaintRecord {
@@ -58,6 +65,8 @@ struct World {
   std::deque<std::function<void()>> posted;
   std::deque<ModalResult> answers;
   std::vector<BoxRecord> boxes;
+  std::deque<FileAnswer> file_answers;
+  std::vector<FileRequest> file_dialogs;  // as shown, in order
   std::map<std::string, std::deque<std::function<void(Form&)>>> modal_scripts;  // by class name
   std::vector<PaintRecord> paints;
   std::function<void(const WinControl&)> on_paint;

@@ -4,6 +4,7 @@
 
 #include "ui/application.h"
 #include "ui/exception.h"
+#include "ui/win32/file_dialog.h"
 #include "ui/win32/message_box.h"
 #include "ui/win32/native.h"
 #include "ui/win32/tooltips.h"
@@ -84,6 +85,7 @@ class AppPeerImpl : public AppPeer, public MessageTarget {
   }
 
   ModalResult MessageBox(const BoxRequest& box) override { return ShowMessageBox(box); }
+  std::optional<FileChoice> FileDialog(const FileRequest& request) override { return ShowFileDialog(request); }
   void SetHintStyle(Color background, int delay_ms) override { SetTooltipStyle(background, delay_ms); }
   void SetControlHint(WindowPeer& control, const std::string& hint) override { SetTooltip(HandleOf(control), hint); }
   void Beep() override { MessageBeep(0); }

@@ -47,16 +47,6 @@ void SetClipboardText(const std::string& text) {
   CloseClipboard();
 }
 
-void ShowScreenCursor(Cursor cursor) {
-  LPCSTR shape = IDC_ARROW;
-  switch (cursor) {
-    case Cursor::HourGlass: shape = IDC_WAIT; break;
-    case Cursor::Drag: shape = IDC_ARROW; break;
-    case Cursor::HSplit: shape = IDC_SIZEWE; break;
-    case Cursor::VSplit: shape = IDC_SIZENS; break;
-    case Cursor::Default: break;
-  }
-  ::SetCursor(LoadCursorA(nullptr, shape));
-}
+void ShowScreenCursor(Cursor cursor) { ::SetCursor(win32::CursorHandle(cursor)); }
 
 }  // namespace ui::backend

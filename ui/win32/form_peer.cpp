@@ -3,6 +3,7 @@
 #include <imm.h>
 
 #include "ui/form.h"
+#include "ui/win32/menu_bar.h"
 
 namespace ui::win32 {
 
@@ -115,6 +116,8 @@ class FormWindow : public NativeWindow<FormPeer> {
     ReleaseDC(nullptr, screen);
   }
 
+  void SetMenu(MenuItem* root) override { menu_bar_.Attach(hwnd_, root); }
+
   Size FrameSize() override {
     RECT r{0, 0, 0, 0};
     AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE)), GetMenu(hwnd_) != nullptr,
@@ -128,6 +131,20 @@ class FormWindow : public NativeWindow<FormPeer> {
       case WM_SIZE: ++resizes_; form_.HandleResized(); return 0;
       case WM_MOVE: ++moves_; form_.HandleMoved(); return 0;
       case WM_NCHITTEST: return OnHitTest(hwnd, wp, lp);
+      case WM_INITMENU:
+        if (reinterpret_cast<HMENU>(wp) == GetMenu(hwnd)) menu_bar_.Refresh();
+        return 0;
+      case WM_INITMENUPOPUP:
+        if (!HIWORD(lp) && menu_bar_.Opening(reinterpret_cast<HMENU>(wp))) return 0;
+        return NativeWindow::OnMessage(hwnd, msg, wp, lp);
+      case WM_COMMAND:
+        if (HIWORD(wp) == 0 && lp == 0) {
+          if (MenuItem* item = menu_bar_.Chosen(LOWORD(wp))) {
+            item->Click();
+            return 0;
+          }
+        }
+        return NativeWindow::OnMessage(hwnd, msg, wp, lp);
       case WM_ACTIVATE:
         if (LOWORD(wp) != WA_INACTIVE && form_.ActiveControl() && form_.ActiveControl()->Peer()) {
           SetFocus(HandleOf(*form_.ActiveControl()->Peer()));
@@ -170,6 +187,7 @@ class FormWindow : public NativeWindow<FormPeer> {
   FrameStyle frame_;
   HBITMAP backdrop_ = nullptr;
   Size backdrop_size_;
+  MenuBar menu_bar_;
 };
 
 }  // namespace

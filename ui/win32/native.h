@@ -13,6 +13,7 @@
 #include "ui/canvas.h"
 #include "ui/control.h"
 #include "ui/peers.h"
+#include "ui/screen.h"
 
 namespace ui::win32 {
 
@@ -23,6 +24,9 @@ HWND AppWindow();
 COLORREF Resolve(Color c);
 // Fonts live as long as the process; the same description gives the same handle.
 HFONT FontHandle(const Font& font);
+
+// The platform's cursor for each of the toolkit's.
+HCURSOR CursorHandle(Cursor cursor);
 
 // The window of a control's peer.
 HWND HandleOf(const WindowPeer& peer);

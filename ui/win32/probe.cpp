@@ -1,6 +1,7 @@
 #include "ui/probe.h"
 
 #include "ui/application.h"
+#include "ui/win32/file_dialog.h"
 #include "ui/win32/message_box.h"
 #include "ui/win32/native.h"
 #include "ui/win32/tooltips.h"
@@ -40,11 +41,15 @@ Session::Session(std::function<void(const std::string&)> on_fault) {
   win32::Answering() = {};
   win32::Answering().active = true;
   win32::Answering().on_fault = &ReportFault;
+  win32::FileAnswering() = {};
+  win32::FileAnswering().active = true;
+  win32::FileAnswering().on_fault = &ReportFault;
 }
 
 Session::~Session() {
   RemoveScratch();
   win32::Answering() = {};
+  win32::FileAnswering() = {};
   fault = nullptr;
 }
 
@@ -76,6 +81,16 @@ const win32::NativeWindow<FormPeer>& NativeOf(const Form& form) {
 DWORD Style(const Form& form) { return static_cast<DWORD>(GetWindowLongA(WindowOf(form), GWL_STYLE)); }
 DWORD ExStyle(const Form& form) { return static_cast<DWORD>(GetWindowLongA(WindowOf(form), GWL_EXSTYLE)); }
 }  // namespace
+
+void AnswerFileDialog(std::optional<std::string> name, bool read_only) {
+  win32::FileAnswering().answers.push_back({std::move(name), read_only});
+}
+
+std::vector<ShownFileDialog> FileDialogs() {
+  std::vector<ShownFileDialog> shown;
+  for (auto& d : win32::FileAnswering().shown) shown.push_back({d.title, d.file_name, d.types, d.read_only_box});
+  return shown;
+}
 
 bool NativeVisible(const Form& form) { return IsWindowVisible(WindowOf(form)) != FALSE; }
 
@@ -176,9 +191,9 @@ bool NativeFocused(const WinControl& control) { return GetFocus() == WindowOf(co
 
 Cursor NativeCursor() {
   HCURSOR shown = GetCursor();
-  if (shown == LoadCursorA(nullptr, IDC_WAIT)) return Cursor::HourGlass;
-  if (shown == LoadCursorA(nullptr, IDC_SIZEWE)) return Cursor::HSplit;
-  if (shown == LoadCursorA(nullptr, IDC_SIZENS)) return Cursor::VSplit;
+  for (Cursor c : {Cursor::HourGlass, Cursor::Drag, Cursor::HSplit, Cursor::VSplit}) {
+    if (shown == win32::CursorHandle(c)) return c;
+  }
   return Cursor::Default;
 }
 
@@ -388,11 +403,46 @@ void Describe(HMENU menu, const std::string& indent, std::vector<std::string>& l
       lines.push_back(indent + "-");
       continue;
     }
-    lines.push_back(indent + caption + ((info.fState & MFS_GRAYED) ? " (disabled)" : ""));
+    lines.push_back(indent + caption + ((info.fState & MFS_CHECKED) ? " (checked)" : "") +
+                    ((info.fState & MFS_GRAYED) ? " (disabled)" : ""));
     if (info.hSubMenu) Describe(info.hSubMenu, indent + "  ", lines);
   }
 }
 }  // namespace
+
+std::vector<std::string> NativeMenuBar(const Form& form) {
+  std::vector<std::string> lines;
+  if (HMENU bar = GetMenu(WindowOf(form))) Describe(bar, "", lines);
+  return lines;
+}
+
+// The messages the platform's menu loop sends the window as the user goes down the bar; the
+// command comes posted, after the menus have closed.
+void ChooseFromMenuBar(Form& form, const std::vector<std::string>& captions) {
+  HWND window = WindowOf(form);
+  HMENU menu = GetMenu(window);
+  if (!menu) return;
+  SendMessageA(window, WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
+  menu = GetMenu(window);
+  for (const std::string& caption : captions) {
+    int found = -1;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+      char text[256] = {};
+      GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+      if (caption == text) found = i;
+    }
+    if (found < 0 || (GetMenuState(menu, static_cast<UINT>(found), MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED))) break;
+    if (HMENU sub = GetSubMenu(menu, found)) {
+      SendMessageA(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(sub), MAKELPARAM(found, FALSE));
+      menu = sub;
+      continue;
+    }
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(GetMenuItemID(menu, found), 0), 0);
+    break;
+  }
+  SendMessageA(window, WM_EXITMENULOOP, FALSE, 0);
+  Pump();
+}
 
 std::vector<std::string> NativeMenu(MenuItem& root) {
   std::map<UINT, MenuItem*> ids;

@@ -79,7 +79,7 @@ class TextWindow : public Peer, public MessageTarget {
       case WM_SETCURSOR: {
         Cursor cursor = control_.GetCursor();
         if (LOWORD(lp) == HTCLIENT && cursor != Cursor::Default) {
-          ::SetCursor(LoadCursor(nullptr, cursor == Cursor::VSplit ? IDC_SIZENS : IDC_SIZEWE));
+          ::SetCursor(CursorHandle(cursor));
           return TRUE;
         }
         break;

@@ -38,18 +38,6 @@ class ToolkitDisk : public core::SheetDisk {
   void Remove(const std::string& path) override { ui::RemoveFile(path); }
 };
 
-// The pane's lines are its hard lines only while word wrap is off.
-class HardLines {
- public:
-  explicit HardLines(ui::RichEdit& pane) : pane_(pane) { pane_.SetWordWrap(false); }
-  ~HardLines() { pane_.SetWordWrap(true); }
-  HardLines(const HardLines&) = delete;
-  HardLines& operator=(const HardLines&) = delete;
-
- private:
-  ui::RichEdit& pane_;
-};
-
 }  // namespace
 
 TMainOut::TMainOut() : ui::Form("TMainOut") {
@@ -60,6 +48,7 @@ TMainOut::TMainOut() : ui::Form("TMainOut") {
   OnCloseQuery = [this](bool& can_close) { FormCloseQuery(can_close); };
   OnShow = [this] { FormShow(); };
   LayOut();
+  BuildMenu();
 
   StartNewSheet();
   ExchangePending = false;
@@ -271,13 +260,6 @@ std::string DefaultSheetBase() {
   return core::cp932::ExtractFileDir(ui::Application->ExeName()) + "\\" + kDefaultSheetCaption;
 }
 
-// A sheet never saved goes through the save dialog, which comes with the window's file
-// commands; until then it has no name to be saved under.
-void TMainOut::mnSaveClick() {
-  if (Caption() == kNewSheetCaption) return;
-  SaveSheet(Caption() == kDefaultSheetCaption ? DefaultSheetBase() : Caption());
-}
-
 void TMainOut::FormShow() {
   Memo.LastDate = ReadDate(Memo.LastDate);
   LoadDefaultSheet();
@@ -304,17 +286,17 @@ void TMainOut::LoadDefaultSheet() {
 }
 
 void TMainOut::FormCloseQuery(bool& can_close) {
-  StoreNote(olTree.Items().Selected());
-  ShowIndex();
-  if (!Dirty) return;
-  if (Caption() != kDefaultSheetCaption) {
-    ui::ModalResult answer =
-        ui::MessageBox("ログシートをセーブしますか ?", ui::Application->Title(), ui::MsgButtons::YesNoCancel, ui::MsgIcon::Warning);
-    if (answer == ui::ModalResult::Cancel) {
+  if (Caption() == kDefaultSheetCaption) {
+    StoreNote(olTree.Items().Selected());
+    ShowIndex();
+    if (!Dirty) return;
+  } else {
+    ui::ModalResult answer;
+    if (!AskToSave(answer)) {
       can_close = false;
       return;
     }
-    if (answer == ui::ModalResult::No) return;
+    if (answer != ui::ModalResult::Yes) return;
   }
   // Closing hides the sheet and the next showing loads the default set again: what is not
   // saved now would be gone then.

@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "core/note_store.h"
+#include "ui/file_dialogs.h"
 #include "ui/form.h"
 #include "ui/graphic_controls.h"
+#include "ui/menus.h"
 #include "ui/outline_view.h"
 #include "ui/panel.h"
 #include "ui/speed_button.h"
@@ -31,6 +33,17 @@ class TMainOut : public ui::Form {
   ui::OutlineView olTree{&pnOutline};
   ui::Panel pnMemo{this};
   ui::RichEdit moNote{&pnMemo};
+  ui::OpenDialog dlOpen;
+  ui::SaveDialog dlSave;
+
+  // The menu bar: file, edit, move.
+  ui::MainMenu MainMenu1;
+  ui::MenuItem mmFile{"ﾌｧｲﾙ"}, mnNew{"新規作成"}, mnOpen{"開く"}, mnSave{"上書き保存"}, mnSaveAs{"名前をつけて保存"},
+      N1{"-"}, mnAdd{"テキストの追加"}, N2{"-"}, mnExit{"終了"};
+  ui::MenuItem mmEdit{"編集"}, mnInsNode{"上に挿入"}, mnLowInsertNode{"下に挿入"}, mnDel{"削除"}, N3{"-"},
+      mnCopy{"コピー"}, mnCut{"切り取り"}, mnPaste{"貼り付け"}, N4{"-"}, mnSplit{"分割"}, K2{"交換"};
+  ui::MenuItem mmShow{"移動"}, mnPrevNote{"上に移動"}, mnNextNote{"下に移動"}, N5{"-"}, mnLevelDown{"下位レベル"},
+      mnLevelUp{"上位レベル"}, K1{"子を作成"};
 
   bool Dirty = false;
   bool Inserting = false;
@@ -69,8 +82,17 @@ class TMainOut : public ui::Form {
   void olTreeClick();
   void olTreeEnter();
 
-  // "上書き保存": saves the sheet under its caption; the palette's shutdown runs it too.
+  // The file commands. "上書き保存" saves the sheet under its caption (the palette's shutdown
+  // runs it too); a sheet never saved goes through the save dialog.
+  void mnNewClick();
+  void mnOpenClick();
   void mnSaveClick();
+  void mnSaveAsClick();
+  void mnAddClick();
+  void mnExitClick();
+  void mnCopyClick();
+  void mnCutClick();
+  void mnPasteClick();
   // Each showing from hidden: the date of the newest heading, and the default sheet loaded.
   void FormShow();
   // Stores the pending note; a changed default sheet is saved, and before changes to another
@@ -81,6 +103,9 @@ class TMainOut : public ui::Form {
   // The span of every item's note, in item order.
   std::vector<core::NoteSpan> Spans() const;
   void LayOut();
+  void BuildMenu();
+  // Stores the pending note; a changed sheet asks "ログシートをセーブしますか ?". False on Cancel.
+  bool AskToSave(ui::ModalResult& answer);
   void CompleteExchange();
   void LoadDefaultSheet();
   void FocusNote();
@@ -88,6 +113,18 @@ class TMainOut : public ui::Form {
 };
 
 extern TMainOut* MainOut;
+
+// The pane's lines are its hard lines only while word wrap is off.
+class HardLines {
+ public:
+  explicit HardLines(ui::RichEdit& pane) : pane_(pane) { pane_.SetWordWrap(false); }
+  ~HardLines() { pane_.SetWordWrap(true); }
+  HardLines(const HardLines&) = delete;
+  HardLines& operator=(const HardLines&) = delete;
+
+ private:
+  ui::RichEdit& pane_;
+};
 
 // The caption of a sheet never saved, and of the default sheet kept beside the executable.
 inline constexpr char kNewSheetCaption[] = "NewFile";

@@ -1,0 +1,131 @@
+// The log sheet's menu bar and its file commands: new, open, save, save as, adding a text
+// file, exit, and the note pane's clipboard.
+
+#include "core/cp932.h"
+#include "core/sheet_files.h"
+#include "logsheet/log_sheet_window.h"
+#include "ui/application.h"
+#include "ui/dialogs.h"
+#include "ui/file.h"
+
+namespace {
+
+constexpr char kOutlineFilter[] = "アウトライン(*.Pcr)|*.Pcr";
+constexpr char kAnyFileFilter[] = "すべてのファイル(*.*)|*.*";
+constexpr char kSaveQuestion[] = "ログシートをセーブしますか ?";
+
+// A chosen file's name without its extension: the base of a sheet's three files.
+std::string BaseOf(const std::string& path) { return core::cp932::ChangeFileExt(path, ""); }
+
+}  // namespace
+
+void TMainOut::BuildMenu() {
+  struct Entry {
+    ui::MenuItem& menu;
+    std::vector<std::pair<ui::MenuItem*, void (TMainOut::*)()>> items;
+  };
+  const Entry entries[] = {
+      {mmFile,
+       {{&mnNew, &TMainOut::mnNewClick}, {&mnOpen, &TMainOut::mnOpenClick}, {&mnSave, &TMainOut::mnSaveClick},
+        {&mnSaveAs, &TMainOut::mnSaveAsClick}, {&N1, nullptr}, {&mnAdd, &TMainOut::mnAddClick}, {&N2, nullptr},
+        {&mnExit, &TMainOut::mnExitClick}}},
+      {mmEdit,
+       {{&mnInsNode, &TMainOut::mnInsNodeClick}, {&mnLowInsertNode, &TMainOut::mnAddNodeClick},
+        {&mnDel, &TMainOut::mnDelClick}, {&N3, nullptr}, {&mnCopy, &TMainOut::mnCopyClick},
+        {&mnCut, &TMainOut::mnCutClick}, {&mnPaste, &TMainOut::mnPasteClick}, {&N4, nullptr},
+        {&mnSplit, &TMainOut::mnSplitClick}, {&K2, &TMainOut::SpeedButton9Click}}},
+      {mmShow,
+       {{&mnPrevNote, &TMainOut::mnPrevNodeClick}, {&mnNextNote, &TMainOut::mnNextNodeClick}, {&N5, nullptr},
+        {&mnLevelDown, &TMainOut::mnLevelDownClick}, {&mnLevelUp, &TMainOut::mnLevelUpClick},
+        {&K1, &TMainOut::SpeedButton10Click}}},
+  };
+  for (const Entry& e : entries) {
+    for (auto [item, handler] : e.items) {
+      e.menu.Add(*item);
+      if (handler) item->OnClick = [this, handler = handler] { (this->*handler)(); };
+    }
+    MainMenu1.Add(e.menu);
+  }
+  SetMenu(&MainMenu1);
+}
+
+bool TMainOut::AskToSave(ui::ModalResult& answer) {
+  StoreNote(olTree.Items().Selected());
+  ShowIndex();
+  answer = ui::ModalResult::No;
+  if (!Dirty) return true;
+  answer = ui::MessageBox(kSaveQuestion, ui::Application->Title(), ui::MsgButtons::YesNoCancel, ui::MsgIcon::Warning);
+  return answer != ui::ModalResult::Cancel;
+}
+
+void TMainOut::mnNewClick() {
+  if (Caption() == kDefaultSheetCaption) mnSaveClick();
+  ui::ModalResult answer;
+  if (!AskToSave(answer)) return;
+  if (answer == ui::ModalResult::Yes) {
+    if (Caption() == kNewSheetCaption) {
+      dlSave.SetFilter(kOutlineFilter);
+      if (!dlSave.Execute()) return;
+      SaveSheet(BaseOf(dlSave.FileName()));
+    } else {
+      SaveSheet(Caption());
+    }
+  }
+  NewSheet();
+}
+
+// The chosen set is read whole before the sheet is replaced: a set that cannot be read leaves
+// the sheet and its caption as they were, so no later save writes an empty sheet over files.
+void TMainOut::mnOpenClick() {
+  if (Caption() == kDefaultSheetCaption) mnSaveClick();
+  ui::ModalResult answer;
+  if (!AskToSave(answer)) return;
+  if (answer == ui::ModalResult::Yes) mnSaveClick();
+  dlOpen.SetFilter(kOutlineFilter);
+  if (!dlOpen.Execute()) return;
+  LoadSheet(BaseOf(dlOpen.FileName()));
+}
+
+void TMainOut::mnSaveClick() {
+  if (Caption() == kNewSheetCaption) {
+    mnSaveAsClick();
+    return;
+  }
+  SaveSheet(Caption() == kDefaultSheetCaption ? DefaultSheetBase() : Caption());
+}
+
+void TMainOut::mnSaveAsClick() {
+  dlSave.SetFilter(kOutlineFilter);
+  if (dlSave.Execute()) SaveSheet(BaseOf(dlSave.FileName()));
+}
+
+void TMainOut::mnAddClick() {
+  // However the command ends, the user goes on in the note pane.
+  struct BackToNote {
+    TMainOut& sheet;
+    ~BackToNote() { sheet.FocusNote(); }
+  } back_to_note{*this};
+  dlOpen.SetFilter(kAnyFileFilter);
+  if (!dlOpen.Execute()) return;
+  std::vector<std::string> added = core::ParseTxt(ui::ReadFileBytes(dlOpen.FileName()));
+  {
+    HardLines hard(moNote);
+    std::vector<std::string> note = moNote.Lines();
+    note.insert(note.end(), added.begin(), added.end());
+    moNote.SetLines(note);
+  }
+  moNote.SetModified(true);
+  StoreNote(olTree.Items().Selected());
+  ShowIndex();
+}
+
+void TMainOut::mnExitClick() { Close(); }
+
+void TMainOut::mnCopyClick() {
+  moNote.CopyToClipboard();
+  moNote.SetSelStart(moNote.SelStart());
+}
+
+void TMainOut::mnCutClick() { moNote.CutToClipboard(); }
+
+void TMainOut::mnPasteClick() { moNote.PasteFromClipboard(); }

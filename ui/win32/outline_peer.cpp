@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "ui/outline_view.h"
+#include "ui/win32/text_window.h"
 
 namespace ui::win32 {
 
@@ -23,8 +24,12 @@ class OutlineWindow : public NativeWindow<WindowPeer> {
         if (GetFocus() != hwnd_) ::SetFocus(hwnd_);
         view_.HandleMouseDown({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
         return 0;
+      case WM_LBUTTONDBLCLK: view_.HandleDoubleClick({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}); return 0;
+      case WM_KEYDOWN: view_.HandleKeyDown(static_cast<int>(wp), ShiftState()); return 0;
+      case WM_CHAR: view_.HandleChar(static_cast<char>(wp)); return 0;
       case WM_SETFOCUS: view_.HandleEnter(); return 0;
-      case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+      // Enter and the keypad's keys too, which a dialog would otherwise take for itself.
+      case WM_GETDLGCODE: return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS;
       default: return NativeWindow::OnMessage(hwnd, msg, wp, lp);
     }
   }

@@ -5,7 +5,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
 #include <string>
 
 #include "ui/application.h"
@@ -59,13 +58,15 @@ struct Desk {
   SheetForm* form = nullptr;
 };
 
-// One desk at a time: a session is the whole desktop.
+// One desk at a time: a session is the whole desktop. The last one is left for the process's
+// end, as the headless desktop it lives on is gone by the time statics are destroyed.
 Desk& DeskOf(benchmark::State& state) {
-  static std::unique_ptr<Desk> desk;
+  static Desk* desk = nullptr;
   static int size = 0;
   if (size != state.range(0)) {
-    desk.reset();
-    desk = std::make_unique<Desk>(static_cast<int>(state.range(0)));
+    delete desk;
+    desk = nullptr;
+    desk = new Desk(static_cast<int>(state.range(0)));
     size = static_cast<int>(state.range(0));
   }
   return *desk;

@@ -84,17 +84,23 @@ int OutlineView::ItemAtY(int y) const {
 void OutlineView::KeepSelectionInView() {
   int top = TopItem();
   if (top == 0) return;
+  const int rows = RowsInView();
+  // Rows left empty at the bottom, after a collapse near the end, are filled from above.
+  int last = RowsAway(top, rows - 1);
+  int missing = rows - 1;
+  for (int item = top; item != last; item = items_.NextShown(item)) --missing;
+  if (missing > 0) top = top_item_ = RowsAway(top, -missing);
+
   int selected = items_.Selected();
-  if (selected <= top) {
+  if (selected < top) {
     top_item_ = selected;
     return;
   }
   int item = top;
-  for (int r = 1; r < RowsInView(); ++r) {
-    item = items_.NextShown(item);
+  for (int r = 0; r < rows; ++r, item = items_.NextShown(item)) {
     if (item == 0 || item == selected) return;
   }
-  top_item_ = RowsAway(selected, 1 - RowsInView());  // the selected row becomes the last in view
+  top_item_ = RowsAway(selected, 1 - rows);  // the selected row becomes the last in view
 }
 
 void OutlineView::SelectionMoved() {
@@ -119,6 +125,7 @@ void OutlineView::HandleDoubleClick(Point at) {
   Invoke([&] {
     if (ItemAtY(at.y) == 0) return;
     items_.Toggle(items_.Selected());
+    KeepSelectionInView();
     Invalidate();
   });
 }
@@ -152,6 +159,7 @@ void OutlineView::HandleKeyDown(int key, unsigned shift) {
         break;
       default: return;
     }
+    KeepSelectionInView();
     Invalidate();
   });
 }
@@ -168,6 +176,7 @@ void OutlineView::HandleChar(char ch) {
       case '*': items_.ExpandSubtree(selected); break;
       default: return;
     }
+    KeepSelectionInView();
     Invalidate();
   });
 }

@@ -240,4 +240,20 @@ TEST_F(OutlineViewContract, ALongTreeScrollsSoThatTheSelectedRowStaysInView) {
   ui::probe::PressKey(view, View::kKeyHome);
   ui::probe::ClickAt(view, Row(9));
   EXPECT_EQ(items.Selected(), 10);
+
+  // Closing the last item, at the top of the view, fills the rows it leaves empty from above.
+  for (int i = 1; i <= 20; ++i) items.AppendChild(50, "50-" + std::to_string(i));
+  ui::probe::PressKey(view, View::kKeyEnd);
+  ui::probe::PressKey(view, kKeypadPlus);
+  ui::probe::PressKey(view, View::kKeyEnd);
+  EXPECT_EQ(items.Selected(), 70);
+  ui::probe::PressKey(view, View::kKeyLeft);  // the parent, above the view: it becomes the top row
+  EXPECT_EQ(items.Selected(), 50);
+  ui::probe::ClickAt(view, Row(0));
+  EXPECT_EQ(items.Selected(), 50);
+  ui::probe::PressKey(view, kKeypadMinus);
+  ui::probe::ClickAt(view, Row(9));
+  EXPECT_EQ(items.Selected(), 50);
+  ui::probe::ClickAt(view, Row(0));
+  EXPECT_EQ(items.Selected(), 41);
 }

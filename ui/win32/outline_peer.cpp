@@ -28,8 +28,12 @@ class OutlineWindow : public NativeWindow<WindowPeer> {
       case WM_KEYDOWN: view_.HandleKeyDown(static_cast<int>(wp), ShiftState()); return 0;
       case WM_CHAR: view_.HandleChar(static_cast<char>(wp)); return 0;
       case WM_SETFOCUS: view_.HandleEnter(); return 0;
-      // Enter and the keypad's keys too, which a dialog would otherwise take for itself.
-      case WM_GETDLGCODE: return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS;
+      // Enter toggles an item, so a dialog's default button must not take it; Tab still moves on.
+      case WM_GETDLGCODE: {
+        const auto* key = reinterpret_cast<const MSG*>(lp);
+        const bool enter = key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
+        return DLGC_WANTARROWS | DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
+      }
       default: return NativeWindow::OnMessage(hwnd, msg, wp, lp);
     }
   }

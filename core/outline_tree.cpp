@@ -279,6 +279,16 @@ void OutlineTree::OpenAll() {
   SettleSelection(mark, 0, n);
 }
 
+void OutlineTree::CloseAll() {
+  const int n = Count();
+  const RowMark mark = MarkRow(0, n);
+  for (auto& item : items_) {
+    item.open_ = false;
+    item.shown_ = item.level_ == 1;
+  }
+  SettleSelection(mark, 0, n);
+}
+
 // ---- moving between levels ----------------------------------------------------------------
 
 void OutlineTree::ShiftLevel(int index, int delta) {

@@ -74,6 +74,8 @@ class OutlineTree {
   void OpenItem(int index);
   void CloseItem(int index);
   void OpenAll();
+  // Collapses every item, leaving the top level shown.
+  void CloseAll();
   bool HasChildren(int index) const;
   bool IsShown(int index) const;
   void SetItemText(int index, std::string text);

@@ -1,6 +1,8 @@
 #include "ui/outline_view.h"
 
 #include "ui/exception.h"
+#include "ui/screen.h"
+#include "ui/text_controls.h"
 
 namespace ui {
 
@@ -40,7 +42,7 @@ OutlineView::~OutlineView() { items_.OnClick = nullptr; }
 void OutlineView::ReplaceItems(core::OutlineTree&& items) {
   items_ = std::move(items);
   items_.OnClick = [this] { SelectionMoved(); };
-  top_row_ = 0;
+  top_item_ = 0;
   Invalidate();
 }
 
@@ -49,24 +51,56 @@ int OutlineView::RowsInView() const {
   return rows > 0 ? rows : 1;
 }
 
+int OutlineView::TopItem() const {
+  if (items_.Count() == 0) return 0;
+  if (top_item_ < 1) top_item_ = 1;
+  if (top_item_ > items_.Count()) top_item_ = items_.Count();
+  // A collapse may have hidden the top row's item: its shown ancestor takes the row.
+  while (!items_.IsShown(top_item_)) top_item_ = items_.Parent(top_item_);
+  return top_item_;
+}
+
+int OutlineView::RowsAway(int item, int rows) const {
+  for (; rows > 0; --rows) {
+    int next = items_.NextShown(item);
+    if (next == 0) break;
+    item = next;
+  }
+  for (; rows < 0; ++rows) {
+    int previous = items_.PreviousShown(item);
+    if (previous == 0) break;
+    item = previous;
+  }
+  return item;
+}
+
 int OutlineView::ItemAtY(int y) const {
-  if (y < 0 || items_.Count() == 0) return 0;
-  int row = top_row_ + y / kRowHeight;
-  int item = items_.NextShown(0);
-  for (int r = 0; item != 0 && r < row; ++r) item = items_.NextShown(item);
+  int item = TopItem();
+  if (y < 0 || item == 0) return 0;
+  for (int r = y / kRowHeight; item != 0 && r > 0; --r) item = items_.NextShown(item);
   return item;
 }
 
 void OutlineView::KeepSelectionInView() {
+  int top = TopItem();
+  if (top == 0) return;
+  const int rows = RowsInView();
+  // Rows left empty at the bottom, after a collapse near the end, are filled from above.
+  int last = RowsAway(top, rows - 1);
+  int missing = rows - 1;
+  for (int item = top; item != last; item = items_.NextShown(item)) --missing;
+  if (missing > 0) top = top_item_ = RowsAway(top, -missing);
+
   int selected = items_.Selected();
-  if (selected == 0) {
-    top_row_ = 0;
+  if (selected < top) {
+    top_item_ = selected;
     return;
   }
-  int row = 0;
-  for (int item = items_.NextShown(0); item != 0 && item != selected; item = items_.NextShown(item)) ++row;
-  if (row < top_row_) top_row_ = row;
-  if (row >= top_row_ + RowsInView()) top_row_ = row - RowsInView() + 1;
+  int item = top;
+  for (int r = 0; r < rows; ++r, item = items_.NextShown(item)) {
+    if (item == 0 || item == selected) return;
+  }
+  top_item_ = RowsAway(selected, 1 - rows);  // the selected row becomes the last in view
 }
 
 void OutlineView::SelectionMoved() {
@@ -75,10 +109,75 @@ void OutlineView::SelectionMoved() {
   if (OnClick) OnClick();
 }
 
+void OutlineView::MoveRows(int rows) {
+  int selected = items_.Selected();
+  items_.SetSelected(RowsAway(selected, rows));
+}
+
 void OutlineView::HandleMouseDown(Point at) {
   Invoke([&] {
     int item = ItemAtY(at.y);
     if (item != 0) items_.ClickRow(item);
+  });
+}
+
+void OutlineView::HandleDoubleClick(Point at) {
+  Invoke([&] {
+    if (ItemAtY(at.y) == 0) return;
+    items_.Toggle(items_.Selected());
+    KeepSelectionInView();
+    Invalidate();
+  });
+}
+
+void OutlineView::HandleKeyDown(int key, unsigned shift) {
+  Invoke([&] {
+    char_taken_ = false;
+    if (items_.Count() == 0) return;
+    const bool ctrl = (shift & ssCtrl) != 0;
+    const int page = RowsInView() > 1 ? RowsInView() - 1 : 1;  // a row of the last page stays in view
+    switch (key) {
+      case kKeyEnter: items_.Toggle(items_.Selected()); break;
+      case kKeyHome: items_.SelectFirstRow(); break;
+      case kKeyEnd: items_.SelectLastShown(); break;
+      case kKeyLeft: if (!items_.SelectParent()) Beep(); break;
+      case kKeyRight: if (!items_.SelectFirstChild()) Beep(); break;
+      case kKeyUp:
+        if (!ctrl) MoveRows(-1);
+        else if (!items_.SelectPreviousSibling()) Beep();
+        break;
+      case kKeyDown:
+        if (!ctrl) MoveRows(1);
+        else if (!items_.SelectNextSibling()) Beep();
+        break;
+      case kKeyPageUp: MoveRows(-page); break;
+      case kKeyPageDown: MoveRows(page); break;
+      case kKeyMultiply:
+        if (!ctrl) return;  // the character "*" answers the key alone
+        items_.OpenAll();
+        char_taken_ = true;
+        break;
+      default: return;
+    }
+    KeepSelectionInView();
+    Invalidate();
+  });
+}
+
+void OutlineView::HandleChar(char ch) {
+  Invoke([&] {
+    const bool taken = char_taken_;
+    char_taken_ = false;
+    if (taken || items_.Count() == 0) return;
+    const int selected = items_.Selected();
+    switch (ch) {
+      case '+': items_.OpenItem(selected); break;
+      case '-': items_.CloseItem(selected); break;
+      case '*': items_.ExpandSubtree(selected); break;
+      default: return;
+    }
+    KeepSelectionInView();
+    Invalidate();
   });
 }
 
@@ -92,8 +191,7 @@ void OutlineView::HandlePaint(Canvas& canvas) {
   if (items_.Count() == 0) return;
   KeepSelectionInView();
   int selected = items_.Selected();
-  int item = items_.NextShown(0);
-  for (int r = 0; item != 0 && r < top_row_; ++r) item = items_.NextShown(item);
+  int item = TopItem();
   for (int y = 0; item != 0 && y < s.height; y += kRowHeight, item = items_.NextShown(item)) {
     const core::OutlineItem& it = items_.ItemAt(item);
     int x = (it.Level() - 1) * kIndent;

@@ -16,6 +16,10 @@ class OutlineView : public WinControl {
   static constexpr int kRowHeight = 14;
   static constexpr int kPictureSize = 14;
   static constexpr int kIndent = 14;
+  // The platform's numbers of the keys the view answers.
+  static constexpr int kKeyEnter = 0x0D, kKeyPageUp = 0x21, kKeyPageDown = 0x22, kKeyEnd = 0x23,
+                       kKeyHome = 0x24, kKeyLeft = 0x25, kKeyUp = 0x26, kKeyRight = 0x27, kKeyDown = 0x28,
+                       kKeyMultiply = 0x6A;  // the numeric keypad's "*"
 
   explicit OutlineView(WinControl* parent);
   ~OutlineView() override;
@@ -31,12 +35,17 @@ class OutlineView : public WinControl {
   // The view receives the keyboard focus.
   std::function<void()> OnEnter;
 
-  // The row (0 for the first shown one) at the top of the view, and the item shown in a row at
-  // a height in the view; 0 below the last row.
+  // The item shown in the view's top row, and the item shown in a row at a height in the view;
+  // 0 below the last row.
+  int TopItem() const;
   int ItemAtY(int y) const;
 
-  // Entry points of the backend.
+  // Entry points of the backend: raw input in the platform's order. A double-click comes
+  // after the press and release that selected the row.
   void HandleMouseDown(Point at);
+  void HandleDoubleClick(Point at);
+  void HandleKeyDown(int key, unsigned shift);
+  void HandleChar(char ch);
   void HandleEnter();
   void HandlePaint(Canvas& canvas) override;
 
@@ -44,10 +53,16 @@ class OutlineView : public WinControl {
   void SelectionMoved();
   void KeepSelectionInView();
   int RowsInView() const;
+  // The item `rows` shown rows below (or above, when negative) an item, stopping at either end.
+  int RowsAway(int item, int rows) const;
+  void MoveRows(int rows);
 
   core::OutlineTree items_;
   std::unique_ptr<WindowPeer> peer_;
-  int top_row_ = 0;
+  // Kept as the item, not its row number, so that finding the rows in view never walks the
+  // rows above them.
+  mutable int top_item_ = 0;
+  bool char_taken_ = false;  // the key going down was answered; its character is not
 };
 
 namespace backend {

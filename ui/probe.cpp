@@ -16,6 +16,9 @@ std::string_view CharOfKey(int key) {
     case 0x09: return "\t";
     case 0x0D: return "\r";
     case 0x1B: return "\x1b";
+    case 0x6A: return "*";
+    case 0x6B: return "+";
+    case 0x6D: return "-";
     default: return {};
   }
 }
@@ -26,6 +29,12 @@ void PressKey(TextControl& control, int key) {
   KeyDown(control, key);
   if (std::string_view ch = CharOfKey(key); !ch.empty()) Char(control, ch);
   KeyUp(control, key);
+}
+
+void PressKey(OutlineView& view, int key, unsigned shift) {
+  KeyDown(view, key, shift);
+  if (std::string_view ch = CharOfKey(key); !ch.empty() && (shift & (ssCtrl | ssAlt)) == 0) Char(view, ch);
+  KeyUp(view, key);
 }
 
 void Type(TextControl& control, std::string_view text) {

@@ -81,6 +81,9 @@ std::vector<Form*> NativeWindows();
 // The application's title, as its window on the platform bears it.
 std::string NativeApplicationTitle();
 
+// The beeps the program has asked the platform to sound since the program started.
+int NativeBeeps();
+
 // The tooltip text the platform holds for a control, and the tooltips' background.
 std::string NativeHint(const WinControl& control);
 Color NativeHintColor();
@@ -109,6 +112,17 @@ void ChooseFromMenuBar(Form& form, const std::vector<std::string>& captions);
 void Click(SpeedButton& button);
 // The left button pressed and released at a point of an outline view.
 void ClickAt(OutlineView& view, Point at);
+// The left button double-clicked at a point of an outline view: pressed, released, pressed again
+// as the platform reports a double-click, released.
+void DoubleClickAt(OutlineView& view, Point at);
+// The keyboard in an outline view: a key going down while the modifier keys in `shift` (ssShift,
+// ssCtrl, ssAlt) are held, a character, a key coming up.
+void KeyDown(OutlineView& view, int key, unsigned shift = 0);
+void Char(OutlineView& view, std::string_view ch);
+void KeyUp(OutlineView& view, int key);
+// A key pressed and released, making its character as the platform does: Enter and the numeric
+// keypad's "+", "-" and "*" make one unless Ctrl or Alt is held.
+void PressKey(OutlineView& view, int key, unsigned shift = 0);
 // The keyboard focus moves to a control, as a click or the Tab key would move it.
 void Focus(WinControl& control);
 // The keyboard in a text control: a key going down, a character (one byte, or a double-byte

@@ -247,6 +247,19 @@ TEST(OutlineExpansion, ItemsOpenOnlyUnderOpenAncestorsAndCloseWithTheirDescendan
   EXPECT_EQ(Rows(tree), "a e");
   tree.Toggle(1);
   EXPECT_EQ(Rows(tree), "a b e");
+
+  // Closing all leaves the top level, and the selection on the nearest shown ancestor.
+  tree.OpenAll();
+  tree.SetSelected(4);
+  Clicks clicks(tree);
+  tree.CloseAll();
+  EXPECT_EQ(Rows(tree), "a e");
+  EXPECT_EQ(tree.Selected(), 1);
+  EXPECT_EQ(clicks.Take(), 1);
+  tree.OpenItem(1);
+  EXPECT_EQ(Rows(tree), "a b e");  // b's subtree was closed as well
+  tree.CloseAll();
+  EXPECT_EQ(clicks.Take(), 0);
 }
 
 TEST(OutlineSelection, WritingResolvesZeroAndHiddenItemsAndRejectsBadIndexes) {

@@ -1,4 +1,5 @@
 #include "ui/headless/peers.h"
+#include "ui/headless/world.h"
 #include "ui/outline_view.h"
 
 namespace ui::headless {
@@ -15,6 +16,13 @@ class OutlinePeerImpl : public WindowPeerImpl {
     if (button != MouseButton::Left) return;
     TakeFocus();
     view_.HandleMouseDown(at);
+  }
+  void ButtonDoubleClick(MouseButton button, Point at) override {
+    if (button == MouseButton::Left) view_.HandleDoubleClick(at);
+  }
+  void KeyDown(int key) override { view_.HandleKeyDown(key, TheWorld().shift_held); }
+  void Char(std::string_view ch) override {
+    if (ch.size() == 1) view_.HandleChar(ch[0]);
   }
 
  protected:

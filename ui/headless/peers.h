@@ -55,6 +55,8 @@ class WindowPeerImpl : public WindowPeer {
   virtual void ButtonDown(MouseButton, Point) {}
   virtual void MouseMove(Point) {}
   virtual void ButtonUp(MouseButton, Point) {}
+  // The second press of a double-click, in place of its button down.
+  virtual void ButtonDoubleClick(MouseButton, Point) {}
   virtual void KeyDown(int) {}
   virtual void Char(std::string_view) {}
   virtual void KeyUp(int) {}

@@ -161,6 +161,33 @@ void ClickAt(OutlineView& view, Point at) {
   Pump();
 }
 
+int NativeBeeps() { return TheWorld().beeps; }
+
+void DoubleClickAt(OutlineView& view, Point at) {
+  PeerOf(view).ButtonDown(MouseButton::Left, at);
+  PeerOf(view).ButtonUp(MouseButton::Left, at);
+  PeerOf(view).ButtonDoubleClick(MouseButton::Left, at);
+  PeerOf(view).ButtonUp(MouseButton::Left, at);
+  Pump();
+}
+
+void KeyDown(OutlineView& view, int key, unsigned shift) {
+  TheWorld().shift_held = shift;
+  PeerOf(view).KeyDown(key);
+  TheWorld().shift_held = 0;
+  Pump();
+}
+
+void Char(OutlineView& view, std::string_view ch) {
+  PeerOf(view).Char(ch);
+  Pump();
+}
+
+void KeyUp(OutlineView& view, int key) {
+  PeerOf(view).KeyUp(key);
+  Pump();
+}
+
 void Focus(WinControl& control) {
   PeerOf(control).TakeFocus();
   Pump();

@@ -84,6 +84,7 @@ struct World {
   int menus_opened = 0;
   unsigned random_state = 1;
   int beeps = 0;
+  unsigned shift_held = 0;  // the modifier keys held down, as ssShift | ssCtrl | ssAlt
   bool quit = false;
   int loop_depth = 0;
   std::optional<std::string> clipboard;  // text only; empty optional: nothing on the clipboard

@@ -88,7 +88,10 @@ class AppPeerImpl : public AppPeer, public MessageTarget {
   std::optional<FileChoice> FileDialog(const FileRequest& request) override { return ShowFileDialog(request); }
   void SetHintStyle(Color background, int delay_ms) override { SetTooltipStyle(background, delay_ms); }
   void SetControlHint(WindowPeer& control, const std::string& hint) override { SetTooltip(HandleOf(control), hint); }
-  void Beep() override { MessageBeep(0); }
+  void Beep() override {
+    ++beeps_sounded;
+    MessageBeep(0);
+  }
   // Asking the platform costs a trip to the display driver, and the memo asks on every tick; the
   // size is kept until the display announces a change.
   Size ScreenSize() override {

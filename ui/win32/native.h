@@ -40,6 +40,9 @@ inline Bounds ScreenBoundsOf(HWND hwnd) {
 }
 
 
+// The beeps the application has sounded, for the test's hand to count.
+inline int beeps_sounded = 0;
+
 // Registers a window class of the given name once, with the shared window procedure.
 void RegisterClassOnce(const std::string& name, UINT style = CS_DBLCLKS);
 

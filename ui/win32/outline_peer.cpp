@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "ui/outline_view.h"
+#include "ui/win32/text_window.h"
 
 namespace ui::win32 {
 
@@ -23,8 +24,16 @@ class OutlineWindow : public NativeWindow<WindowPeer> {
         if (GetFocus() != hwnd_) ::SetFocus(hwnd_);
         view_.HandleMouseDown({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
         return 0;
+      case WM_LBUTTONDBLCLK: view_.HandleDoubleClick({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}); return 0;
+      case WM_KEYDOWN: view_.HandleKeyDown(static_cast<int>(wp), ShiftState()); return 0;
+      case WM_CHAR: view_.HandleChar(static_cast<char>(wp)); return 0;
       case WM_SETFOCUS: view_.HandleEnter(); return 0;
-      case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+      // Enter toggles an item, so a dialog's default button must not take it; Tab still moves on.
+      case WM_GETDLGCODE: {
+        const auto* key = reinterpret_cast<const MSG*>(lp);
+        const bool enter = key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
+        return DLGC_WANTARROWS | DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
+      }
       default: return NativeWindow::OnMessage(hwnd, msg, wp, lp);
     }
   }

@@ -9,6 +9,7 @@
 #include <imm.h>
 
 #include <algorithm>
+#include <iterator>
 
 namespace ui::probe {
 
@@ -239,6 +240,43 @@ LPARAM KeyParam(int key, bool up) {
   return 1 | scan << 16 | (up ? static_cast<LPARAM>(0xC0000000u) : 0);
 }
 }  // namespace
+
+int NativeBeeps() { return win32::beeps_sounded; }
+
+void DoubleClickAt(OutlineView& view, Point at) {
+  HWND hwnd = WindowOf(view);
+  LPARAM where = MAKELPARAM(at.x, at.y);
+  SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, where);
+  SendMessageA(hwnd, WM_LBUTTONUP, 0, where);
+  SendMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, where);
+  SendMessageA(hwnd, WM_LBUTTONUP, 0, where);
+  Pump();
+}
+
+// The modifier keys are held in the thread's keyboard state, where the window reads them, for
+// as long as the key goes down.
+void KeyDown(OutlineView& view, int key, unsigned shift) {
+  BYTE held[256], saved[256];
+  GetKeyboardState(saved);
+  std::copy(std::begin(saved), std::end(saved), held);
+  if (shift & ssShift) held[VK_SHIFT] |= 0x80;
+  if (shift & ssCtrl) held[VK_CONTROL] |= 0x80;
+  if (shift & ssAlt) held[VK_MENU] |= 0x80;
+  SetKeyboardState(held);
+  SendMessageA(WindowOf(view), WM_KEYDOWN, static_cast<WPARAM>(key), KeyParam(key, false));
+  SetKeyboardState(saved);
+  Pump();
+}
+
+void Char(OutlineView& view, std::string_view ch) {
+  if (ch.size() == 1) SendMessageA(WindowOf(view), WM_CHAR, static_cast<unsigned char>(ch[0]), 1);
+  Pump();
+}
+
+void KeyUp(OutlineView& view, int key) {
+  SendMessageA(WindowOf(view), WM_KEYUP, static_cast<WPARAM>(key), KeyParam(key, true));
+  Pump();
+}
 
 void KeyDown(TextControl& control, int key) {
   SendMessageA(WindowOf(control), WM_KEYDOWN, static_cast<WPARAM>(key), KeyParam(key, false));

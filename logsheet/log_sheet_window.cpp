@@ -251,7 +251,7 @@ void TMainOut::SpeedButton11Click() {
 void TMainOut::SpeedButton12Click() {
   auto& items = olTree.Items();
   StoreNote(items.Selected());
-  for (int i = 1; i <= items.Count(); ++i) items.CloseItem(i);
+  items.CloseAll();
 }
 
 void TMainOut::olTreeEnter() { StoreNote(olTree.Items().Selected()); }

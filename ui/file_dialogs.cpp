@@ -1,5 +1,8 @@
 #include "ui/file_dialogs.h"
 
+#include <cctype>
+#include <string_view>
+
 #include "core/cp932.h"
 #include "ui/application.h"
 
@@ -26,10 +29,27 @@ FileRequest FileDialog::Request() const {
   return {kind_, title_, ParseFilter(filter_), file_name_, initial_dir_, default_ext_, false};
 }
 
+namespace {
+bool SameAscii(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+  }
+  return true;
+}
+}  // namespace
+
+// The platform may add the default extension in its own case (Wine writes ".pcr"); the program
+// gets it as it wrote it.
 bool FileDialog::Execute() {
   std::optional<FileChoice> choice = Application->Peer().FileDialog(Request());
   if (!choice) return false;
-  file_name_ = choice->path;
+  std::string ext = "." + default_ext_;
+  std::string& path = choice->path;
+  if (!default_ext_.empty() && path.size() > ext.size() && SameAscii(std::string_view(path).substr(path.size() - ext.size()), ext)) {
+    path.replace(path.size() - ext.size(), ext.size(), ext);
+  }
+  file_name_ = path;
   Chosen(*choice);
   return true;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/control.h"
+#include "ui/screen.h"
 
 namespace ui {
 
@@ -27,6 +28,10 @@ class Panel : public WinControl {
   BevelCut BevelInner() const { return bevel_inner_; }
   int BevelWidth() const { return bevel_width_; }
   const std::string& Caption() const { return caption_; }
+  // The cursor while the pointer is over the panel itself, as over a split between two panes;
+  // the platform asks for it as the pointer moves.
+  Cursor GetCursor() const { return cursor_; }
+  void SetCursor(Cursor cursor) { cursor_ = cursor; }
 
   void HandlePaint(Canvas& canvas) override;
   Bounds AlignArea() const override;
@@ -42,6 +47,7 @@ class Panel : public WinControl {
   int bevel_width_ = 1;
   int border_width_ = 0;
   std::string caption_;
+  Cursor cursor_ = Cursor::Default;
   std::unique_ptr<WindowPeer> peer_;
 };
 

@@ -17,6 +17,7 @@
 #include "ui/form.h"
 #include "ui/menus.h"
 #include "ui/outline_view.h"
+#include "ui/panel.h"
 #include "ui/registry.h"
 #include "ui/screen.h"
 #include "ui/speed_button.h"
@@ -92,6 +93,7 @@ bool NativeFocused(const WinControl& control);
 // The cursor the platform shows now, and the one a text control shows while the pointer is on it.
 Cursor NativeCursor();
 Cursor NativeCursorOver(const TextControl& control);
+Cursor NativeCursorOver(const Panel& panel);
 
 // What the platform answers for a client point of a window, after the window's own say.
 HitArea NativeHitTest(const Form& form, Point client);

@@ -44,6 +44,20 @@ TEST_F(Contract, AClientAlignedPanelFillsItsWindow) {
   EXPECT_EQ(ui::probe::NativePlace(form->Panel1), (ui::Bounds{0, 0, 300, 184}));
 }
 
+TEST_F(Contract, APanelShowsItsCursorWhileThePointerIsOverIt) {
+  PanelForm* form = nullptr;
+  app.CreateForm(form);
+  form->Show();
+  ui::probe::Pump();
+  EXPECT_EQ(ui::probe::NativeCursorOver(form->Panel1), ui::Cursor::Default);
+  for (ui::Cursor cursor : {ui::Cursor::HSplit, ui::Cursor::Drag, ui::Cursor::HourGlass}) {
+    form->Panel1.SetCursor(cursor);
+    EXPECT_EQ(ui::probe::NativeCursorOver(form->Panel1), cursor) << static_cast<int>(cursor);
+  }
+  form->Panel1.SetCursor(ui::Cursor::Default);
+  EXPECT_EQ(ui::probe::NativeCursorOver(form->Panel1), ui::Cursor::Default);
+}
+
 TEST_F(Contract, RepaintPaintsAtOnceWithoutTheEventLoop) {
   PanelForm* form = nullptr;
   app.CreateForm(form);

@@ -5,7 +5,7 @@
 #include "ui/clock.h"
 #include "ui/menus.h"
 
-TEST_F(Contract, AMenuIsBuiltWithItsCaptionsSubmenusSeparatorsAndGrayedItems) {
+TEST_F(Contract, AMenuIsBuiltWithItsCaptionsSubmenusSeparatorsCheckedAndGrayedItems) {
   ui::MenuItem file{"ﾌｧｲﾙ(&F)"}, open{"ﾌｧｲﾙを開く"}, line{"-"}, print{"印刷"}, edit{"編集(&E)"}, undo{"元に戻す"},
       help{"ヘルプ(&H)"};
   int opened = 0;
@@ -15,13 +15,14 @@ TEST_F(Contract, AMenuIsBuiltWithItsCaptionsSubmenusSeparatorsAndGrayedItems) {
   file.Add(print);
   edit.Add(undo);
   undo.SetEnabled(false);
+  print.SetChecked(true);
   ui::PopupMenu menu;
   menu.Add(file);
   menu.Add(edit);
   menu.Add(help);
 
   EXPECT_EQ(ui::probe::NativeMenu(menu.Root()),
-            (std::vector<std::string>{"ﾌｧｲﾙ(&F)", "  ﾌｧｲﾙを開く", "  -", "  印刷", "編集(&E)", "  元に戻す (disabled)",
+            (std::vector<std::string>{"ﾌｧｲﾙ(&F)", "  ﾌｧｲﾙを開く", "  -", "  印刷 (checked)", "編集(&E)", "  元に戻す (disabled)",
                                       "ヘルプ(&H)"}));
 }
 

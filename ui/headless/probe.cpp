@@ -111,6 +111,9 @@ Cursor NativeCursorOver(const TextControl& control) {
   return dynamic_cast<const headless::TextPeerImpl&>(*control.Peer()).cursor();
 }
 
+// The headless window of a panel asks the panel, as the platform's does.
+Cursor NativeCursorOver(const Panel& panel) { return panel.GetCursor(); }
+
 HitArea NativeHitTest(const Form& form, Point client) { return PeerOf(form).HitTest(client); }
 
 namespace {

@@ -8,7 +8,7 @@ namespace ui::win32 {
 HMENU BuildMenu(const MenuItem& parent, std::map<UINT, MenuItem*>& ids) {
   HMENU menu = CreatePopupMenu();
   for (MenuItem* item : parent.Items()) {
-    UINT grayed = item->Enabled() ? 0 : MF_GRAYED;
+    UINT grayed = (item->Enabled() ? 0 : MF_GRAYED) | (item->Checked() ? MF_CHECKED : 0);
     if (item->IsSeparator()) {
       AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     } else if (!item->Items().empty()) {

@@ -9,9 +9,20 @@ constexpr char kPanelClass[] = "TPanel";
 
 class PanelWindow : public NativeWindow<WindowPeer> {
  public:
-  PanelWindow(Panel& panel, HWND parent) : NativeWindow(panel) {
+  PanelWindow(Panel& panel, HWND parent) : NativeWindow(panel), panel_(panel) {
     CreateChild(kPanelClass, parent, WS_CLIPCHILDREN);
   }
+
+  LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {
+    if (msg == WM_SETCURSOR && LOWORD(lp) == HTCLIENT && panel_.GetCursor() != Cursor::Default) {
+      ::SetCursor(CursorHandle(panel_.GetCursor()));
+      return TRUE;
+    }
+    return NativeWindow::OnMessage(hwnd, msg, wp, lp);
+  }
+
+ private:
+  Panel& panel_;
 };
 
 }  // namespace

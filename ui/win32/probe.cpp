@@ -205,6 +205,12 @@ Cursor NativeCursorOver(const TextControl& control) {
   return NativeCursor();
 }
 
+Cursor NativeCursorOver(const Panel& panel) {
+  HWND hwnd = WindowOf(panel);
+  SendMessageA(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  return NativeCursor();
+}
+
 HitArea NativeHitTest(const Form& form, Point client) {
   HWND hwnd = WindowOf(form);
   POINT p{client.x, client.y};

@@ -94,6 +94,9 @@ void TMainOut::LayOut() {
   pnOutline.SetBevelInner(ui::BevelCut::Raised);
   pnOutline.SetBevelWidth(2);
   pnOutline.SetFont(child_font);
+  pnOutline.OnMouseDown = [this](ui::MouseButton b, ui::Point at) { pnOutlineMouseDown(b, at); };
+  pnOutline.OnMouseMove = [this](ui::Point at) { pnOutlineMouseMove(at); };
+  pnOutline.OnMouseUp = [this](ui::MouseButton b, ui::Point at) { pnOutlineMouseUp(b, at); };
   Panel1.SetAlign(ui::Align::Top);
   Panel1.SetHeight(20);
   Panel1.SetBevelOuter(ui::BevelCut::None);
@@ -165,7 +168,7 @@ void TMainOut::FocusNote() {
 
 void TMainOut::StartNewSheet() {
   SetCaption(kNewSheetCaption);
-  Inserting = Dirty = false;
+  Inserting = Dirty = Sizing = false;
   olTree.Items().AppendSibling(0, kBlankItem);
 }
 
@@ -253,6 +256,25 @@ void TMainOut::SpeedButton12Click() {
   StoreNote(items.Selected());
   items.CloseAll();
 }
+
+namespace {
+// The splitter's grip: the pixels right of this distance from the outline's right edge.
+constexpr int kGrip = 4;
+}  // namespace
+
+void TMainOut::pnOutlineMouseDown(ui::MouseButton, ui::Point at) {
+  if (at.x > pnOutline.Width() - kGrip) Sizing = true;
+}
+
+void TMainOut::pnOutlineMouseMove(ui::Point at) {
+  if (Sizing) {
+    if (at.x > 10 && at.x < Width() - 20) pnOutline.SetWidth(at.x);
+    return;
+  }
+  pnOutline.SetCursor(at.x > pnOutline.Width() - kGrip ? ui::Cursor::HSplit : ui::Cursor::Default);
+}
+
+void TMainOut::pnOutlineMouseUp(ui::MouseButton, ui::Point) { Sizing = false; }
 
 void TMainOut::olTreeEnter() { StoreNote(olTree.Items().Selected()); }
 

@@ -47,6 +47,7 @@ class TMainOut : public ui::Form {
 
   bool Dirty = false;
   bool Inserting = false;
+  bool Sizing = false;  // the splitter at the outline's right edge is being dragged
 
   // Every stored note line; each item carries the span of its note in them.
   core::NoteStore Notes;
@@ -77,6 +78,11 @@ class TMainOut : public ui::Form {
   // "開" and "閉": every item opened; every item closed, in index order.
   void SpeedButton11Click();
   void SpeedButton12Click();
+
+  // The splitter: the outline's three rightmost pixels, dragged.
+  void pnOutlineMouseDown(ui::MouseButton button, ui::Point at);
+  void pnOutlineMouseMove(ui::Point at);
+  void pnOutlineMouseUp(ui::MouseButton button, ui::Point at);
 
   // The tree's click notification and its taking the focus.
   void olTreeClick();

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/exception.h"
+
 namespace ui {
 
 Panel::Panel(WinControl* parent) : WinControl(parent) {
@@ -20,6 +22,18 @@ Bounds Frame3D(Canvas& canvas, Bounds r, Color top_left, Color bottom_right, int
     r = {r.left + 1, r.top + 1, r.width - 2, r.height - 2};
   }
   return r;
+}
+
+void Panel::HandleMouseDown(MouseButton button, Point at) {
+  Invoke([&] { if (OnMouseDown) OnMouseDown(button, at); });
+}
+
+void Panel::HandleMouseMove(Point at) {
+  Invoke([&] { if (OnMouseMove) OnMouseMove(at); });
+}
+
+void Panel::HandleMouseUp(MouseButton button, Point at) {
+  Invoke([&] { if (OnMouseUp) OnMouseUp(button, at); });
 }
 
 Bounds Panel::AlignArea() const {

@@ -1,6 +1,7 @@
 #pragma once
 // A panel: a container with raised or lowered bevels and an optional centred caption.
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -33,6 +34,14 @@ class Panel : public WinControl {
   Cursor GetCursor() const { return cursor_; }
   void SetCursor(Cursor cursor) { cursor_ = cursor; }
 
+  // The pointer over the panel, in its client coordinates; a press captures it until the release.
+  std::function<void(MouseButton button, Point at)> OnMouseDown, OnMouseUp;
+  std::function<void(Point at)> OnMouseMove;
+
+  // Entry points of the backend.
+  void HandleMouseDown(MouseButton button, Point at);
+  void HandleMouseMove(Point at);
+  void HandleMouseUp(MouseButton button, Point at);
   void HandlePaint(Canvas& canvas) override;
   Bounds AlignArea() const override;
 

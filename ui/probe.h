@@ -137,9 +137,9 @@ void KeyUp(TextControl& control, int key);
 void PressKey(TextControl& control, int key);
 // Characters typed one by one; CP932, "\r" for Enter.
 void Type(TextControl& control, std::string_view text);
-void MouseDown(TextControl& control, MouseButton button, Point at);
-void MouseMove(TextControl& control, Point at);
-void MouseUp(TextControl& control, MouseButton button, Point at);
+void MouseDown(WinControl& control, MouseButton button, Point at);
+void MouseMove(WinControl& control, Point at);
+void MouseUp(WinControl& control, MouseButton button, Point at);
 // A press of the left button on a window's own surface at a client point, dragged to a screen
 // point: the platform moves the window when its hit test answers caption there.
 void DragSurface(Form& form, Point client, Point to);

@@ -15,7 +15,6 @@ namespace ui {
 
 class PopupMenu;
 
-enum class MouseButton { Left, Right, Middle };
 enum ShiftState : unsigned { ssShift = 1, ssCtrl = 2, ssAlt = 4 };
 
 class TextControl : public WinControl {

@@ -54,6 +54,8 @@ struct Font {
 
 enum class ModalResult { None = 0, OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
 
+enum class MouseButton { Left, Right, Middle };
+
 enum class Align { None, Top, Bottom, Left, Right, Client };
 
 }  // namespace ui

@@ -105,6 +105,24 @@ TEST_F(LogSheet, TheWindowIsButtonsOutlineAndNoteSideBySideAndCloseAllLeavesTheT
   EXPECT_EQ(sheet->SpeedButton8.GetBounds(), (ui::Bounds{53, 159, 50, 22}));
   EXPECT_EQ(sheet->SpeedButton8.Caption(), "下");
 
+  // The splitter: a press on the outline's three rightmost pixels, then a drag that keeps more
+  // than 10 pixels of outline and 20 of window beside it.
+  ui::probe::MouseMove(sheet->pnOutline, {166, 50});
+  EXPECT_EQ(ui::probe::NativeCursorOver(sheet->pnOutline), ui::Cursor::HSplit);
+  ui::probe::MouseMove(sheet->pnOutline, {160, 50});
+  EXPECT_EQ(ui::probe::NativeCursorOver(sheet->pnOutline), ui::Cursor::Default);
+  ui::probe::MouseDown(sheet->pnOutline, ui::MouseButton::Left, {166, 50});
+  for (int x : {10, sheet->Width() - 20}) {
+    ui::probe::MouseMove(sheet->pnOutline, {x, 50});
+    EXPECT_EQ(sheet->pnOutline.Width(), 168) << "a drag to " << x << " is ignored";
+  }
+  ui::probe::MouseMove(sheet->pnOutline, {11, 50});
+  ui::probe::MouseUp(sheet->pnOutline, ui::MouseButton::Left, {11, 50});
+  EXPECT_EQ(sheet->pnOutline.Width(), 11);
+  EXPECT_EQ(sheet->pnMemo.GetBounds().left, 105 + 11);
+  ui::probe::MouseMove(sheet->pnOutline, {5, 50});
+  EXPECT_EQ(sheet->pnOutline.Width(), 11) << "the release ended the drag";
+
   // "閉" with a child selected: the child's edit is stored, the top item is selected and shown.
   Build({{1, "親"}, {2, "子"}, {1, "次"}});
   sheet->SpeedButton11.Click();  // 開

@@ -1,5 +1,8 @@
 #include "tests/ui_contract/contract_fixture.h"
 
+#include <string>
+#include <vector>
+
 #include "ui/graphic_controls.h"
 #include "ui/panel.h"
 
@@ -56,6 +59,17 @@ TEST_F(Contract, APanelShowsItsCursorWhileThePointerIsOverIt) {
   }
   form->Panel1.SetCursor(ui::Cursor::Default);
   EXPECT_EQ(ui::probe::NativeCursorOver(form->Panel1), ui::Cursor::Default);
+
+  // A drag across the panel reaches its handlers in client coordinates, past its right edge too.
+  std::vector<std::string> heard;
+  auto where = [](ui::Point at) { return std::to_string(at.x) + "," + std::to_string(at.y); };
+  form->Panel1.OnMouseDown = [&](ui::MouseButton, ui::Point at) { heard.push_back("down " + where(at)); };
+  form->Panel1.OnMouseMove = [&](ui::Point at) { heard.push_back("move " + where(at)); };
+  form->Panel1.OnMouseUp = [&](ui::MouseButton, ui::Point at) { heard.push_back("up " + where(at)); };
+  ui::probe::MouseDown(form->Panel1, ui::MouseButton::Left, {198, 20});
+  ui::probe::MouseMove(form->Panel1, {250, 22});
+  ui::probe::MouseUp(form->Panel1, ui::MouseButton::Left, {250, 22});
+  EXPECT_EQ(heard, (std::vector<std::string>{"down 198,20", "move 250,22", "up 250,22"}));
 }
 
 TEST_F(Contract, RepaintPaintsAtOnceWithoutTheEventLoop) {

@@ -325,6 +325,25 @@ Size TextExtent(const Font& font, std::string_view text) {
   return headless::MeasureText(font, text);
 }
 
+}  // namespace ui
+
+namespace ui::headless {
+
+// As the platform's panel window: the pointer's presses, moves and releases over it.
+class PanelPeerImpl : public WindowPeerImpl {
+ public:
+  explicit PanelPeerImpl(Panel& panel) : WindowPeerImpl(panel), panel_(panel) {}
+  void ButtonDown(MouseButton button, Point at) override { panel_.HandleMouseDown(button, at); }
+  void MouseMove(Point at) override { panel_.HandleMouseMove(at); }
+  void ButtonUp(MouseButton button, Point at) override { panel_.HandleMouseUp(button, at); }
+
+ private:
+  Panel& panel_;
+};
+
+}  // namespace ui::headless
+
+namespace ui {
 namespace backend {
 
 std::unique_ptr<AppPeer> NewAppPeer(App&) { return std::make_unique<headless::AppPeerImpl>(); }
@@ -332,7 +351,7 @@ std::unique_ptr<AppPeer> NewAppPeer(App&) { return std::make_unique<headless::Ap
 std::unique_ptr<FormPeer> NewFormPeer(Form& form) { return std::make_unique<headless::FormPeerImpl>(form); }
 
 std::unique_ptr<WindowPeer> NewPanelPeer(Panel& panel, WindowPeer&) {
-  auto peer = std::make_unique<headless::WindowPeerImpl>(panel);
+  auto peer = std::make_unique<headless::PanelPeerImpl>(panel);
   peer->SetBounds(panel.GetBounds());
   return peer;
 }

@@ -211,17 +211,17 @@ void KeyUp(TextControl& control, int key) {
   Pump();
 }
 
-void MouseDown(TextControl& control, MouseButton button, Point at) {
+void MouseDown(WinControl& control, MouseButton button, Point at) {
   PeerOf(control).ButtonDown(button, at);
   Pump();
 }
 
-void MouseMove(TextControl& control, Point at) {
+void MouseMove(WinControl& control, Point at) {
   PeerOf(control).MouseMove(at);
   Pump();
 }
 
-void MouseUp(TextControl& control, MouseButton button, Point at) {
+void MouseUp(WinControl& control, MouseButton button, Point at) {
   PeerOf(control).ButtonUp(button, at);
   Pump();
 }

@@ -18,6 +18,22 @@ class PanelWindow : public NativeWindow<WindowPeer> {
       ::SetCursor(CursorHandle(panel_.GetCursor()));
       return TRUE;
     }
+    Point at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+    switch (msg) {
+      case WM_LBUTTONDOWN:
+      case WM_RBUTTONDOWN:
+        SetCapture(hwnd);
+        panel_.HandleMouseDown(msg == WM_LBUTTONDOWN ? MouseButton::Left : MouseButton::Right, at);
+        return 0;
+      case WM_MOUSEMOVE:
+        panel_.HandleMouseMove(at);
+        return 0;
+      case WM_LBUTTONUP:
+      case WM_RBUTTONUP:
+        if (GetCapture() == hwnd) ReleaseCapture();
+        panel_.HandleMouseUp(msg == WM_LBUTTONUP ? MouseButton::Left : MouseButton::Right, at);
+        return 0;
+    }
     return NativeWindow::OnMessage(hwnd, msg, wp, lp);
   }
 

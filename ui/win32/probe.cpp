@@ -323,17 +323,17 @@ UINT ButtonMessage(MouseButton button, bool down) {
 }
 }  // namespace
 
-void MouseDown(TextControl& control, MouseButton button, Point at) {
+void MouseDown(WinControl& control, MouseButton button, Point at) {
   SendMessageA(WindowOf(control), ButtonMessage(button, true), 0, MAKELPARAM(at.x, at.y));
   Pump();
 }
 
-void MouseMove(TextControl& control, Point at) {
+void MouseMove(WinControl& control, Point at) {
   SendMessageA(WindowOf(control), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
   Pump();
 }
 
-void MouseUp(TextControl& control, MouseButton button, Point at) {
+void MouseUp(WinControl& control, MouseButton button, Point at) {
   SendMessageA(WindowOf(control), ButtonMessage(button, false), 0, MAKELPARAM(at.x, at.y));
   Pump();
 }

@@ -63,13 +63,8 @@ void TMainOut::mnNewClick() {
   ui::ModalResult answer;
   if (!AskToSave(answer)) return;
   if (answer == ui::ModalResult::Yes) {
-    if (Caption() == kNewSheetCaption) {
-      dlSave.SetFilter(kOutlineFilter);
-      if (!dlSave.Execute()) return;
-      SaveSheet(BaseOf(dlSave.FileName()));
-    } else {
-      SaveSheet(Caption());
-    }
+    if (Caption() != kNewSheetCaption) SaveSheet(Caption());
+    else if (!SaveThroughDialog()) return;
   }
   NewSheet();
 }
@@ -94,9 +89,13 @@ void TMainOut::mnSaveClick() {
   SaveSheet(Caption() == kDefaultSheetCaption ? DefaultSheetBase() : Caption());
 }
 
-void TMainOut::mnSaveAsClick() {
+void TMainOut::mnSaveAsClick() { SaveThroughDialog(); }
+
+bool TMainOut::SaveThroughDialog() {
   dlSave.SetFilter(kOutlineFilter);
-  if (dlSave.Execute()) SaveSheet(BaseOf(dlSave.FileName()));
+  if (!dlSave.Execute()) return false;
+  SaveSheet(BaseOf(dlSave.FileName()));
+  return true;
 }
 
 void TMainOut::mnAddClick() {

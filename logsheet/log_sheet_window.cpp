@@ -218,9 +218,13 @@ void TMainOut::SaveSheet(const std::string& base) {
 // Everything is read and checked before the sheet is touched: a load that fails leaves the
 // sheet on screen as it was, with nothing lost, and the error is shown.
 void TMainOut::LoadSheet(const std::string& base) {
-  HourGlass busy;
   ToolkitDisk disk;
   core::RecoverSheet(disk, base);
+  ReadSheet(base);
+}
+
+void TMainOut::ReadSheet(const std::string& base) {
+  HourGlass busy;
   core::OutlineTree loaded;
   core::ReadOutline(loaded, ui::ReadFileBytes(base + ".Pcr"));
   if (loaded.Count() == 0) throw core::OutlineError(core::outline_message::kBadIndex);
@@ -299,7 +303,7 @@ void TMainOut::LoadDefaultSheet() {
       SetCaption(kDefaultSheetCaption);
       return;
     }
-    LoadSheet(base);
+    ReadSheet(base);
     SetCaption(kDefaultSheetCaption);
   } catch (const std::exception& e) {
     ui::MessageBox(base + " のログシートを読み込めません\n" + e.what(), ui::Application->Title(), ui::MsgButtons::OK,

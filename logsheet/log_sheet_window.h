@@ -112,8 +112,12 @@ class TMainOut : public ui::Form {
   void BuildMenu();
   // Stores the pending note; a changed sheet asks "ログシートをセーブしますか ?". False on Cancel.
   bool AskToSave(ui::ModalResult& answer);
+  // The save dialog, and the save under the name chosen; false when it was cancelled.
+  bool SaveThroughDialog();
   void CompleteExchange();
   void LoadDefaultSheet();
+  // LoadSheet's reading, once an interrupted save of the set has been recovered.
+  void ReadSheet(const std::string& base);
   void FocusNote();
   std::string exchange_note_;  // the note the exchange took away, kept from the clipboard
 };

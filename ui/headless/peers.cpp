@@ -316,19 +316,6 @@ void FireTimerRound(const std::function<bool(const TimerPeerImpl&)>& due) {
   for (TimerPeerImpl* t : firing) t->timer().HandleTick();
 }
 
-}  // namespace ui::headless
-
-namespace ui {
-
-Size TextExtent(const Font& font, std::string_view text) {
-  ++headless::TheWorld().text_extents;
-  return headless::MeasureText(font, text);
-}
-
-}  // namespace ui
-
-namespace ui::headless {
-
 // As the platform's panel window: the pointer's presses, moves and releases over it.
 class PanelPeerImpl : public WindowPeerImpl {
  public:
@@ -344,6 +331,12 @@ class PanelPeerImpl : public WindowPeerImpl {
 }  // namespace ui::headless
 
 namespace ui {
+
+Size TextExtent(const Font& font, std::string_view text) {
+  ++headless::TheWorld().text_extents;
+  return headless::MeasureText(font, text);
+}
+
 namespace backend {
 
 std::unique_ptr<AppPeer> NewAppPeer(App&) { return std::make_unique<headless::AppPeerImpl>(); }

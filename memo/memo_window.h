@@ -3,6 +3,7 @@
 // under the title line, which shows the time of the last change (or an opened file's path).
 
 #include "memo/measured_lines.h"
+#include "ui/file_dialogs.h"
 #include "ui/form.h"
 #include "ui/graphic_controls.h"
 #include "ui/menus.h"
@@ -25,6 +26,16 @@ class TForm1 : public ui::Form {
   void Edit1MouseDown(ui::MouseButton button, unsigned shift, int x, int y);
   void Edit1MouseMove(unsigned shift, int x, int y);
   void Edit1MouseUp(ui::MouseButton button, unsigned shift, int x, int y);
+  // The file commands of the "ﾌｧｲﾙ(&F)" submenu, and the undo of what an open replaced.
+  void K9Click();
+  void K12Click();
+  void SaveAs1Click();
+  void Print1Click();
+  void K11Click();
+  // The editor's text as Rich Text Format to a file, which a failed write leaves as it was.
+  void SaveEditorTo(const std::string& path);
+  // The undo copy of the memo's text and shape into Memo1, which "元に戻す" brings back.
+  void TakeUndoCopy();
   ui::HitArea HitTest(ui::HitArea platform_answer) override;
   void Moved() override;
   // The see-through margin: the background is never erased, and each paint first lets the
@@ -34,6 +45,8 @@ class TForm1 : public ui::Form {
 
   ui::Timer Timer1;
   ui::PopupMenu PopupMenu1;
+  ui::OpenDialog OpenDialog1;
+  ui::SaveDialog SaveDialog1;
   ui::MenuItem File1{"ﾌｧｲﾙ(&F)"};
   ui::MenuItem K9{"ﾌｧｲﾙを開く"};
   ui::MenuItem K10{"記録を開く"};

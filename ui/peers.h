@@ -14,6 +14,7 @@
 namespace ui {
 
 class App;
+class Button;
 class Form;
 class MenuItem;
 class Panel;
@@ -65,6 +66,15 @@ class FormPeer : public WindowPeer {
   virtual void SetMenu(MenuItem* root) = 0;
 };
 
+// A push button of the platform's own.
+class ButtonPeer : public WindowPeer {
+ public:
+  virtual void SetCaption(const std::string& caption) = 0;
+  virtual void SetFont(const Font& font) = 0;
+  virtual void SetDefault(bool on) = 0;  // drawn as the button Enter presses
+  virtual void SetFocus() = 0;
+};
+
 class TimerPeer {
  public:
   virtual ~TimerPeer() = default;
@@ -99,6 +109,7 @@ std::unique_ptr<FormPeer> NewFormPeer(Form& form);
 std::unique_ptr<WindowPeer> NewPanelPeer(Panel& panel, WindowPeer& parent);
 std::unique_ptr<TimerPeer> NewTimerPeer(Timer& timer);
 std::unique_ptr<WindowPeer> NewSpeedButtonPeer(SpeedButton& button, WindowPeer& parent);
+std::unique_ptr<ButtonPeer> NewButtonPeer(Button& button, WindowPeer& parent);
 }  // namespace backend
 
 }  // namespace ui

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/button.h"
 #include "ui/dialogs.h"
 #include "ui/file_dialogs.h"
 #include "ui/form.h"
@@ -112,6 +113,13 @@ void ChooseFromMenuBar(Form& form, const std::vector<std::string>& captions);
 // dispatches what it caused before it returns.
 // The left button pressed and released over a button.
 void Click(SpeedButton& button);
+// The left button pressed and released over a push button.
+void Click(Button& button);
+// The caption a push button's window shows.
+std::string NativeCaption(const Button& button);
+// A key pressed and released while a push button has the keyboard (it is given it first), with
+// the modifier keys in `shift` held; the window sees the key before the button does.
+void PressKey(Button& button, int key, unsigned shift = 0);
 // The left button pressed and released at a point of an outline view.
 void ClickAt(OutlineView& view, Point at);
 // The left button double-clicked at a point of an outline view: pressed, released, pressed again

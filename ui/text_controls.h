@@ -60,7 +60,10 @@ class TextControl : public WinControl {
   void SetScrollBars(ScrollBars bars);
   // Activates the control's window and gives the control the keyboard; a hidden or disabled
   // window cannot take it.
-  void SetFocus();
+  void SetFocus() override;
+  // A multi-line text takes Enter and Tab as text, also in a dialog.
+  bool TabStop() const override { return true; }
+  bool WantsKey(int key) const override { return key == kKeyEnter || key == kKeyTab; }
 
   // The context menu a right click opens, while the menu's automatic opening is on.
   void SetPopupMenu(PopupMenu* menu) { popup_menu_ = menu; }

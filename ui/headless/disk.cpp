@@ -83,25 +83,48 @@ void RemoveFile(std::string_view path) {
   if (ec) throw FileError("ファイル " + std::string(path) + " を削除できません");
 }
 
+// The fault hook sees the steps of the temporary file under the target's name: a failure part-way
+// leaves the temporary file half written, and it is removed.
 void ReplaceFileBytes(std::string_view path, std::string_view bytes) {
   auto target = headless::HostPath(path);
   auto temp = target;
   temp += ".new";
+  auto drop_temp = [&] {
+    std::error_code ec;
+    std::filesystem::remove(temp, ec);
+  };
+  Step(headless::FileStep::Write, path);
   {
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     if (!out) throw FileError("ファイル " + std::string(path) + " を作成できません");
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::size_t half = bytes.size() / 2;
+    out.write(bytes.data(), static_cast<std::streamsize>(half));
+    out.flush();
+    try {
+      Step(headless::FileStep::Flush, path);
+    } catch (...) {
+      out.close();
+      drop_temp();
+      throw;
+    }
+    out.write(bytes.data() + half, static_cast<std::streamsize>(bytes.size() - half));
     out.flush();
     if (!out) {
       out.close();
-      std::filesystem::remove(temp);
+      drop_temp();
       throw FileError("ファイル " + std::string(path) + " に書き込めません");
     }
+  }
+  try {
+    Step(headless::FileStep::Rename, path);
+  } catch (...) {
+    drop_temp();
+    throw;
   }
   std::error_code ec;
   std::filesystem::rename(temp, target, ec);
   if (ec) {
-    std::filesystem::remove(temp);
+    drop_temp();
     throw FileError("ファイル " + std::string(path) + " を置き換えられません");
   }
 }

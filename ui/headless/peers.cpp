@@ -204,10 +204,14 @@ void FormPeerImpl::SetVisible(bool visible) {
   if (visible) BringToFront();
 }
 
+// An activated window gives the keyboard to its active control, as the platform's does.
 void FormPeerImpl::Show(bool activate) {
   WindowPeerImpl::SetVisible(true);
   Invalidate({});
-  if (activate) BringToFront();
+  if (activate) {
+    BringToFront();
+    if (WinControl* active = form_.ActiveControl()) PeerOf(*active).TakeFocus();
+  }
   Update();
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/button.h"
 #include "ui/canvas.h"
 #include "ui/control.h"
 #include "ui/form.h"
@@ -164,6 +165,9 @@ class TimerPeerImpl : public TimerPeer {
   Timer& timer_;
   int interval_ = 0;
 };
+
+// The caption a push button's window holds.
+std::string PushButtonCaption(const Button& button);
 
 // One round of the timers: those due fire, in creation order. A handler may stop or start timers;
 // those chosen at the start of the round fire.

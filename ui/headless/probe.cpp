@@ -158,6 +158,26 @@ void Click(SpeedButton& button) {
   Pump();
 }
 
+std::string NativeCaption(const Button& button) { return headless::PushButtonCaption(button); }
+
+void Click(Button& button) {
+  PeerOf(button).ButtonDown(MouseButton::Left, kInside);
+  PeerOf(button).ButtonUp(MouseButton::Left, kInside);
+  Pump();
+}
+
+// The window's dialog keys come first, as the platform's message loop offers them to it.
+void PressKey(Button& button, int key, unsigned shift) {
+  PeerOf(button).TakeFocus();
+  TheWorld().shift_held = shift;
+  Form* form = button.OwningForm();
+  if (!form || !form->HandleDialogKey(&button, key, shift)) PeerOf(button).KeyDown(key);
+  TheWorld().shift_held = 0;
+  Pump();
+  PeerOf(button).KeyUp(key);
+  Pump();
+}
+
 void ClickAt(OutlineView& view, Point at) {
   PeerOf(view).ButtonDown(MouseButton::Left, at);
   PeerOf(view).ButtonUp(MouseButton::Left, at);

@@ -226,6 +226,19 @@ void Click(SpeedButton& button) {
   Pump();
 }
 
+std::string NativeCaption(const Button& button) {
+  char caption[512] = {};
+  GetWindowTextA(WindowOf(button), caption, sizeof caption);
+  return caption;
+}
+
+void Click(Button& button) {
+  HWND hwnd = WindowOf(button);
+  PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  Pump();
+}
+
 void ClickAt(OutlineView& view, Point at) {
   HWND hwnd = WindowOf(view);
   SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
@@ -271,6 +284,25 @@ void KeyDown(OutlineView& view, int key, unsigned shift) {
   SetKeyboardState(held);
   SendMessageA(WindowOf(view), WM_KEYDOWN, static_cast<WPARAM>(key), KeyParam(key, false));
   SetKeyboardState(saved);
+  Pump();
+}
+
+// Posted, the key goes through the message loop as the user's would, past the window's dialog
+// keys; the modifier keys are held until it has been dispatched.
+void PressKey(Button& button, int key, unsigned shift) {
+  HWND hwnd = WindowOf(button);
+  SetFocus(hwnd);
+  BYTE held[256], saved[256];
+  GetKeyboardState(saved);
+  std::copy(std::begin(saved), std::end(saved), held);
+  if (shift & ssShift) held[VK_SHIFT] |= 0x80;
+  if (shift & ssCtrl) held[VK_CONTROL] |= 0x80;
+  if (shift & ssAlt) held[VK_MENU] |= 0x80;
+  SetKeyboardState(held);
+  PostMessageA(hwnd, WM_KEYDOWN, static_cast<WPARAM>(key), KeyParam(key, false));
+  Pump();
+  SetKeyboardState(saved);
+  PostMessageA(hwnd, WM_KEYUP, static_cast<WPARAM>(key), KeyParam(key, true));
   Pump();
 }
 

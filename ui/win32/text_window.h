@@ -24,6 +24,7 @@ class TextWindow : public Peer, public MessageTarget {
   ~TextWindow() override { Destroy(); }
 
   HWND Handle() const override { return hwnd_; }
+  WinControl* Owner() const override { return &control_; }
 
   void SetBounds(const Bounds& b) override {
     SetWindowPos(hwnd_, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -76,4 +76,8 @@ void TForm1::SaveAs1Click() {
   SaveEditorTo(SaveDialog1.FileName());
 }
 
-void TForm1::Print1Click() {}
+// The document is named by the title line: the file's path, or the time of the last change.
+void TForm1::Print1Click() {
+  if (!PrintDialog1.Execute()) return;
+  Edit1.Print(PrintDialog1.Printer(), Label1.Caption());
+}

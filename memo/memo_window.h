@@ -4,6 +4,7 @@
 
 #include "memo/measured_lines.h"
 #include "ui/file_dialogs.h"
+#include "ui/print_dialog.h"
 #include "ui/form.h"
 #include "ui/graphic_controls.h"
 #include "ui/menus.h"
@@ -47,6 +48,7 @@ class TForm1 : public ui::Form {
   ui::PopupMenu PopupMenu1;
   ui::OpenDialog OpenDialog1;
   ui::SaveDialog SaveDialog1;
+  ui::PrintDialog PrintDialog1;
   ui::MenuItem File1{"ﾌｧｲﾙ(&F)"};
   ui::MenuItem K9{"ﾌｧｲﾙを開く"};
   ui::MenuItem K10{"記録を開く"};

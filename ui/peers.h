@@ -9,6 +9,7 @@
 #include <string>
 
 #include "ui/file_dialogs.h"
+#include "ui/print_dialog.h"
 #include "ui/types.h"
 
 namespace ui {
@@ -95,6 +96,7 @@ class AppPeer {
   virtual ModalResult MessageBox(const BoxRequest& box) = 0;
   // The open or save dialog; none when the user cancels it.
   virtual std::optional<FileChoice> FileDialog(const FileRequest& request) = 0;
+  virtual PrintDialogAnswer PrintDialog() = 0;
   virtual void Beep() = 0;
   virtual Size ScreenSize() = 0;
   virtual std::string ExeName() = 0;

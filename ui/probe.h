@@ -62,6 +62,12 @@ struct ShownFileDialog {
 };
 std::vector<ShownFileDialog> FileDialogs();
 
+// The print dialog: the next one is answered with OK (print) or Cancel; how many were shown.
+// The printers the platform knows of.
+void AnswerPrintDialog(bool print);
+int PrintDialogsShown();
+int NativePrinterCount();
+
 // The platform's own view of a window.
 bool NativeVisible(const Form& form);
 Bounds NativeBounds(const Form& form);

@@ -121,6 +121,10 @@ class RichEdit : public TextControl {
   bool LoadFromBytes(const std::string& data);
   std::string SaveToRtf() const { return rich_peer().StreamOutRtf(); }
   int ClientWidth() const { return rich_peer().ClientWidth(); }
+  // The whole text on the printer, page after page, as one job named `document_name`.
+  void Print(const PrinterChoice& printer, const std::string& document_name) {
+    rich_peer().Print(printer, document_name);
+  }
   // Plain text holds no formats and reads no Rich Text Format; switching empties the editor.
   bool PlainText() const { return plain_; }
   void SetPlainText(bool plain);

@@ -62,6 +62,9 @@ class RichEditPeer : public TextPeer {
   virtual int ClientWidth() = 0;
   // Text without character formats; the platform takes it only while the control is empty.
   virtual void SetPlainText(bool plain) = 0;
+  // The whole text as laid out on the printer's pages, fonts and colours as shown, over the
+  // whole printable area, as one print job of that name.
+  virtual void Print(const PrinterChoice& printer, const std::string& document_name) = 0;
 };
 
 namespace backend {

@@ -189,3 +189,33 @@ TEST_F(MemoFile, FilesThatAreNoTextAreRefusedAndEmptyOrDamagedOnesOpen) {
   EXPECT_EQ(Title(), "C:\\docs\\空.txt");
   EXPECT_TRUE(Memo.FileMode);
 }
+
+TEST_F(MemoFile, PrintPutsTheWholeTextOnPagesUnderTheTitleLinesName) {
+  ui::probe::Answer(ui::ModalResult::OK);
+  Choose("印刷");
+  EXPECT_EQ(LastBox().rfind("プリンタがインストールされていません。", 0), 0u) << "no printer: said, nothing else";
+  EXPECT_TRUE(ui::headless::PrintJobs().empty());
+
+  ui::headless::InstallPrinter("事務所のプリンタ");
+  std::string text;
+  for (int i = 1; i <= 120; ++i) text += (i > 1 ? "\r\n" : "") + std::to_string(i) + "行目";
+  PutFile("C:\\docs\\長い.txt", text);
+  Open("C:\\docs\\長い.txt");
+
+  ui::probe::AnswerPrintDialog(false);
+  Choose("印刷");
+  EXPECT_TRUE(ui::headless::PrintJobs().empty()) << "Cancel prints nothing";
+
+  ui::probe::AnswerPrintDialog(true);
+  Choose("印刷");
+  ASSERT_EQ(ui::headless::PrintJobs().size(), 1u);
+  const ui::headless::PrintJob& job = ui::headless::PrintJobs()[0];
+  EXPECT_EQ(job.printer, "事務所のプリンタ");
+  EXPECT_EQ(job.document, "C:\\docs\\長い.txt");
+  ASSERT_EQ(job.pages.size(), 2u) << "120 lines of 12 pixels on pages 1000 pixels high";
+  EXPECT_EQ(job.pages[0].rfind("1行目\r\n2行目", 0), 0u);
+  EXPECT_NE(job.pages[1].find("120行目"), std::string::npos);
+  EXPECT_EQ(job.pages[0] + "\r\n" + job.pages[1], text) << "every line, once";
+  EXPECT_TRUE(Memo.FileMode);
+  EXPECT_EQ(memo().Edit1.Text(), text);
+}

@@ -71,6 +71,10 @@ std::vector<ShownFileDialog> FileDialogs() {
   return shown;
 }
 
+void AnswerPrintDialog(bool print) { TheWorld().print_answers.push_back(print); }
+int PrintDialogsShown() { return TheWorld().print_dialogs; }
+int NativePrinterCount() { return static_cast<int>(TheWorld().printers.size()); }
+
 bool NativeVisible(const Form& form) { return PeerOf(form).visible(); }
 Bounds NativeBounds(const Form& form) { return PeerOf(form).bounds(); }
 

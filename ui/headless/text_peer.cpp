@@ -3,6 +3,8 @@
 #include "core/cp932.h"
 #include "core/rtf/rtf_reader.h"
 #include "core/rtf/rtf_writer.h"
+
+#include <algorithm>
 #include "ui/headless/world.h"
 
 namespace ui::headless {
@@ -179,6 +181,28 @@ bool TextPeerImpl::StreamInRtf(const std::string& data) {
 }
 
 std::string TextPeerImpl::StreamOutRtf() { return rtf::WriteRtf(doc_); }
+
+namespace {
+// The headless printer's printable area, in the pixels of the deterministic text metrics.
+constexpr int kPaperWidth = 720, kPaperHeight = 1000;
+}  // namespace
+
+// The paper wraps the text at its width; a page takes the lines that fit its height whole.
+void TextPeerImpl::Print(const PrinterChoice& printer, const std::string& document_name) {
+  bool wrap = wrap_;
+  wrap_ = true;
+  std::vector<std::string> lines = LayoutIn(kPaperWidth);
+  wrap_ = wrap;
+  int line_height = std::max(1, rtf::PixelsFromHalfPoints(format_.halfPoints));
+  std::size_t per_page = static_cast<std::size_t>(std::max(1, kPaperHeight / line_height));
+  PrintJob job{printer.device, document_name, {}};
+  for (std::size_t at = 0; at < lines.size(); at += per_page) {
+    std::string page;
+    for (std::size_t i = at; i < std::min(lines.size(), at + per_page); ++i) page += (i > at ? "\r\n" : "") + lines[i];
+    job.pages.push_back(std::move(page));
+  }
+  TheWorld().print_jobs.push_back(std::move(job));
+}
 
 // The scroll bar shows only once the lines are taller than the editor.
 int TextPeerImpl::ClientWidth() {

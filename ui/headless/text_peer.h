@@ -46,6 +46,7 @@ class TextPeerImpl : public WindowPeerImpl, public RichEditPeer {
   std::string StreamOutRtf() override;
   int ClientWidth() override;
   void SetPlainText(bool plain) override { plain_ = plain; }
+  void Print(const PrinterChoice& printer, const std::string& document_name) override;
   void Cut() override;
   void Copy() override;
   void Paste() override;

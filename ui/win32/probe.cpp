@@ -4,6 +4,7 @@
 #include "ui/win32/file_dialog.h"
 #include "ui/win32/message_box.h"
 #include "ui/win32/native.h"
+#include "ui/win32/print_dialog.h"
 #include "ui/win32/tooltips.h"
 
 #include <imm.h>
@@ -45,12 +46,16 @@ Session::Session(std::function<void(const std::string&)> on_fault) {
   win32::FileAnswering() = {};
   win32::FileAnswering().active = true;
   win32::FileAnswering().on_fault = &ReportFault;
+  win32::PrintAnswering() = {};
+  win32::PrintAnswering().active = true;
+  win32::PrintAnswering().on_fault = &ReportFault;
 }
 
 Session::~Session() {
   RemoveScratch();
   win32::Answering() = {};
   win32::FileAnswering() = {};
+  win32::PrintAnswering() = {};
   fault = nullptr;
 }
 
@@ -91,6 +96,21 @@ std::vector<ShownFileDialog> FileDialogs() {
   std::vector<ShownFileDialog> shown;
   for (auto& d : win32::FileAnswering().shown) shown.push_back({d.title, d.file_name, d.types, d.read_only_box});
   return shown;
+}
+
+void AnswerPrintDialog(bool print) { win32::PrintAnswering().answers.push_back(print); }
+int PrintDialogsShown() { return win32::PrintAnswering().shown; }
+
+int NativePrinterCount() {
+  DWORD needed = 0, count = 0;
+  EnumPrintersA(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed, &count);
+  if (needed == 0) return 0;
+  std::string buffer(needed, '\0');
+  if (!EnumPrintersA(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, reinterpret_cast<BYTE*>(buffer.data()),
+                     needed, &needed, &count)) {
+    return 0;
+  }
+  return static_cast<int>(count);
 }
 
 bool NativeVisible(const Form& form) { return IsWindowVisible(WindowOf(form)) != FALSE; }

@@ -3,7 +3,9 @@
 #include "ui/exception.h"
 #include "ui/win32/native.h"
 
+#include <cderr.h>
 #include <commdlg.h>
+#include <winspool.h>
 
 #include <string>
 
@@ -54,13 +56,27 @@ std::string TakeGlobal(HGLOBAL block) {
 
 }  // namespace
 
+int PrinterCount() {
+  DWORD needed = 0, count = 0;
+  EnumPrintersA(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed, &count);
+  if (needed == 0) return 0;
+  std::string buffer(needed, '\0');
+  if (!EnumPrintersA(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, reinterpret_cast<BYTE*>(buffer.data()),
+                     needed, &needed, &count)) {
+    return 0;
+  }
+  return static_cast<int>(count);
+}
+
 PrintDialogAnswering& PrintAnswering() {
   static PrintDialogAnswering answering;
   return answering;
 }
 
-// The program says itself that there is no printer (PD_NOWARNING keeps the platform's box away).
+// The program says itself that there is no printer: Wine would still show its dialog, empty,
+// and Windows its own box (which PD_NOWARNING keeps away).
 PrintDialogAnswer ShowPrintDialog() {
+  if (PrinterCount() == 0) return {PrintDialogOutcome::NoPrinter, {}};
   PRINTDLGA pd{};
   pd.lStructSize = sizeof pd;
   pd.hwndOwner = GetActiveWindow() ? GetActiveWindow() : AppWindow();

@@ -8,6 +8,8 @@
 namespace ui::win32 {
 
 PrintDialogAnswer ShowPrintDialog();
+// The printers installed, local or connected.
+int PrinterCount();
 
 // For the contract tests: each dialog is answered by its OK or Cancel button, as a user would.
 struct PrintDialogAnswering {

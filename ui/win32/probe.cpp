@@ -101,17 +101,7 @@ std::vector<ShownFileDialog> FileDialogs() {
 void AnswerPrintDialog(bool print) { win32::PrintAnswering().answers.push_back(print); }
 int PrintDialogsShown() { return win32::PrintAnswering().shown; }
 
-int NativePrinterCount() {
-  DWORD needed = 0, count = 0;
-  EnumPrintersA(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed, &count);
-  if (needed == 0) return 0;
-  std::string buffer(needed, '\0');
-  if (!EnumPrintersA(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, reinterpret_cast<BYTE*>(buffer.data()),
-                     needed, &needed, &count)) {
-    return 0;
-  }
-  return static_cast<int>(count);
-}
+int NativePrinterCount() { return win32::PrinterCount(); }
 
 bool NativeVisible(const Form& form) { return IsWindowVisible(WindowOf(form)) != FALSE; }
 

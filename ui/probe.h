@@ -94,6 +94,7 @@ bool NativeFocused(const WinControl& control);
 Cursor NativeCursor();
 Cursor NativeCursorOver(const TextControl& control);
 Cursor NativeCursorOver(const Panel& panel);
+Cursor NativeCursorOver(const OutlineView& view);
 
 // What the platform answers for a client point of a window, after the window's own say.
 HitArea NativeHitTest(const Form& form, Point client);

@@ -113,6 +113,7 @@ Cursor NativeCursorOver(const TextControl& control) {
 
 // The headless window of a panel asks the panel, as the platform's does.
 Cursor NativeCursorOver(const Panel& panel) { return panel.GetCursor(); }
+Cursor NativeCursorOver(const OutlineView& view) { return view.GetCursor(); }
 
 HitArea NativeHitTest(const Form& form, Point client) { return PeerOf(form).HitTest(client); }
 

@@ -211,6 +211,12 @@ Cursor NativeCursorOver(const Panel& panel) {
   return NativeCursor();
 }
 
+Cursor NativeCursorOver(const OutlineView& view) {
+  HWND hwnd = WindowOf(view);
+  SendMessageA(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  return NativeCursor();
+}
+
 HitArea NativeHitTest(const Form& form, Point client) {
   HWND hwnd = WindowOf(form);
   POINT p{client.x, client.y};

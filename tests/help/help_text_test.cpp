@@ -136,7 +136,7 @@ TEST(HelpSections, EachButtonBringsItsHeadingToTheTopAndEverySubsectionAndMessag
       "自動保存しませんでした", "無効/非表示ｳｨﾝﾄﾞｳにはﾌｫｰｶｽを設定できません", "見つかりませんでした",
       "置換する文字列を入力してください", "個の文字を置換しました", "ロード出来ません",
       "ファイルの存在するデーターは記録しません", "は変更されています", "設定を保存しました",
-      "' は整数ではありません", "'Top' の設定に失敗しました", " に書き込めません",
+      "' は整数ではありません", "'Top' の設定に失敗しました", "' の取得に失敗しました", " に書き込めません",
       "ログシートをセーブしますか ?", " のログシートを読み込めません", "子項目のある項目は交換出来ません",
       core::outline_message::kLineTooLong, core::outline_message::kReadError, core::outline_message::kBadIndex,
       core::outline_message::kTooDeep, core::outline_message::kUnwritableText, " は壊れています"};

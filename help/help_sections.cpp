@@ -10,14 +10,24 @@ namespace {
 
 // In the order of the viewer's buttons, which is the order of the sections.
 constexpr std::array<std::string_view, kHelpSectionCount> kCaptions = {
-    "ぽち～らについて", "セレクトボタン",      "ぽち～ら画面",       "メニュー",
-    "オプション",       "ログシート",          "ログシートメニュー", "ﾃﾞｽｸﾄｯﾌﾟﾒﾓとして",
-    "エディタとして",   "ｱｲﾃﾞｱﾌﾟﾛｾｯｻとして", "エラーについて"};
+    // the program's parts
+    "ぽち～らについて",
+    "セレクトボタン",
+    "ぽち～ら画面",
+    "メニュー",
+    "オプション",
+    "ログシート",
+    "ログシートメニュー",
+    // the ways of use, and errors
+    "ﾃﾞｽｸﾄｯﾌﾟﾒﾓとして",
+    "エディタとして",
+    "ｱｲﾃﾞｱﾌﾟﾛｾｯｻとして",
+    "エラーについて",
+};
 
 constexpr std::string_view kIndent = "　";
 constexpr std::string_view kColon = "：";
-constexpr std::array<std::string_view, 10> kDigits = {"０", "１", "２", "３", "４",
-                                                      "５", "６", "７", "８", "９"};
+constexpr std::array<std::string_view, 10> kDigits = {"０", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
 
 std::string FullWidthNumber(int n) {
   std::string digits;
@@ -45,7 +55,8 @@ HelpSectionTable FindHelpSections(std::string_view text) {
   for (int s = 0; s < kHelpSectionCount; ++s) {
     const std::string number = FullWidthNumber(s + 1);
     while (next < lines.size() && !IsHeading(lines[next], number)) ++next;
-    if (next == lines.size()) throw core::Error("ヘルプに見出し " + number + "：" + std::string(kCaptions[s]) + " がありません");
+    if (next == lines.size())
+      throw core::Error("ヘルプに見出し " + number + "：" + std::string(kCaptions[s]) + " がありません");
     const int line = static_cast<int>(next) + 1;
     table[s] = {kCaptions[s], line, ScrollPositionOf(line)};
     ++next;

@@ -1,6 +1,8 @@
 // The help text as the program holds it, and the table that scrolls the help viewer to each of
 // its sections.
 
+#include "help/help_text.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -11,12 +13,11 @@
 #include "core/error.h"
 #include "core/outline_file.h"
 #include "help/help_sections.h"
-#include "help/help_text.h"
 
 namespace {
 
-constexpr int kTextAreaWidth = 269;   // pixels, in a 12-pixel fixed-pitch font
-constexpr int kHalfWidthPixels = 6;   // a full-width character is two bytes and 12 pixels
+constexpr int kTextAreaWidth = 269;  // pixels, in a 12-pixel fixed-pitch font
+constexpr int kHalfWidthPixels = 6;  // a full-width character is two bytes and 12 pixels
 
 // Lead bytes 0x81-0x9F and 0xE0-0xFC take a trail byte 0x40-0x7E or 0x80-0xFC; 0xA1-0xDF are
 // half-width katakana; no control byte belongs in a line.
@@ -84,10 +85,11 @@ TEST(HelpSections, EachButtonBringsItsHeadingToTheTopAndEverySubsectionAndMessag
   const std::vector<std::string_view> lines = HelpLines(HelpText());
   const HelpSectionTable sections = HelpSections();
 
-  const char* const captions[] = {"ぽち～らについて", "セレクトボタン",   "ぽち～ら画面",
-                                  "メニュー",         "オプション",       "ログシート",
-                                  "ログシートメニュー", "ﾃﾞｽｸﾄｯﾌﾟﾒﾓとして", "エディタとして",
-                                  "ｱｲﾃﾞｱﾌﾟﾛｾｯｻとして", "エラーについて"};
+  const char* const captions[] = {
+      "ぽち～らについて", "セレクトボタン", "ぽち～ら画面",   "メニュー",
+      "オプション",       "ログシート",     "ログシートメニュー",
+      "ﾃﾞｽｸﾄｯﾌﾟﾒﾓとして", "エディタとして", "ｱｲﾃﾞｱﾌﾟﾛｾｯｻとして", "エラーについて",
+  };
   int previous_line = 0;
   for (int s = 0; s < kHelpSectionCount; ++s) {
     const HelpSection& section = sections[s];
@@ -110,7 +112,8 @@ TEST(HelpSections, EachButtonBringsItsHeadingToTheTopAndEverySubsectionAndMessag
   EXPECT_EQ(sections[kFirstShownSection].caption, "エラーについて");
 
   // Subsections, each once, in order, inside its own section.
-  const std::pair<int, const char*> subsections[] = {{2, "ＡＢＣＤＥ"}, {4, "ＡＢＣＤＥＦ"}, {5, "ＡＢＣＤＥＦＧＨＩＪＫ"}, {7, "ＡＢＣ"}};
+  const std::pair<int, const char*> subsections[] = {
+      {2, "ＡＢＣＤＥ"}, {4, "ＡＢＣＤＥＦ"}, {5, "ＡＢＣＤＥＦＧＨＩＪＫ"}, {7, "ＡＢＣ"}};
   for (const auto& [number, letters] : subsections) {
     const int first = sections[number - 1].line;
     const int last = number < kHelpSectionCount ? sections[number].line : static_cast<int>(lines.size()) + 1;
@@ -132,14 +135,28 @@ TEST(HelpSections, EachButtonBringsItsHeadingToTheTopAndEverySubsectionAndMessag
 
   // Every message the program can show is explained in the section on errors.
   const std::string errors = RunTogether(lines, sections[kHelpSectionCount - 1].line, lines.size() + 1);
-  const std::string messages[] = {
-      "自動保存しませんでした", "無効/非表示ｳｨﾝﾄﾞｳにはﾌｫｰｶｽを設定できません", "見つかりませんでした",
-      "置換する文字列を入力してください", "個の文字を置換しました", "ロード出来ません",
-      "ファイルの存在するデーターは記録しません", "は変更されています", "設定を保存しました",
-      "' は整数ではありません", "'Top' の設定に失敗しました", "' の取得に失敗しました", " に書き込めません",
-      "ログシートをセーブしますか ?", " のログシートを読み込めません", "子項目のある項目は交換出来ません",
-      core::outline_message::kLineTooLong, core::outline_message::kReadError, core::outline_message::kBadIndex,
-      core::outline_message::kTooDeep, core::outline_message::kUnwritableText, " は壊れています"};
+  const std::string messages[] = {"自動保存しませんでした",
+                                  "無効/非表示ｳｨﾝﾄﾞｳにはﾌｫｰｶｽを設定できません",
+                                  "見つかりませんでした",
+                                  "置換する文字列を入力してください",
+                                  "個の文字を置換しました",
+                                  "ロード出来ません",
+                                  "ファイルの存在するデーターは記録しません",
+                                  "は変更されています",
+                                  "設定を保存しました",
+                                  "' は整数ではありません",
+                                  "'Top' の設定に失敗しました",
+                                  "' の取得に失敗しました",
+                                  " に書き込めません",
+                                  "ログシートをセーブしますか ?",
+                                  " のログシートを読み込めません",
+                                  "子項目のある項目は交換出来ません",
+                                  core::outline_message::kLineTooLong,
+                                  core::outline_message::kReadError,
+                                  core::outline_message::kBadIndex,
+                                  core::outline_message::kTooDeep,
+                                  core::outline_message::kUnwritableText,
+                                  " は壊れています"};
   for (const std::string& message : messages) EXPECT_NE(errors.find(message), std::string::npos) << message;
 
   // A text without one of the headings, or with them out of order, has no table.

@@ -102,7 +102,8 @@ std::string OutlineBytes(const OutlineTree& tree) {
     const OutlineItem& item = tree.ItemAt(i);
     const std::string& text = item.ItemText();
     const std::size_t line = (item.Level() - 1) + (NeedsBlankEscape(text) ? 1 : 0) + text.size() + 2;
-    if (line > kLineBuffer) throw OutlineError(msg::kLineTooLong);
+    // The reader needs the line and its CR in one buffer; the LF may open the next.
+    if (line - 1 > kLineBuffer) throw OutlineError(msg::kLineTooLong);
     if (std::memchr(text.data(), kCr, text.size()) || std::memchr(text.data(), kEndMark, text.size())) {
       throw OutlineError(msg::kUnwritableText);
     }

@@ -106,7 +106,10 @@ void TMainOut::mnAddClick() {
   } back_to_note{*this};
   dlOpen.SetFilter(kAnyFileFilter);
   if (!dlOpen.Execute()) return;
-  std::vector<std::string> added = core::ParseTxt(ui::ReadFileBytes(dlOpen.FileName()));
+  // Any file goes in as lines: its NULs, which would end the text, are dropped.
+  std::string text = ui::ReadFileBytes(dlOpen.FileName());
+  std::erase(text, '\0');
+  std::vector<std::string> added = core::ParseTxt(text);
   {
     HardLines hard(moNote);
     std::vector<std::string> note = moNote.Lines();

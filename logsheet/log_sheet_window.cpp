@@ -46,11 +46,17 @@ TMainOut::TMainOut() : ui::Form("TMainOut") {
          .font = {"System", -13, 0, ui::clWindowText},
          .size = {639, 229}});
   OnCloseQuery = [this](bool& can_close) { FormCloseQuery(can_close); };
+  OnCreate = [this] { FormCreate(); };
   OnShow = [this] { FormShow(); };
   LayOut();
   BuildMenu();
+}
 
+void TMainOut::FormCreate() {
+  ui::Application->SetHintColor(ui::clAqua);
   StartNewSheet();
+  SetLeft(0);
+  SetTop(ui::Screen::Height() - Height());
   ExchangePending = false;
 }
 
@@ -107,6 +113,7 @@ void TMainOut::LayOut() {
   olTree.SetFont(child_font);
   olTree.OnClick = [this] { olTreeClick(); };
   olTree.OnEnter = [this] { olTreeEnter(); };
+  olTree.OnMouseMove = [this](ui::Point at) { olTreeMouseMove(at); };
 
   pnMemo.SetAlign(ui::Align::Client);
   pnMemo.SetBevelOuter(ui::BevelCut::Lowered);
@@ -279,6 +286,10 @@ void TMainOut::pnOutlineMouseMove(ui::Point at) {
 }
 
 void TMainOut::pnOutlineMouseUp(ui::MouseButton, ui::Point) { Sizing = false; }
+
+void TMainOut::olTreeMouseMove(ui::Point) {
+  olTree.SetCursor(ExchangePending ? ui::Cursor::Drag : ui::Cursor::Default);
+}
 
 void TMainOut::olTreeEnter() { StoreNote(olTree.Items().Selected()); }
 

@@ -84,9 +84,11 @@ class TMainOut : public ui::Form {
   void pnOutlineMouseMove(ui::Point at);
   void pnOutlineMouseUp(ui::MouseButton button, ui::Point at);
 
-  // The tree's click notification and its taking the focus.
+  // The tree's click notification and its taking the focus; over the tree the pointer is the
+  // drag cursor while an exchange waits for the row to place its note.
   void olTreeClick();
   void olTreeEnter();
+  void olTreeMouseMove(ui::Point at);
 
   // The file commands. "上書き保存" saves the sheet under its caption (the palette's shutdown
   // runs it too); a sheet never saved goes through the save dialog.
@@ -99,6 +101,8 @@ class TMainOut : public ui::Form {
   void mnCopyClick();
   void mnCutClick();
   void mnPasteClick();
+  // Once, at start-up: the tooltips, the window at the bottom-left of the screen.
+  void FormCreate();
   // Each showing from hidden: the date of the newest heading, and the default sheet loaded.
   void FormShow();
   // Stores the pending note; a changed default sheet is saved, and before changes to another

@@ -130,6 +130,10 @@ void OutlineView::HandleDoubleClick(Point at) {
   });
 }
 
+void OutlineView::HandleMouseMove(Point at) {
+  Invoke([&] { if (OnMouseMove) OnMouseMove(at); });
+}
+
 void OutlineView::HandleKeyDown(int key, unsigned shift) {
   Invoke([&] {
     char_taken_ = false;

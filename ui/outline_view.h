@@ -8,6 +8,7 @@
 
 #include "core/outline_tree.h"
 #include "ui/control.h"
+#include "ui/screen.h"
 
 namespace ui {
 
@@ -36,6 +37,12 @@ class OutlineView : public WinControl {
   std::function<void()> OnClick;
   // The view receives the keyboard focus.
   std::function<void()> OnEnter;
+  // The pointer moves over the view, in its client coordinates.
+  std::function<void(Point at)> OnMouseMove;
+
+  // The cursor while the pointer is over the view; the platform asks for it as the pointer moves.
+  Cursor GetCursor() const { return cursor_; }
+  void SetCursor(Cursor cursor) { cursor_ = cursor; }
 
   // The item shown in the view's top row, and the item shown in a row at a height in the view;
   // 0 below the last row.
@@ -46,6 +53,7 @@ class OutlineView : public WinControl {
   // after the press and release that selected the row.
   void HandleMouseDown(Point at);
   void HandleDoubleClick(Point at);
+  void HandleMouseMove(Point at);
   void HandleKeyDown(int key, unsigned shift);
   void HandleChar(char ch);
   void HandleEnter();
@@ -64,6 +72,7 @@ class OutlineView : public WinControl {
   // Kept as the item, not its row number, so that finding the rows in view never walks the
   // rows above them.
   mutable int top_item_ = 0;
+  Cursor cursor_ = Cursor::Default;
   bool char_taken_ = false;  // the key going down was answered; its character is not
 };
 

@@ -21,6 +21,7 @@
 #include "ui/panel.h"
 #include "ui/registry.h"
 #include "ui/screen.h"
+#include "ui/scroll_box.h"
 #include "ui/speed_button.h"
 #include "ui/text_controls.h"
 
@@ -101,6 +102,14 @@ bool NativeFocused(const WinControl& control);
 Cursor NativeCursor();
 Cursor NativeCursorOver(const TextControl& control);
 Cursor NativeCursorOver(const Panel& panel);
+Cursor NativeCursorOver(const OutlineView& view);
+
+// A control's client area as the platform has it, and a scroll box's bar; the user's use of the
+// bar (the thumb dragged to `thumb` for Thumb) and of the wheel over the box.
+Size NativeClientSize(const WinControl& control);
+ScrollBarState NativeScrollBar(const ScrollBox& box);
+void Scroll(ScrollBox& box, ScrollRequest request, int thumb = 0);
+void Wheel(ScrollBox& box, int notches_down);
 
 // What the platform answers for a client point of a window, after the window's own say.
 HitArea NativeHitTest(const Form& form, Point client);

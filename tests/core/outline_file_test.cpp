@@ -171,11 +171,11 @@ TEST_F(OutlineFile, WritingRefusesLinesItCouldNotReadBack) {
   constexpr std::size_t kLineBuffer = 4096;
   OutlineTree tree;
   tree.AppendSibling(0, "a");
-  tree.AppendChild(1, std::string(kLineBuffer - 3, 'x'));  // TAB + text + CR LF = 4096 bytes
+  tree.AppendChild(1, std::string(kLineBuffer - 2, 'x'));  // TAB + text + CR = 4096 bytes, then the LF
   ReadOutline(tree_, OutlineBytes(tree));
   EXPECT_EQ(tree_.ItemAt(2).ItemText(), tree.ItemAt(2).ItemText());
 
-  tree.SetItemText(2, std::string(kLineBuffer - 2, 'x'));
+  tree.SetItemText(2, std::string(kLineBuffer - 1, 'x'));
   EXPECT_THROW(
       try { OutlineBytes(tree); } catch (const OutlineError& e) {
         EXPECT_STREQ(e.what(), msg::kLineTooLong);

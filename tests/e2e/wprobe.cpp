@@ -8,6 +8,10 @@
 //   wprobe dword KEY NAME       prints a REG_DWORD value under HKEY_CURRENT_USER
 //   wprobe forget KEY           deletes a key (without subkeys) under HKEY_CURRENT_USER
 //   wprobe font FACE            exit 0 if the system has a font of that face
+//   wprobe timeclick CLASS X Y TARGET S
+//                               clicks the client point (X, Y) of CLASS and prints the milliseconds
+//                               until TARGET is visible and painted (its thread idle, nothing left
+//                               to paint in it); waits up to S seconds, exit 1 if it never is
 
 #include <windows.h>
 
@@ -35,6 +39,39 @@ HWND Visible(const char* cls) {
 int CALLBACK FoundFont(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
   *reinterpret_cast<bool*>(found) = true;
   return 0;
+}
+
+BOOL CALLBACK FindUnpainted(HWND w, LPARAM found) {
+  RECT r;
+  if (IsWindowVisible(w) && GetUpdateRect(w, &r, FALSE)) *reinterpret_cast<bool*>(found) = true;
+  return TRUE;
+}
+
+// Shown, done with whatever the showing started, and drawn.
+bool Painted(HWND w) {
+  DWORD_PTR answer = 0;
+  if (!IsWindowVisible(w) || !SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &answer)) return false;
+  bool unpainted = false;
+  RECT r;
+  if (GetUpdateRect(w, &r, FALSE)) unpainted = true;
+  EnumChildWindows(w, &FindUnpainted, reinterpret_cast<LPARAM>(&unpainted));
+  return !unpainted;
+}
+
+void ClickAt(POINT p) {
+  const double sx = 65535.0 / (GetSystemMetrics(SM_CXSCREEN) - 1), sy = 65535.0 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  INPUT in[3] = {};
+  for (INPUT& i : in) {
+    i.type = INPUT_MOUSE;
+    i.mi.dx = static_cast<LONG>(p.x * sx);
+    i.mi.dy = static_cast<LONG>(p.y * sy);
+  }
+  in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+  in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in[0], sizeof(INPUT));
+  Sleep(100);  // the pointer is over the button before it goes down
+  SendInput(2, &in[1], sizeof(INPUT));
 }
 
 bool Arg(int argc, char** argv, const char* verb, int count) {
@@ -114,7 +151,25 @@ int main(int argc, char** argv) {
     ReleaseDC(nullptr, dc);
     return found ? 0 : 1;
   }
+  if (Arg(argc, argv, "timeclick", 5)) {
+    HWND w = Visible(argv[2]);
+    if (!w) return 1;
+    POINT p{std::atoi(argv[3]), std::atoi(argv[4])};
+    ClientToScreen(w, &p);
+    const DWORD limit = static_cast<DWORD>(std::atoi(argv[6])) * 1000;
+    ClickAt(p);
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < limit) {
+      HWND target = FindWindowA(argv[5], nullptr);
+      if (target && Painted(target)) {
+        std::printf("%lu\n", static_cast<unsigned long>(GetTickCount() - start));
+        return 0;
+      }
+      Sleep(5);
+    }
+    return 1;
+  }
   std::fprintf(stderr, "usage: wprobe list | wait CLASS S | close CLASS | point CLASS X Y | move CLASS X Y | "
-                       "answer S | dword KEY NAME | forget KEY | font FACE\n");
+                       "answer S | dword KEY NAME | forget KEY | font FACE | timeclick CLASS X Y TARGET S\n");
   return 2;
 }

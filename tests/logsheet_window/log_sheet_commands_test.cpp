@@ -169,9 +169,14 @@ TEST_F(ItemCommands, TheExchangeMovesANoteAboveTheItemClickedNext) {
   sheet->SpeedButton9Click();
   EXPECT_TRUE(ExchangePending);
   EXPECT_EQ(Rows(), (Lines{"B", "C"}));
+  // While the note waits for its row, the pointer over the tree is the drag cursor.
+  ui::probe::MouseMove(sheet->olTree, {30, 5});
+  EXPECT_EQ(ui::probe::NativeCursorOver(sheet->olTree), ui::Cursor::Drag);
   ui::probe::PutOnClipboard("another program's text");
   ClickRow(1);
   EXPECT_FALSE(ExchangePending);
+  ui::probe::MouseMove(sheet->olTree, {30, 5});
+  EXPECT_EQ(ui::probe::NativeCursorOver(sheet->olTree), ui::Cursor::Default);
   EXPECT_EQ(Rows(), (Lines{"B", "A moved", "C"}));
   EXPECT_EQ(Selected(), 2);
   EXPECT_EQ(NoteOf(2), (Lines{"A moved", "body"}));

@@ -65,3 +65,56 @@ TEST_F(LogSheet, NewOnAChangedUnnamedSheetSavesThroughTheDialogOrNotAtAll) {
   core::ReadOutline(saved, Bytes("C:\\notes\\日誌.Pcr"));
   EXPECT_EQ(saved.ItemAt(1).ItemText(), "未保存");
 }
+
+TEST_F(LogSheet, FilesThatAreDamagedBinaryOrOutOfReachCostTheSheetNothing) {
+  using Lines = std::vector<std::string>;
+  Build({{1, "今日"}});
+  TypeNote("前からの行");
+
+  // Any file's lines are added: NULs dropped, a very long line kept whole, the last line end
+  // making no empty line.
+  const std::string long_line(100000, 'x');
+  ui::ReplaceFileBytes("C:\\notes\\dump.bin", std::string("ab\0c\r\n\x01\xff\n", 10) + long_line + "\r\n");
+  ui::probe::AnswerFileDialog("C:\\notes\\dump.bin");
+  Choose(*sheet, "ﾌｧｲﾙ", "テキストの追加");
+  EXPECT_EQ(NoteOf(1), (Lines{"前からの行", "abc", "\x01\xff", long_line}));
+  EXPECT_TRUE(ui::probe::NativeFocused(sheet->moNote));
+
+  // A file another program holds locked: the error box, the note as it was.
+  ui::headless::SetFileFault([](ui::headless::FileStep step, std::string_view path) {
+    if (step == ui::headless::FileStep::Read) throw ui::FileError("ファイル " + std::string(path) + " を開けません");
+  });
+  ui::probe::AnswerFileDialog("C:\\notes\\dump.bin");
+  ui::probe::Answer(ui::ModalResult::OK);
+  Choose(*sheet, "ﾌｧｲﾙ", "テキストの追加");
+  ui::headless::SetFileFault(nullptr);
+  ASSERT_EQ(Errors().size(), 1u);
+  EXPECT_EQ(NoteOf(1).size(), 4u);
+  EXPECT_TRUE(ui::probe::NativeFocused(sheet->moNote));
+
+  // A set whose notes file lost its end: the open says so and the sheet stays.
+  sheet->SaveSheet("C:\\notes\\whole");
+  Build({{1, "一"}, {1, "二"}, {1, "三"}});
+  sheet->SaveSheet("C:\\notes\\cut");
+  ui::ReplaceFileBytes("C:\\notes\\cut.Txt", "一\r\n");
+  ui::probe::AnswerFileDialog("C:\\notes\\cut.Pcr");
+  ui::probe::Answer(ui::ModalResult::OK);
+  Choose(*sheet, "ﾌｧｲﾙ", "開く");
+  ASSERT_EQ(Errors().size(), 2u);
+  EXPECT_EQ(sheet->Caption(), "C:\\notes\\cut");
+  EXPECT_EQ(Items().Count(), 3);
+
+  // A folder that cannot be written: the save as fails with its error, nothing lands there,
+  // and the sheet keeps its name.
+  std::filesystem::create_directories(ui::headless::HostPath("C:\\locked"));
+  ui::headless::SetFileFault([](ui::headless::FileStep, std::string_view path) {
+    if (path.starts_with("C:\\locked\\")) throw ui::FileError("ファイル " + std::string(path) + " を作成できません");
+  });
+  ui::probe::AnswerFileDialog("C:\\locked\\sheet.Pcr");
+  ui::probe::Answer(ui::ModalResult::OK);
+  Choose(*sheet, "ﾌｧｲﾙ", "名前をつけて保存");
+  ASSERT_EQ(Errors().size(), 3u);
+  EXPECT_NE(Errors()[2].find("C:\\locked\\"), std::string::npos) << Errors()[2];
+  EXPECT_TRUE(std::filesystem::is_empty(ui::headless::HostPath("C:\\locked")));
+  EXPECT_EQ(sheet->Caption(), "C:\\notes\\cut");
+}

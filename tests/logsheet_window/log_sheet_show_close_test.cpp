@@ -1,5 +1,7 @@
 #include "tests/logsheet_window/log_sheet_fixture.h"
 
+#include "ui/screen.h"
+
 #include <fstream>
 
 #include "core/outline_file.h"
@@ -93,6 +95,9 @@ TEST_F(LogSheet, ClosingANamedSheetWithChangesAsksAndCancelKeepsItOpen) {
 }
 
 TEST_F(LogSheet, TheWindowIsButtonsOutlineAndNoteSideBySideAndCloseAllLeavesTheTopItemsShown) {
+  EXPECT_EQ(sheet->Left(), 0);
+  EXPECT_EQ(sheet->Top() + sheet->Height(), ui::Screen::Height());
+  EXPECT_EQ(ui::Application->HintColor(), ui::clAqua);
   ui::Size client = sheet->ClientSize();
   EXPECT_EQ(sheet->Panel2.GetBounds(), (ui::Bounds{0, 0, 105, client.height}));
   EXPECT_EQ(sheet->pnOutline.GetBounds(), (ui::Bounds{105, 0, 168, client.height}));

@@ -257,3 +257,18 @@ TEST_F(OutlineViewContract, ALongTreeScrollsSoThatTheSelectedRowStaysInView) {
   ui::probe::ClickAt(view, Row(0));
   EXPECT_EQ(items.Selected(), 41);
 }
+
+TEST_F(OutlineViewContract, ThePointerMovingOverTheViewIsReportedAndShowsTheViewsCursor) {
+  std::vector<ui::Point> moves;
+  form->olTree.OnMouseMove = [&](ui::Point at) { moves.push_back(at); };
+  ui::probe::MouseMove(form->olTree, {40, 20});
+  ASSERT_EQ(moves.size(), 1u);
+  EXPECT_EQ(moves[0].x, 40);
+  EXPECT_EQ(moves[0].y, 20);
+
+  EXPECT_EQ(ui::probe::NativeCursorOver(form->olTree), ui::Cursor::Default);
+  form->olTree.SetCursor(ui::Cursor::Drag);
+  EXPECT_EQ(ui::probe::NativeCursorOver(form->olTree), ui::Cursor::Drag);
+  form->olTree.SetCursor(ui::Cursor::Default);
+  EXPECT_EQ(ui::probe::NativeCursorOver(form->olTree), ui::Cursor::Default);
+}

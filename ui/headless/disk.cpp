@@ -40,20 +40,22 @@ bool FileExists(std::string_view path) {
   return std::filesystem::is_regular_file(headless::HostPath(path), ec);
 }
 
-std::string ReadFileBytes(std::string_view path) {
-  std::ifstream in(headless::HostPath(path), std::ios::binary);
-  if (!in) throw FileError("ファイル " + std::string(path) + " を開けません");
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw FileError("ファイル " + std::string(path) + " を読み込めません");
-  return bytes;
-}
-
 namespace {
 std::function<void(headless::FileStep, std::string_view)> file_fault;
 void Step(headless::FileStep step, std::string_view path) {
   if (file_fault) file_fault(step, path);
 }
 }  // namespace
+
+std::string ReadFileBytes(std::string_view path) {
+  Step(headless::FileStep::Read, path);
+  // As on the platform, a folder is no file to read.
+  std::ifstream in(headless::HostPath(path), std::ios::binary);
+  if (!in || std::filesystem::is_directory(headless::HostPath(path))) throw FileError("ファイル " + std::string(path) + " を開けません");
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) throw FileError("ファイル " + std::string(path) + " を読み込めません");
+  return bytes;
+}
 
 void WriteFileFlushed(std::string_view path, std::string_view bytes) {
   Step(headless::FileStep::Write, path);

@@ -14,7 +14,7 @@ std::filesystem::path HostPath(std::string_view windows_path);
 
 // A test's hook into the steps of ui/file.h: it is called before each step and may throw to
 // make that step fail (a ui::FileError) or to stand for the process dying there (anything else).
-enum class FileStep { Write, Flush, Rename, Remove };
+enum class FileStep { Read, Write, Flush, Rename, Remove };
 void SetFileFault(std::function<void(FileStep step, std::string_view path)> hook);
 
 }  // namespace ui::headless

@@ -20,6 +20,7 @@ class OutlinePeerImpl : public WindowPeerImpl {
   void ButtonDoubleClick(MouseButton button, Point at) override {
     if (button == MouseButton::Left) view_.HandleDoubleClick(at);
   }
+  void MouseMove(Point at) override { view_.HandleMouseMove(at); }
   void KeyDown(int key) override { view_.HandleKeyDown(key, TheWorld().shift_held); }
   void Char(std::string_view ch) override {
     if (ch.size() == 1) view_.HandleChar(ch[0]);

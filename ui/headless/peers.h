@@ -12,6 +12,7 @@
 #include "ui/form.h"
 #include "ui/headless/menus.h"
 #include "ui/peers.h"
+#include "ui/scroll_box.h"
 #include "ui/text_controls.h"
 #include "ui/timer.h"
 
@@ -151,6 +152,10 @@ class FormPeerImpl : public WindowPeerImpl, public FormPeer {
 
 // The headless window of a control.
 WindowPeerImpl& PeerOf(const WinControl& control);
+// The scroll box's bar as the platform shows it, and the user's scrolling of it.
+ScrollBarState ScrollBarOf(const ScrollBox& box);
+void ScrollByUser(ScrollBox& box, ScrollRequest request, int thumb);
+void WheelByUser(ScrollBox& box, int notches_down);
 FormPeerImpl& PeerOf(const Form& form);
 
 class TimerPeerImpl : public TimerPeer {

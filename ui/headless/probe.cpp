@@ -117,6 +117,16 @@ Cursor NativeCursorOver(const TextControl& control) {
 
 // The headless window of a panel asks the panel, as the platform's does.
 Cursor NativeCursorOver(const Panel& panel) { return panel.GetCursor(); }
+Cursor NativeCursorOver(const OutlineView& view) { return view.GetCursor(); }
+
+Size NativeClientSize(const WinControl& control) {
+  const Bounds& b = PeerOf(control).bounds();
+  const auto* box = dynamic_cast<const ScrollBox*>(&control);
+  return {b.width - (box ? 16 : 0), b.height};
+}
+ScrollBarState NativeScrollBar(const ScrollBox& box) { return headless::ScrollBarOf(box); }
+void Scroll(ScrollBox& box, ScrollRequest request, int thumb) { headless::ScrollByUser(box, request, thumb); }
+void Wheel(ScrollBox& box, int notches_down) { headless::WheelByUser(box, notches_down); }
 
 HitArea NativeHitTest(const Form& form, Point client) { return PeerOf(form).HitTest(client); }
 

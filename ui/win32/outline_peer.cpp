@@ -24,6 +24,13 @@ class OutlineWindow : public NativeWindow<WindowPeer> {
         if (GetFocus() != hwnd_) ::SetFocus(hwnd_);
         view_.HandleMouseDown({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
         return 0;
+      case WM_MOUSEMOVE: view_.HandleMouseMove({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}); return 0;
+      case WM_SETCURSOR:
+        if (LOWORD(lp) == HTCLIENT && view_.GetCursor() != Cursor::Default) {
+          ::SetCursor(CursorHandle(view_.GetCursor()));
+          return TRUE;
+        }
+        return NativeWindow::OnMessage(hwnd, msg, wp, lp);
       case WM_LBUTTONDBLCLK: view_.HandleDoubleClick({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}); return 0;
       case WM_KEYDOWN: view_.HandleKeyDown(static_cast<int>(wp), ShiftState()); return 0;
       case WM_CHAR: view_.HandleChar(static_cast<char>(wp)); return 0;

@@ -221,6 +221,58 @@ Cursor NativeCursorOver(const Panel& panel) {
   return NativeCursor();
 }
 
+Size NativeClientSize(const WinControl& control) {
+  RECT r;
+  GetClientRect(WindowOf(control), &r);
+  return {r.right, r.bottom};
+}
+
+ScrollBarState NativeScrollBar(const ScrollBox& box) {
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_ALL;
+  GetScrollInfo(WindowOf(box), SB_VERT, &info);
+  return {info.nMax + 1, static_cast<int>(info.nPage), info.nPos};
+}
+
+// The bar's messages as the platform sends them: a drag of the thumb ends with its last place.
+void Scroll(ScrollBox& box, ScrollRequest request, int thumb) {
+  HWND hwnd = WindowOf(box);
+  WORD code = SB_ENDSCROLL;
+  switch (request) {
+    case ScrollRequest::LineUp: code = SB_LINEUP; break;
+    case ScrollRequest::LineDown: code = SB_LINEDOWN; break;
+    case ScrollRequest::PageUp: code = SB_PAGEUP; break;
+    case ScrollRequest::PageDown: code = SB_PAGEDOWN; break;
+    case ScrollRequest::Top: code = SB_TOP; break;
+    case ScrollRequest::Bottom: code = SB_BOTTOM; break;
+    case ScrollRequest::Thumb: {
+      // The thumb's place comes from the bar's track position, which only a drag sets: the
+      // bar is given that place, as the drag would leave it.
+      SCROLLINFO info{};
+      info.cbSize = sizeof info;
+      info.fMask = SIF_POS;
+      info.nPos = thumb;
+      SetScrollInfo(hwnd, SB_VERT, &info, FALSE);
+      code = SB_THUMBPOSITION;
+      break;
+    }
+  }
+  SendMessageA(hwnd, WM_VSCROLL, MAKEWPARAM(code, request == ScrollRequest::Thumb ? thumb : 0), 0);
+  Pump();
+}
+
+void Wheel(ScrollBox& box, int notches_down) {
+  SendMessageA(WindowOf(box), WM_MOUSEWHEEL, MAKEWPARAM(0, -notches_down * WHEEL_DELTA), 0);
+  Pump();
+}
+
+Cursor NativeCursorOver(const OutlineView& view) {
+  HWND hwnd = WindowOf(view);
+  SendMessageA(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  return NativeCursor();
+}
+
 HitArea NativeHitTest(const Form& form, Point client) {
   HWND hwnd = WindowOf(form);
   POINT p{client.x, client.y};

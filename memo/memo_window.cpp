@@ -1,6 +1,8 @@
 #include "memo/memo_window.h"
 
 #include "core/cp932.h"
+#include "help/about_box.h"
+#include "help/help_viewer.h"
 #include "memo/memo_size.h"
 #include "memo/memo_state.h"
 #include "settings/settings_store.h"
@@ -56,6 +58,8 @@ TForm1::TForm1() : ui::Form("TForm1") {
   Memo2.SetText("Memo2");
   Memo3.Hide();
   BuildMenu();
+  K6.OnClick = [this] { K6Click(); };
+  About1.OnClick = [this] { About1Click(); };
   OpenDialog1.SetFilter("ﾃｷｽﾄﾌｧｲﾙ（ .txt）|*.txt|全てのﾌｧｲﾙ|*.*");
   OpenDialog1.SetDefaultExt("txt");
   OpenDialog1.SetShowReadOnly(true);
@@ -197,3 +201,7 @@ void TForm1::Edit1Change() {
     Label2.SetCaption(Label1.Caption());
   }
 }
+
+void TForm1::K6Click() { HelpDlg->Show(); }
+
+void TForm1::About1Click() { AboutDlg->ShowModal(); }

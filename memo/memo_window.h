@@ -39,6 +39,9 @@ class TForm1 : public ui::Form {
   void TakeUndoCopy();
   ui::HitArea HitTest(ui::HitArea platform_answer) override;
   void Moved() override;
+  // The help window, shown beside the memo, and the version box, modal.
+  void K6Click();
+  void About1Click();
   // The see-through margin: the background is never erased, and each paint first lets the
   // windows beneath repaint while the memo is off the screen.
   bool HandleEraseBackground(ui::Canvas&) override { return true; }

@@ -58,6 +58,9 @@ class TextControl : public WinControl {
   void SetWordWrap(bool on);
   ScrollBars GetScrollBars() const { return scroll_bars_; }
   void SetScrollBars(ScrollBars bars);
+  // The sunken edge around the text; without it the text reaches the control's edges.
+  bool Border() const { return border_; }
+  void SetBorder(bool sunken);
   // Activates the control's window and gives the control the keyboard; a hidden or disabled
   // window cannot take it.
   void SetFocus() override;
@@ -105,6 +108,7 @@ class TextControl : public WinControl {
   PopupMenu* popup_menu_ = nullptr;
   Cursor cursor_ = Cursor::Default;
   ScrollBars scroll_bars_ = ScrollBars::None;
+  bool border_ = true;
 };
 
 class Memo : public TextControl {

@@ -32,6 +32,12 @@ TEST_F(Contract, AScrollBoxMovesItsChildOverItsFixedRangeAsTheProgramAndTheUserS
   form->Show();
   ui::ScrollBox& box = form->Box;
   EXPECT_EQ(ui::probe::NativeClientSize(box), box.ClientSize());
+  // The text inside without its sunken edge fills its place to the pixel, and keeps its text.
+  form->Text.SetText("ヘルプ");
+  EXPECT_EQ(ui::probe::NativeClientSize(form->Text), (ui::Size{265, 7996}));
+  form->Text.SetBorder(false);
+  EXPECT_EQ(ui::probe::NativeClientSize(form->Text), (ui::Size{269, 8000}));
+  EXPECT_EQ(form->Text.Text(), "ヘルプ");
   EXPECT_LT(box.ClientSize().width, 285) << "the bar takes its width from the client area";
   EXPECT_EQ(ui::probe::NativeScrollBar(box), (ui::ScrollBarState{8000, 397, 0}));
 

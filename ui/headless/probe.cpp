@@ -119,10 +119,15 @@ Cursor NativeCursorOver(const TextControl& control) {
 Cursor NativeCursorOver(const Panel& panel) { return panel.GetCursor(); }
 Cursor NativeCursorOver(const OutlineView& view) { return view.GetCursor(); }
 
+// A scroll box's bar, and a text's sunken edge, take from the client area.
 Size NativeClientSize(const WinControl& control) {
   const Bounds& b = PeerOf(control).bounds();
-  const auto* box = dynamic_cast<const ScrollBox*>(&control);
-  return {b.width - (box ? 16 : 0), b.height};
+  if (dynamic_cast<const ScrollBox*>(&control)) return {b.width - 16, b.height};
+  if (const auto* text = dynamic_cast<const headless::TextPeerImpl*>(control.Peer())) {
+    const int edge = text->border() ? 2 : 0;
+    return {b.width - 2 * edge, b.height - 2 * edge};
+  }
+  return {b.width, b.height};
 }
 ScrollBarState NativeScrollBar(const ScrollBox& box) { return headless::ScrollBarOf(box); }
 void Scroll(ScrollBox& box, ScrollRequest request, int thumb) { headless::ScrollByUser(box, request, thumb); }

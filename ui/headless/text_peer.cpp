@@ -44,15 +44,25 @@ TextPeerImpl::TextPeerImpl(TextControl& control, bool rich)
   bounds_ = control.GetBounds();
   visible_ = control.Visible();
   bars_ = control.GetScrollBars();
+  border_ = control.Border();
 }
 
 // As the platform's: the control's window is made anew with the text, selection and marks it
 // held; the rest of a fresh window's properties come from the control again.
 void TextPeerImpl::SetScrollBars(ScrollBars bars) {
+  bars_ = bars;
+  Remake();
+}
+
+void TextPeerImpl::SetBorder(bool sunken) {
+  border_ = sunken;
+  Remake();
+}
+
+void TextPeerImpl::Remake() {
   rtf::RichText doc = doc_;
   int start = sel_start_, length = sel_length_;
   bool modified = modified_;
-  bars_ = bars;
   format_ = {};
   read_only_ = false;
   wrap_ = true;
@@ -206,10 +216,11 @@ void TextPeerImpl::Print(const PrinterChoice& printer, const std::string& docume
 
 // The scroll bar shows only once the lines are taller than the editor.
 int TextPeerImpl::ClientWidth() {
-  int inside = bounds_.width - 2 * kClientEdge;
+  const int edge = border_ ? kClientEdge : 0;
+  int inside = bounds_.width - 2 * edge;
   if (bars_ != ScrollBars::Vertical) return inside;
   int line_height = rtf::PixelsFromHalfPoints(format_.halfPoints);
-  bool overflows = static_cast<int>(LayoutIn(inside).size()) * line_height > bounds_.height - 2 * kClientEdge;
+  bool overflows = static_cast<int>(LayoutIn(inside).size()) * line_height > bounds_.height - 2 * edge;
   return overflows ? inside - kScrollBarWidth : inside;
 }
 

@@ -140,10 +140,12 @@ class RichEditWindow : public TextWindow<RichEditPeer> {
     return stream.dwError == 0;
   }
 
+  // The control ends the document with a NUL after its closing brace, which is no part of it.
   std::string StreamOutRtf() override {
     std::string out;
     EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&out), 0, &WriteSink};
     SendMessageA(hwnd_, EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    while (!out.empty() && out.back() == '\0') out.pop_back();
     return out;
   }
 

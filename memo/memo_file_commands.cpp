@@ -8,7 +8,11 @@
 
 namespace {
 
-// A text holds no NUL; a file with one is refused before the memo is touched.
+// A text holds no NUL; a file with one is refused before the memo is touched. Rich text editors
+// end their files with one, which is dropped.
+void DropTrailingNuls(std::string& data) {
+  while (!data.empty() && data.back() == '\0') data.pop_back();
+}
 void RefuseBinary(const std::string& path, const std::string& data) {
   if (data.find('\0') != std::string::npos) throw ui::Exception(path + " はテキストファイルではありません");
 }
@@ -44,6 +48,7 @@ void TForm1::K9Click() {
   const std::string path = OpenDialog1.FileName();
   Memo.WidthLocked = false;
   std::string data = ui::ReadFileBytes(path);
+  DropTrailingNuls(data);
   RefuseBinary(path, data);
   if (!Memo.FileMode && !Edit1.Text().empty()) TakeUndoCopy();
   Edit1.LoadFromBytes(data);

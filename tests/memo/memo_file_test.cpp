@@ -183,6 +183,10 @@ TEST_F(MemoFile, FilesThatAreNoTextAreRefusedAndEmptyOrDamagedOnesOpen) {
   EXPECT_TRUE(Memo.FileMode);
   EXPECT_NE(memo().Edit1.Text().find("太字"), std::string::npos) << "damaged RTF still shows its text";
 
+  PutFile("C:\\docs\\ワードパッド.rtf", std::string("{\\rtf1\\ansi 保存した文}") + '\0');
+  Open("C:\\docs\\ワードパッド.rtf");
+  EXPECT_EQ(memo().Edit1.Text(), "保存した文") << "the NUL a rich text editor ends its file with is no binary";
+
   PutFile("C:\\docs\\空.txt", "");
   Open("C:\\docs\\空.txt");
   EXPECT_EQ(memo().Edit1.Text(), "");

@@ -8,6 +8,8 @@
 #include "ui/clipboard.h"
 #include "ui/exception.h"
 #include "core/rtf/rich_text.h"
+#include "core/rtf/rtf_reader.h"
+#include "ui/win32/rich_print.h"
 
 namespace ui::win32 {
 
@@ -140,10 +142,12 @@ class RichEditWindow : public TextWindow<RichEditPeer> {
     return stream.dwError == 0;
   }
 
+  // The control ends the document with a NUL after its closing brace, which is no part of it.
   std::string StreamOutRtf() override {
     std::string out;
     EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&out), 0, &WriteSink};
     SendMessageA(hwnd_, EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    while (!out.empty() && out.back() == '\0') out.pop_back();
     return out;
   }
 
@@ -172,17 +176,29 @@ class RichEditWindow : public TextWindow<RichEditPeer> {
     range.rc = range.rcPage = area;
     range.chrg = {0, end};
     bool failed = false;
-    do {
-      if (StartPage(dc) <= 0) {
-        failed = true;
-        break;
-      }
-      LONG next = static_cast<LONG>(SendMessageA(hwnd_, EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&range)));
-      if (EndPage(dc) <= 0) failed = true;
-      if (failed || next <= range.chrg.cpMin) break;
-      range.chrg.cpMin = next;
-    } while (range.chrg.cpMin < end);
+    // A control that formats nothing for the first page cannot format for a printer at all;
+    // the toolkit then lays the text out itself, from the control's own document.
+    LONG first = static_cast<LONG>(SendMessageA(hwnd_, EM_FORMATRANGE, FALSE, reinterpret_cast<LPARAM>(&range)));
     SendMessageA(hwnd_, EM_FORMATRANGE, FALSE, 0);
+    if (end > 0 && first <= 0) {
+      try {
+        failed = !PrintRichText(dc, core::rtf::ReadRtf(StreamOutRtf()));
+      } catch (const std::exception&) {
+        failed = true;
+      }
+    } else {
+      do {
+        if (StartPage(dc) <= 0) {
+          failed = true;
+          break;
+        }
+        LONG next = static_cast<LONG>(SendMessageA(hwnd_, EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&range)));
+        if (EndPage(dc) <= 0) failed = true;
+        if (failed || next <= range.chrg.cpMin) break;
+        range.chrg.cpMin = next;
+      } while (range.chrg.cpMin < end);
+      SendMessageA(hwnd_, EM_FORMATRANGE, FALSE, 0);
+    }
     if (failed) {
       AbortDoc(dc);
       throw Exception("印刷できませんでした");

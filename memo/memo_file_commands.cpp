@@ -4,6 +4,7 @@
 #include "memo/memo_state.h"
 #include "memo/memo_window.h"
 #include "ui/application.h"
+#include "ui/clock.h"
 #include "ui/file.h"
 
 namespace {
@@ -30,7 +31,10 @@ void TForm1::TakeUndoCopy() {
   K11.SetEnabled(true);
 }
 
+// The copy is always of a memo without a file (neither the open nor the clear takes one of a
+// file): bringing it back ends the file's editing, so that no save over writes it into the file.
 void TForm1::K11Click() {
+  Memo.FileMode = false;
   Edit1.Clear();
   Edit1.SetLines(Memo1.Lines());
   Edit1.SetWidth(Memo1.Width());
@@ -38,6 +42,8 @@ void TForm1::K11Click() {
   Edit1.SetWordWrap(Memo1.WordWrap());
   Edit1.SetScrollBars(Memo1.GetScrollBars());
   Edit1.SetSelStart(0);
+  Label1.SetCaption(ui::LongTimeText());
+  Label2.SetCaption(Label1.Caption());
   K11.SetEnabled(false);
 }
 

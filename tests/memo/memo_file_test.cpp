@@ -93,6 +93,12 @@ TEST_F(MemoFile, OpenEditSaveOverAndSaveAsWriteRichTextAndTheMemoKeepsItsOwnPath
   memo().K11.Click();
   EXPECT_EQ(memo().Edit1.Text(), "付箋のメモ") << "undo brings back the sticky memo the open replaced";
   EXPECT_FALSE(memo().K11.Enabled());
+  // It is the sticky memo again: no save over can write it into the file it replaced.
+  EXPECT_FALSE(Memo.FileMode);
+  EXPECT_NE(Title(), "C:\\docs\\メモ.txt");
+  ui::probe::AnswerFileDialog(std::nullopt);
+  Choose("上書保存");
+  EXPECT_EQ(ReadBack("C:\\docs\\メモ.txt"), "一行目\r\n二行目\r\n追記！");
 }
 
 TEST_F(MemoFile, TheReadOnlyBoxSetsTheEditorsMarkAtEachOpenAndAnOpenInFileModeTakesNoUndoCopy) {

@@ -46,7 +46,7 @@ bool IsHeading(std::string_view line, const std::string& number) {
 
 }  // namespace
 
-int ScrollPositionOf(int line) { return std::max(0, (line - 1) * kHelpLineHeight - kHeadingGap); }
+int ScrollPositionOf(int line, int line_height) { return std::max(0, (line - 1) * line_height - kHeadingGap); }
 
 HelpSectionTable FindHelpSections(std::string_view text) {
   const std::vector<std::string_view> lines = HelpLines(text);

@@ -24,7 +24,7 @@ using HelpSectionTable = std::array<HelpSection, kHelpSectionCount>;
 inline constexpr int kFirstShownSection = kHelpSectionCount - 1;
 
 // The scroll position that puts a heading on this line kHeadingGap below the top of the view.
-int ScrollPositionOf(int line);
+int ScrollPositionOf(int line, int line_height = kHelpLineHeight);
 
 // Finds each heading ("　　１：…", "　　１１：…") after the one before it; a heading missing
 // is a core::Error.

@@ -1,10 +1,12 @@
 #include "help/help_viewer.h"
 
+#include <algorithm>
 #include <string>
 
 #include "help/help_sections.h"
 #include "help/help_text.h"
 #include "help/logo.h"
+#include "ui/canvas.h"
 
 THelpDlg* HelpDlg = nullptr;
 
@@ -60,15 +62,22 @@ THelpDlg::THelpDlg() : ui::Form("THelpDlg") {
   Button1.SetCaption("終了");
   Button1.OnClick = [this] { Button1Click(); };
 
+  // The range is fixed, unless taller lines need more to reach the text's last line.
+  const ui::Font text_font{"ＭＳ ゴシック", -12, 0, ui::clBlack};
+  line_height_ = ui::TextExtent(text_font, "ぽ").height;
+  const int text_height = static_cast<int>(HelpLines(HelpText()).size()) * line_height_;
+  const int range = std::max(kHelpTextHeight, text_height + line_height_);
   ScrollBox1.SetAlign(ui::Align::Client);
-  ScrollBox1.SetRange(kHelpTextHeight);
+  ScrollBox1.SetRange(range);
   Memo1.SetBorder(false);
   Memo1.SetWordWrap(false);
-  Memo1.SetFont({"ＭＳ ゴシック", -12, 0, ui::clBlack});
-  Memo1.SetBounds({0, 0, ScrollBox1.ClientSize().width, kHelpTextHeight});
+  Memo1.SetFont(text_font);
+  Memo1.SetBounds({0, 0, ScrollBox1.ClientSize().width, range});
   Memo1.SetText(std::string(HelpText()));
   Memo1.SetModified(false);
-  ScrollBox1.SetPosition(sections[kFirstShownSection].position);
+  ShowSection(kFirstShownSection);
 }
 
-void THelpDlg::ShowSection(int section) { ScrollBox1.SetPosition(HelpSections()[section].position); }
+void THelpDlg::ShowSection(int section) {
+  ScrollBox1.SetPosition(ScrollPositionOf(HelpSections()[section].line, line_height_));
+}

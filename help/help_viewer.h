@@ -42,6 +42,9 @@ class THelpDlg : public ui::Form {
 
  private:
   void ShowSection(int section);
+  // A line of the text as tall as its font makes it on this desktop: 12 pixels in the font the
+  // text was written for, more where another font stands in for it.
+  int line_height_ = 0;
 };
 
 extern THelpDlg* HelpDlg;

@@ -1,17 +1,25 @@
 #include "memo/modify_dialog.h"
 
+#include <algorithm>
+
 #include "memo/memo_window.h"
+#include "ui/screen.h"
 
 TModifyDlg* ModifyDlg = nullptr;
+
+namespace {
+constexpr int kDesignedWidth = 335, kDesignedBevelWidth = 321;
+constexpr int kMessageRightMargin = 24;  // from the message's end to the frame's right edge
+}  // namespace
 
 TModifyDlg::TModifyDlg() : ui::Form("TModifyDlg") {
   Apply({.caption = "確認",
          .border = ui::BorderStyle::Dialog,
          .position = ui::FormPosition::ScreenCenter,
          .font = {"ＭＳ Ｐゴシック", -12, 0, ui::clWindowText},
-         .client_width = 335,
+         .client_width = kDesignedWidth,
          .client_height = 93});
-  Bevel1.SetBounds({8, 8, 321, 50});
+  Bevel1.SetBounds({8, 8, kDesignedBevelWidth, 50});
   Label1.SetBounds({24, 20, 0, 0});
   Button1.SetBounds({60, 63, 75, 25});
   Button1.SetCaption("保存する");
@@ -25,7 +33,16 @@ TModifyDlg::TModifyDlg() : ui::Form("TModifyDlg") {
   OnShow = [this] { FormShow(); };
 }
 
-void TModifyDlg::FormShow() { Label1.SetCaption(Form1->Label1.Caption() + "は変更されています\n保存しますか？"); }
+// A long path would run off the designed frame: the dialog widens to show it whole, as far as the
+// screen allows, and stays centred.
+void TModifyDlg::FormShow() {
+  Label1.SetCaption(Form1->Label1.Caption() + "は変更されています\n保存しますか？");
+  const int width = std::clamp(Label1.Left() + Label1.Width() + kMessageRightMargin, kDesignedWidth,
+                               ui::Screen::Width() - (Width() - ClientWidth()));
+  SetClientWidth(width);
+  Bevel1.SetWidth(width - (kDesignedWidth - kDesignedBevelWidth));
+  SetLeft((ui::Screen::Width() - Width()) / 2);
+}
 
 // A failed save leaves by its exception, before the close.
 void TModifyDlg::Button1Click() {

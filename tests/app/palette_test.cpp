@@ -15,6 +15,7 @@
 #include "ui/file.h"
 #include "ui/headless/fixture.h"
 #include "ui/probe.h"
+#include "ui/screen.h"
 
 namespace {
 
@@ -216,6 +217,21 @@ TEST_F(ChangedFile, OkOffersTheChangedFileForSavingBeforeAnythingIsEmptiedAndSav
   EXPECT_TRUE(app->Terminated());
   EXPECT_FALSE(std::filesystem::exists(ui::headless::HostPath("C:\\pochira\\Memo1.txt")));
   EXPECT_EQ(Form1->Edit1.Text(), "");
+}
+
+TEST_F(ChangedFile, ALongPathWidensTheConfirmationToShowItWhole) {
+  Form1->Label1.SetCaption("C:\\Documents and Settings\\user\\デスクトップ\\仕事\\二〇二六年\\十二月\\報告書の下書き.txt");
+  bool fits = false;
+  int width = 0;
+  ui::headless::WhenModal("TModifyDlg", [&](ui::Form&) {
+    fits = ModifyDlg->Label1.Left() + ModifyDlg->Label1.Width() < ModifyDlg->Bevel1.Left() + ModifyDlg->Bevel1.Width();
+    width = ui::probe::NativeClientSize(*ModifyDlg).width;
+    ui::probe::Click(ModifyDlg->CancelBtn);
+  });
+  ModifyDlg->ShowModal();
+  EXPECT_TRUE(fits);
+  EXPECT_GT(width, 335);
+  EXPECT_EQ(ModifyDlg->Left(), (ui::Screen::Width() - ModifyDlg->Width()) / 2);
 }
 
 TEST_F(ChangedFile, EscAnswersNoAndTheProgramEndsWithTheFileAsItWas) {

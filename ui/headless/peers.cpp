@@ -207,7 +207,7 @@ void WindowPeerImpl::Paint() {
   if (w.on_paint) w.on_paint(control_);
 }
 
-FormPeerImpl::FormPeerImpl(Form& form) : WindowPeerImpl(form), form_(form) {
+FormPeerImpl::FormPeerImpl(Form& form) : WindowPeerAs(form), form_(form) {
   visible_ = false;
   bounds_ = form.GetBounds();
   TheWorld().z_order.push_back(this);

@@ -90,18 +90,28 @@ class WindowPeerImpl : public WindowPeer {
   int paints_ = 0, moves_ = 0, resizes_ = 0;
 };
 
-class FormPeerImpl : public WindowPeerImpl, public FormPeer {
+// A window that is also a control's own kind of peer (a form's, a text's, a button's): the
+// in-memory window answers the primitives of both.
+template <class Kind>
+class WindowPeerAs : public WindowPeerImpl, public Kind {
  public:
-  explicit FormPeerImpl(Form& form);
-  ~FormPeerImpl() override;
-
-  // WindowPeer, through the shared in-memory window.
-  void SetBounds(const Bounds& b) override;
-  void SetVisible(bool visible) override;
+  using WindowPeerImpl::WindowPeerImpl;
+  void SetBounds(const Bounds& b) override { WindowPeerImpl::SetBounds(b); }
+  void SetVisible(bool visible) override { WindowPeerImpl::SetVisible(visible); }
   void SetEnabled(bool enabled) override { WindowPeerImpl::SetEnabled(enabled); }
   void Invalidate(const Bounds& area) override { WindowPeerImpl::Invalidate(area); }
   void Update() override { WindowPeerImpl::Update(); }
   void Redraw() override { WindowPeerImpl::Redraw(); }
+};
+
+class FormPeerImpl : public WindowPeerAs<FormPeer> {
+ public:
+  explicit FormPeerImpl(Form& form);
+  ~FormPeerImpl() override;
+
+  // A form's window also moves, shows and hides as a top-level window.
+  void SetBounds(const Bounds& b) override;
+  void SetVisible(bool visible) override;
 
   void SetCaption(const std::string& caption) override { caption_ = caption; }
   void SetImeMode(ImeMode mode) override { ime_ = mode; }

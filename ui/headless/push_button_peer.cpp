@@ -7,16 +7,10 @@ namespace {
 
 // As the platform's push button: pressed by the left button released inside it, or by the
 // space bar going down and up while it has the keyboard.
-class PushButtonPeerImpl : public WindowPeerImpl, public ButtonPeer {
+class PushButtonPeerImpl : public WindowPeerAs<ButtonPeer> {
  public:
-  explicit PushButtonPeerImpl(Button& button) : WindowPeerImpl(button), button_(button) {}
+  explicit PushButtonPeerImpl(Button& button) : WindowPeerAs(button), button_(button) {}
 
-  void SetBounds(const Bounds& b) override { WindowPeerImpl::SetBounds(b); }
-  void SetVisible(bool visible) override { WindowPeerImpl::SetVisible(visible); }
-  void SetEnabled(bool enabled) override { WindowPeerImpl::SetEnabled(enabled); }
-  void Invalidate(const Bounds& area) override { WindowPeerImpl::Invalidate(area); }
-  void Update() override { WindowPeerImpl::Update(); }
-  void Redraw() override { WindowPeerImpl::Redraw(); }
 
   void SetCaption(const std::string& caption) override {
     caption_ = caption;

@@ -7,16 +7,10 @@ namespace {
 
 // As the platform's window with a vertical scroll bar of 16 pixels: the bar's state, and the
 // user's scrolling handed to the box.
-class ScrollBoxPeerImpl : public WindowPeerImpl, public ScrollBoxPeer {
+class ScrollBoxPeerImpl : public WindowPeerAs<ScrollBoxPeer> {
  public:
-  explicit ScrollBoxPeerImpl(ScrollBox& box) : WindowPeerImpl(box), box_(box) {}
+  explicit ScrollBoxPeerImpl(ScrollBox& box) : WindowPeerAs(box), box_(box) {}
 
-  void SetBounds(const Bounds& b) override { WindowPeerImpl::SetBounds(b); }
-  void SetVisible(bool visible) override { WindowPeerImpl::SetVisible(visible); }
-  void SetEnabled(bool enabled) override { WindowPeerImpl::SetEnabled(enabled); }
-  void Invalidate(const Bounds& area) override { WindowPeerImpl::Invalidate(area); }
-  void Update() override { WindowPeerImpl::Update(); }
-  void Redraw() override { WindowPeerImpl::Redraw(); }
 
   void SetScrollBar(int range, int page, int position) override { bar_ = {range, page, position}; }
   int ScrollBarWidth() override { return 16; }

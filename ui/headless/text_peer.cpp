@@ -40,7 +40,7 @@ rtf::CharFormat FormatOf(const Font& font) {
 }  // namespace
 
 TextPeerImpl::TextPeerImpl(TextControl& control, bool rich)
-    : WindowPeerImpl(control), control_(control), rich_(rich) {
+    : WindowPeerAs(control), control_(control), rich_(rich) {
   bounds_ = control.GetBounds();
   visible_ = control.Visible();
   bars_ = control.GetScrollBars();

@@ -16,16 +16,10 @@ namespace ui::headless {
 // The document a text control holds is core's rich text.
 namespace rtf = core::rtf;
 
-class TextPeerImpl : public WindowPeerImpl, public RichEditPeer {
+class TextPeerImpl : public WindowPeerAs<RichEditPeer> {
  public:
   TextPeerImpl(TextControl& control, bool rich);
 
-  void SetBounds(const Bounds& b) override { WindowPeerImpl::SetBounds(b); }
-  void SetVisible(bool visible) override { WindowPeerImpl::SetVisible(visible); }
-  void SetEnabled(bool enabled) override { WindowPeerImpl::SetEnabled(enabled); }
-  void Invalidate(const Bounds& area) override { WindowPeerImpl::Invalidate(area); }
-  void Update() override { WindowPeerImpl::Update(); }
-  void Redraw() override { WindowPeerImpl::Redraw(); }
 
   std::string Text() override;
   void SetText(const std::string& text) override;

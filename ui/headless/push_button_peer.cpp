@@ -11,7 +11,6 @@ class PushButtonPeerImpl : public WindowPeerAs<ButtonPeer> {
  public:
   explicit PushButtonPeerImpl(Button& button) : WindowPeerAs(button), button_(button) {}
 
-
   void SetCaption(const std::string& caption) override {
     caption_ = caption;
     invalid_ = true;

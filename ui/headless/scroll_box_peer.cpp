@@ -11,7 +11,6 @@ class ScrollBoxPeerImpl : public WindowPeerAs<ScrollBoxPeer> {
  public:
   explicit ScrollBoxPeerImpl(ScrollBox& box) : WindowPeerAs(box), box_(box) {}
 
-
   void SetScrollBar(int range, int page, int position) override { bar_ = {range, page, position}; }
   int ScrollBarWidth() override { return 16; }
 

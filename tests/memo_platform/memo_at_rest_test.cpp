@@ -1,28 +1,7 @@
 // The memo window on whichever backend is linked in: the headless desktop, or the platform
 // under Wine.
 
-#include <gtest/gtest.h>
-
-#include "memo/memo_state.h"
-#include "memo/memo_window.h"
-#include "ui/application.h"
-#include "ui/probe.h"
-
-namespace {
-
-class MemoOnThePlatform : public ::testing::Test {
- protected:
-  void SetUp() override {
-    Memo = MemoState{};
-    Display = DisplaySettings{};
-    app.CreateForm(Form1);
-    Form1->Show();
-  }
-  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
-  ui::App app;
-};
-
-}  // namespace
+#include "tests/memo_platform/memo_on_platform.h"
 
 // Every tick assigns the window's size and place, the editor's, and the title line's
 // visibility; at rest they are the values already there, which must cost the platform nothing.

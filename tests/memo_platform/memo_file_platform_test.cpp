@@ -1,31 +1,11 @@
 // The memo's file commands on whichever backend is linked in: the real open dialog, the rich
 // edit's streams and the printer list under Wine, or the headless desktop.
 
-#include <gtest/gtest.h>
+#include "tests/memo_platform/memo_on_platform.h"
 
-#include "memo/memo_state.h"
-#include "memo/memo_window.h"
-#include "ui/application.h"
 #include "ui/file.h"
-#include "ui/probe.h"
 
-namespace {
-
-class MemoFileOnThePlatform : public ::testing::Test {
- protected:
-  void SetUp() override {
-    Memo = MemoState{};
-    Display = DisplaySettings{};
-    app.CreateForm(Form1);
-    Form1->Show();
-  }
-  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
-  ui::App app;
-};
-
-}  // namespace
-
-TEST_F(MemoFileOnThePlatform, OpenReadOnlyThenAnotherFileEditSaveOverAndPrintWithoutAPrinter) {
+TEST_F(MemoOnThePlatform, OpenReadOnlyThenAnotherFileEditSaveOverAndPrintWithoutAPrinter) {
   std::string folder = ui::probe::ScratchFolder();
   std::string letter = folder + "\\letter.txt", note = folder + "\\note.txt";
   ui::ReplaceFileBytes(letter, "拝啓\r\n敬具");

@@ -336,16 +336,32 @@ void DoubleClickAt(OutlineView& view, Point at) {
 
 // The modifier keys are held in the thread's keyboard state, where the window reads them, for
 // as long as the key goes down.
+namespace {
+class HeldModifiers {
+ public:
+  explicit HeldModifiers(unsigned shift) {
+    GetKeyboardState(saved_);
+    BYTE held[256];
+    std::copy(std::begin(saved_), std::end(saved_), held);
+    if (shift & ssShift) held[VK_SHIFT] |= 0x80;
+    if (shift & ssCtrl) held[VK_CONTROL] |= 0x80;
+    if (shift & ssAlt) held[VK_MENU] |= 0x80;
+    SetKeyboardState(held);
+  }
+  ~HeldModifiers() { SetKeyboardState(saved_); }
+  HeldModifiers(const HeldModifiers&) = delete;
+  HeldModifiers& operator=(const HeldModifiers&) = delete;
+
+ private:
+  BYTE saved_[256];
+};
+}  // namespace
+
 void KeyDown(OutlineView& view, int key, unsigned shift) {
-  BYTE held[256], saved[256];
-  GetKeyboardState(saved);
-  std::copy(std::begin(saved), std::end(saved), held);
-  if (shift & ssShift) held[VK_SHIFT] |= 0x80;
-  if (shift & ssCtrl) held[VK_CONTROL] |= 0x80;
-  if (shift & ssAlt) held[VK_MENU] |= 0x80;
-  SetKeyboardState(held);
-  SendMessageA(WindowOf(view), WM_KEYDOWN, static_cast<WPARAM>(key), KeyParam(key, false));
-  SetKeyboardState(saved);
+  {
+    HeldModifiers held(shift);
+    SendMessageA(WindowOf(view), WM_KEYDOWN, static_cast<WPARAM>(key), KeyParam(key, false));
+  }
   Pump();
 }
 
@@ -354,16 +370,11 @@ void KeyDown(OutlineView& view, int key, unsigned shift) {
 void PressKey(Button& button, int key, unsigned shift) {
   HWND hwnd = WindowOf(button);
   SetFocus(hwnd);
-  BYTE held[256], saved[256];
-  GetKeyboardState(saved);
-  std::copy(std::begin(saved), std::end(saved), held);
-  if (shift & ssShift) held[VK_SHIFT] |= 0x80;
-  if (shift & ssCtrl) held[VK_CONTROL] |= 0x80;
-  if (shift & ssAlt) held[VK_MENU] |= 0x80;
-  SetKeyboardState(held);
-  PostMessageA(hwnd, WM_KEYDOWN, static_cast<WPARAM>(key), KeyParam(key, false));
-  Pump();
-  SetKeyboardState(saved);
+  {
+    HeldModifiers held(shift);
+    PostMessageA(hwnd, WM_KEYDOWN, static_cast<WPARAM>(key), KeyParam(key, false));
+    Pump();
+  }
   PostMessageA(hwnd, WM_KEYUP, static_cast<WPARAM>(key), KeyParam(key, true));
   Pump();
 }

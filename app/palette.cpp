@@ -117,11 +117,16 @@ bool TMain::AutosaveMemo() {
 }
 
 // A memo that could not be autosaved is not dropped: the quit is refused as after Cancel, so
-// that the user can save it elsewhere. A log sheet save that fails ends the shutdown with its
+// that the user can save it elsewhere. An opened file with unsaved changes is offered for saving
+// while the editor still holds them. A log sheet save that fails ends the shutdown with its
 // error, the sheet still open with its notes.
 void TMain::FormCloseQuery(bool& can_close) {
   bool quit = ui::MessageBox("ぽち～らを終了しますか？", "確認", ui::MsgButtons::OKCancel, ui::MsgIcon::Question) ==
               ui::ModalResult::OK;
+  if (quit && Memo.FileMode && Form1->Edit1.Modified()) {
+    Form1->Hide();
+    ModifyDlg->ShowModal();
+  }
   if (quit && !Memo.FileMode) quit = AutosaveMemo();
   if (quit) {
     Form1->Edit1.Clear();
@@ -134,11 +139,6 @@ void TMain::FormCloseQuery(bool& can_close) {
     }
   }
   can_close = quit;
-
-  if (Form1->Edit1.Modified() && Memo.FileMode) {
-    Form1->Hide();
-    ModifyDlg->ShowModal();
-  }
   WritePositions(Form1->Top(), Form1->Left(), Top(), Left());
   WriteDate(Memo.LastDate);
 }

@@ -1,6 +1,8 @@
 #include "memo/memo_window.h"
 
 #include "core/cp932.h"
+#include "help/about_box.h"
+#include "help/help_viewer.h"
 #include "memo/memo_size.h"
 #include "memo/memo_state.h"
 #include "settings/settings_store.h"
@@ -56,6 +58,12 @@ TForm1::TForm1() : ui::Form("TForm1") {
   Memo2.SetText("Memo2");
   Memo3.Hide();
   BuildMenu();
+  K6.OnClick = [this] { K6Click(); };
+  About1.OnClick = [this] { About1Click(); };
+  OpenDialog1.SetFilter("ﾃｷｽﾄﾌｧｲﾙ（ .txt）|*.txt|全てのﾌｧｲﾙ|*.*");
+  OpenDialog1.SetDefaultExt("txt");
+  OpenDialog1.SetShowReadOnly(true);
+  SaveDialog1.SetFilter("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|全てのﾌｧｲﾙ|*.*");
   Timer1.SetOnTimer([this] { Timer1Timer(); });
   OnCreate = [this] { FormCreate(); };
   OnShow = [this] { FormShow(); };
@@ -69,6 +77,11 @@ void TForm1::BuildMenu() {
   K8.Add(N3);
   for (ui::MenuItem* item : {&File1, &Edit3, &Show1, &K8, &K6, &About1}) PopupMenu1.Add(*item);
   K11.SetEnabled(false);
+  K9.OnClick = [this] { K9Click(); };
+  K12.OnClick = [this] { K12Click(); };
+  SaveAs1.OnClick = [this] { SaveAs1Click(); };
+  Print1.OnClick = [this] { Print1Click(); };
+  K11.OnClick = [this] { K11Click(); };
 }
 
 void TForm1::FormCreate() {
@@ -190,3 +203,7 @@ void TForm1::Edit1Change() {
     Label2.SetCaption(Label1.Caption());
   }
 }
+
+void TForm1::K6Click() { HelpDlg->Show(); }
+
+void TForm1::About1Click() { AboutDlg->ShowModal(); }

@@ -4,6 +4,8 @@
 
 #include "memo/measured_lines.h"
 #include "memo/memo_autosave.h"
+#include "ui/file_dialogs.h"
+#include "ui/print_dialog.h"
 #include "ui/form.h"
 #include "ui/graphic_controls.h"
 #include "ui/menus.h"
@@ -26,8 +28,21 @@ class TForm1 : public ui::Form {
   void Edit1MouseDown(ui::MouseButton button, unsigned shift, int x, int y);
   void Edit1MouseMove(unsigned shift, int x, int y);
   void Edit1MouseUp(ui::MouseButton button, unsigned shift, int x, int y);
+  // The file commands of the "ﾌｧｲﾙ(&F)" submenu, and the undo of what an open replaced.
+  void K9Click();
+  void K12Click();
+  void SaveAs1Click();
+  void Print1Click();
+  void K11Click();
+  // The editor's text as Rich Text Format to a file, which a failed write leaves as it was.
+  void SaveEditorTo(const std::string& path);
+  // The undo copy of the memo's text and shape into Memo1, which "元に戻す" brings back.
+  void TakeUndoCopy();
   ui::HitArea HitTest(ui::HitArea platform_answer) override;
   void Moved() override;
+  // The help window, shown beside the memo, and the version box, modal.
+  void K6Click();
+  void About1Click();
   // The see-through margin: the background is never erased, and each paint first lets the
   // windows beneath repaint while the memo is off the screen.
   bool HandleEraseBackground(ui::Canvas&) override { return true; }
@@ -35,6 +50,9 @@ class TForm1 : public ui::Form {
 
   ui::Timer Timer1;
   ui::PopupMenu PopupMenu1;
+  ui::OpenDialog OpenDialog1;
+  ui::SaveDialog SaveDialog1;
+  ui::PrintDialog PrintDialog1;
   ui::MenuItem File1{"ﾌｧｲﾙ(&F)"};
   ui::MenuItem K9{"ﾌｧｲﾙを開く"};
   ui::MenuItem K10{"記録を開く"};

@@ -104,6 +104,12 @@ class WinControl : public Control {
   void Repaint() override;
   void Realign();
 
+  // Keyboard: whether Tab reaches the control, and whether it keeps a dialog key (Tab, Enter,
+  // Esc) for itself rather than let its window act on it.
+  virtual bool TabStop() const { return false; }
+  virtual bool WantsKey(int /*key*/) const { return false; }
+  virtual void SetFocus() {}
+
   // Entry points of the backend's paint: the background, then the graphic children in order.
   virtual bool HandleEraseBackground(Canvas& canvas);
   virtual void HandlePaint(Canvas& canvas);

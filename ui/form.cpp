@@ -1,8 +1,12 @@
 #include "ui/form.h"
 
+#include <algorithm>
+
 #include "ui/application.h"
+#include "ui/button.h"
 #include "ui/exception.h"
 #include "ui/screen.h"
+#include "ui/text_controls.h"
 
 namespace ui {
 
@@ -172,6 +176,67 @@ ModalResult Form::ShowModal() {
 
 void Form::Release() {
   Application->Post([this] { Application->DestroyForm(this); });
+}
+
+namespace {
+void CollectTabStops(const WinControl& parent, std::vector<WinControl*>& order) {
+  for (Control* c : parent.Controls()) {
+    if (!c->IsWindowed()) continue;
+    auto* w = static_cast<WinControl*>(c);
+    if (w->TabStop()) order.push_back(w);
+    CollectTabStops(*w, order);
+  }
+}
+
+bool Usable(const Control& c) { return c.Visible() && c.Enabled(); }
+}  // namespace
+
+std::vector<WinControl*> Form::TabOrder() const {
+  std::vector<WinControl*> order;
+  CollectTabStops(*this, order);
+  return order;
+}
+
+void Form::SelectNext(WinControl* from, bool forward) {
+  std::vector<WinControl*> order = TabOrder();
+  std::erase_if(order, [from](WinControl* c) { return c != from && !Usable(*c); });
+  if (order.empty()) return;
+  auto at = std::find(order.begin(), order.end(), from);
+  std::ptrdiff_t n = static_cast<std::ptrdiff_t>(order.size());
+  std::ptrdiff_t i = at == order.end() ? (forward ? -1 : 0) : at - order.begin();
+  WinControl* next = order[static_cast<std::size_t>(((forward ? i + 1 : i - 1) % n + n) % n)];
+  if (next != from) next->SetFocus();
+}
+
+bool Form::HandleDialogKey(WinControl* focused, int key, unsigned shift) {
+  std::vector<Button*> buttons;
+  for (WinControl* c : TabOrder()) {
+    if (auto* b = dynamic_cast<Button*>(c)) buttons.push_back(b);
+  }
+  if (buttons.empty()) return false;
+  if (focused && focused != this && focused->WantsKey(key)) return false;
+  auto press = [&](auto which) {
+    for (Button* b : buttons) {
+      if (which(*b) && Usable(*b)) {
+        b->Click();
+        return true;
+      }
+    }
+    return false;
+  };
+  switch (key) {
+    case kKeyEscape: return press([](const Button& b) { return b.Cancel(); });
+    case kKeyEnter: {
+      auto* pressed = dynamic_cast<Button*>(focused);
+      if (pressed && Usable(*pressed)) {
+        pressed->Click();
+        return true;
+      }
+      return press([](const Button& b) { return b.Default(); });
+    }
+    case kKeyTab: SelectNext(focused, !(shift & ssShift)); return true;
+    default: return false;
+  }
 }
 
 void Form::DoCreate() {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/control.h"
 #include "ui/menus.h"
@@ -97,7 +98,18 @@ class Form : public WinControl {
   std::function<void()> OnCreate, OnShow, OnHide, OnDestroy;
   std::function<void(bool& can_close)> OnCloseQuery;
 
+  // The controls that Tab visits, in order: the windowed controls that take the keyboard, in the
+  // order they were made, depth first.
+  std::vector<WinControl*> TabOrder() const;
+  // Moves the keyboard to the next (or previous) control in the tab order, around the end.
+  void SelectNext(WinControl* from, bool forward);
+
   // Entry points of the application and the backend.
+  // A key going down in `focused` (the form or a control on it), before the control hears it. A
+  // window with push buttons acts as a dialog: Esc presses the cancel button, Enter the focused
+  // button or else the default one, Tab moves on; unless the focused control wants the key.
+  // True when the window acted on the key, which then goes no further.
+  bool HandleDialogKey(WinControl* focused, int key, unsigned shift);
   void DoCreate();
   void DoDestroy();
   void HandleCloseRequest() { Close(); }

@@ -1,6 +1,9 @@
 #include "ui/graphic_controls.h"
 
 #include <algorithm>
+#include <vector>
+
+#include "ui/panel.h"
 
 namespace ui {
 
@@ -28,9 +31,26 @@ void Label::FontChanged() {
   Control::FontChanged();
 }
 
+namespace {
+// A caption's lines: a line feed starts a new one.
+std::vector<std::string> CaptionLines(const std::string& caption) {
+  std::vector<std::string> lines(1);
+  for (char c : caption) {
+    if (c == '\n') lines.emplace_back();
+    else lines.back() += c;
+  }
+  return lines;
+}
+}  // namespace
+
 void Label::FitToText() {
   if (!auto_size_) return;
-  Size s = TextExtent(GetFont(), caption_);
+  Size s{0, 0};
+  for (const std::string& line : CaptionLines(caption_)) {
+    Size l = TextExtent(GetFont(), line);
+    s.width = std::max(s.width, l.width);
+    s.height += l.height;
+  }
   Bounds b = bounds_;
   SetBounds({b.left, b.top, s.width, s.height});
 }
@@ -39,7 +59,21 @@ void Label::Paint(Canvas& canvas) {
   Bounds b = GetBounds();
   Color background = GetColor();
   if (!transparent_) canvas.FillRect(b, background);
-  if (!caption_.empty()) canvas.TextOut(b.left, b.top, caption_, GetFont(), nullptr);
+  if (caption_.empty()) return;
+  int y = b.top;
+  for (const std::string& line : CaptionLines(caption_)) {
+    if (!line.empty()) canvas.TextOut(b.left, y, line, GetFont(), nullptr);
+    y += TextExtent(GetFont(), line.empty() ? std::string(" ") : line).height;
+  }
+}
+
+Bevel::Bevel(WinControl* parent) : Control(parent) { bounds_ = {0, 0, 50, 50}; }
+
+// A frame cut into the surface: a shadowed line with a highlight inside and below it.
+void Bevel::Paint(Canvas& canvas) {
+  Bounds b = GetBounds();
+  Frame3D(canvas, {b.left, b.top, b.width - 1, b.height - 1}, clBtnShadow, clBtnShadow, 1);
+  Frame3D(canvas, {b.left + 1, b.top + 1, b.width - 1, b.height - 1}, clBtnHighlight, clBtnHighlight, 1);
 }
 
 Shape::Shape(WinControl* parent) : Control(parent) { bounds_ = {0, 0, 65, 65}; }

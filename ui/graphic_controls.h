@@ -1,5 +1,5 @@
 #pragma once
-// Controls without a window of their own, drawn on their parent's surface: Label and Shape.
+// Controls without a window of their own, drawn on their parent's surface: Label, Shape, Bevel.
 
 #include <string>
 
@@ -7,6 +7,7 @@
 
 namespace ui {
 
+// A caption of one line, or several split at line feeds.
 class Label : public Control {
  public:
   explicit Label(WinControl* parent);
@@ -51,6 +52,17 @@ class Shape : public Control {
   Color brush_ = clWhite;
   Color pen_ = clBlack;
   int pen_width_ = 1;
+};
+
+}  // namespace ui
+
+namespace ui {
+
+// A framed box cut into a window's surface, grouping what lies inside it.
+class Bevel : public Control {
+ public:
+  explicit Bevel(WinControl* parent);
+  void Paint(Canvas& canvas) override;
 };
 
 }  // namespace ui

@@ -24,6 +24,8 @@ class OutlineView : public WinControl {
 
   explicit OutlineView(WinControl* parent);
   ~OutlineView() override;
+  // Enter toggles an item, also in a dialog.
+  bool WantsKey(int key) const override { return key == kKeyEnter; }
 
   WindowPeer* Peer() const override { return peer_.get(); }
   core::OutlineTree& Items() { return items_; }

@@ -25,6 +25,7 @@ Bounds Frame3D(Canvas& canvas, Bounds r, Color top_left, Color bottom_right, int
 }
 
 void Panel::HandleMouseDown(MouseButton button, Point at) {
+  if (button == MouseButton::Left) pressed_ = true;
   Invoke([&] { if (OnMouseDown) OnMouseDown(button, at); });
 }
 
@@ -33,7 +34,13 @@ void Panel::HandleMouseMove(Point at) {
 }
 
 void Panel::HandleMouseUp(MouseButton button, Point at) {
-  Invoke([&] { if (OnMouseUp) OnMouseUp(button, at); });
+  const bool clicked = button == MouseButton::Left && pressed_ && at.x >= 0 && at.y >= 0 && at.x < Width() &&
+                       at.y < Height();
+  if (button == MouseButton::Left) pressed_ = false;
+  Invoke([&] {
+    if (OnMouseUp) OnMouseUp(button, at);
+    if (clicked && OnClick) OnClick();
+  });
 }
 
 Bounds Panel::AlignArea() const {

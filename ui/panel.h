@@ -37,6 +37,8 @@ class Panel : public WinControl {
   // The pointer over the panel, in its client coordinates; a press captures it until the release.
   std::function<void(MouseButton button, Point at)> OnMouseDown, OnMouseUp;
   std::function<void(Point at)> OnMouseMove;
+  // The left button pressed on the panel and released on it: the panel clicked as a whole.
+  std::function<void()> OnClick;
 
   // Entry points of the backend.
   void HandleMouseDown(MouseButton button, Point at);
@@ -57,6 +59,7 @@ class Panel : public WinControl {
   int border_width_ = 0;
   std::string caption_;
   Cursor cursor_ = Cursor::Default;
+  bool pressed_ = false;
   std::unique_ptr<WindowPeer> peer_;
 };
 

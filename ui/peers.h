@@ -9,11 +9,13 @@
 #include <string>
 
 #include "ui/file_dialogs.h"
+#include "ui/print_dialog.h"
 #include "ui/types.h"
 
 namespace ui {
 
 class App;
+class Button;
 class Form;
 class MenuItem;
 class Panel;
@@ -65,6 +67,15 @@ class FormPeer : public WindowPeer {
   virtual void SetMenu(MenuItem* root) = 0;
 };
 
+// A push button of the platform's own.
+class ButtonPeer : public WindowPeer {
+ public:
+  virtual void SetCaption(const std::string& caption) = 0;
+  virtual void SetFont(const Font& font) = 0;
+  virtual void SetDefault(bool on) = 0;  // drawn as the button Enter presses
+  virtual void SetFocus() = 0;
+};
+
 class TimerPeer {
  public:
   virtual ~TimerPeer() = default;
@@ -85,6 +96,7 @@ class AppPeer {
   virtual ModalResult MessageBox(const BoxRequest& box) = 0;
   // The open or save dialog; none when the user cancels it.
   virtual std::optional<FileChoice> FileDialog(const FileRequest& request) = 0;
+  virtual PrintDialogAnswer PrintDialog() = 0;
   virtual void Beep() = 0;
   virtual Size ScreenSize() = 0;
   virtual std::string ExeName() = 0;
@@ -99,6 +111,7 @@ std::unique_ptr<FormPeer> NewFormPeer(Form& form);
 std::unique_ptr<WindowPeer> NewPanelPeer(Panel& panel, WindowPeer& parent);
 std::unique_ptr<TimerPeer> NewTimerPeer(Timer& timer);
 std::unique_ptr<WindowPeer> NewSpeedButtonPeer(SpeedButton& button, WindowPeer& parent);
+std::unique_ptr<ButtonPeer> NewButtonPeer(Button& button, WindowPeer& parent);
 }  // namespace backend
 
 }  // namespace ui

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/button.h"
 #include "ui/dialogs.h"
 #include "ui/file_dialogs.h"
 #include "ui/form.h"
@@ -20,6 +21,7 @@
 #include "ui/panel.h"
 #include "ui/registry.h"
 #include "ui/screen.h"
+#include "ui/scroll_box.h"
 #include "ui/speed_button.h"
 #include "ui/text_controls.h"
 
@@ -61,6 +63,12 @@ struct ShownFileDialog {
 };
 std::vector<ShownFileDialog> FileDialogs();
 
+// The print dialog: the next one is answered with OK (print) or Cancel; how many were shown.
+// The printers the platform knows of.
+void AnswerPrintDialog(bool print);
+int PrintDialogsShown();
+int NativePrinterCount();
+
 // The platform's own view of a window.
 bool NativeVisible(const Form& form);
 Bounds NativeBounds(const Form& form);
@@ -96,6 +104,13 @@ Cursor NativeCursorOver(const TextControl& control);
 Cursor NativeCursorOver(const Panel& panel);
 Cursor NativeCursorOver(const OutlineView& view);
 
+// A control's client area as the platform has it, and a scroll box's bar; the user's use of the
+// bar (the thumb dragged to `thumb` for Thumb) and of the wheel over the box.
+Size NativeClientSize(const WinControl& control);
+ScrollBarState NativeScrollBar(const ScrollBox& box);
+void Scroll(ScrollBox& box, ScrollRequest request, int thumb = 0);
+void Wheel(ScrollBox& box, int notches_down);
+
 // What the platform answers for a client point of a window, after the window's own say.
 HitArea NativeHitTest(const Form& form, Point client);
 // The menu as the platform builds it to open it: one line per item, two spaces of indent per
@@ -113,6 +128,13 @@ void ChooseFromMenuBar(Form& form, const std::vector<std::string>& captions);
 // dispatches what it caused before it returns.
 // The left button pressed and released over a button.
 void Click(SpeedButton& button);
+// The left button pressed and released over a push button.
+void Click(Button& button);
+// The caption a push button's window shows.
+std::string NativeCaption(const Button& button);
+// A key pressed and released while a push button has the keyboard (it is given it first), with
+// the modifier keys in `shift` held; the window sees the key before the button does.
+void PressKey(Button& button, int key, unsigned shift = 0);
 // The left button pressed and released at a point of an outline view.
 void ClickAt(OutlineView& view, Point at);
 // The left button double-clicked at a point of an outline view: pressed, released, pressed again

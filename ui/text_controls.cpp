@@ -62,6 +62,12 @@ void TextControl::SetWordWrap(bool on) {
   text_peer_->SetWordWrap(on);
 }
 
+void TextControl::SetBorder(bool sunken) {
+  if (border_ == sunken) return;
+  border_ = sunken;
+  text_peer_->SetBorder(sunken);
+}
+
 void TextControl::SetScrollBars(ScrollBars bars) {
   if (scroll_bars_ == bars) return;
   scroll_bars_ = bars;

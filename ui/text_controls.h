@@ -58,9 +58,15 @@ class TextControl : public WinControl {
   void SetWordWrap(bool on);
   ScrollBars GetScrollBars() const { return scroll_bars_; }
   void SetScrollBars(ScrollBars bars);
+  // The sunken edge around the text; without it the text reaches the control's edges.
+  bool Border() const { return border_; }
+  void SetBorder(bool sunken);
   // Activates the control's window and gives the control the keyboard; a hidden or disabled
   // window cannot take it.
-  void SetFocus();
+  void SetFocus() override;
+  // A multi-line text takes Enter and Tab as text, also in a dialog.
+  bool TabStop() const override { return true; }
+  bool WantsKey(int key) const override { return key == kKeyEnter || key == kKeyTab; }
 
   // The context menu a right click opens, while the menu's automatic opening is on.
   void SetPopupMenu(PopupMenu* menu) { popup_menu_ = menu; }
@@ -102,6 +108,7 @@ class TextControl : public WinControl {
   PopupMenu* popup_menu_ = nullptr;
   Cursor cursor_ = Cursor::Default;
   ScrollBars scroll_bars_ = ScrollBars::None;
+  bool border_ = true;
 };
 
 class Memo : public TextControl {
@@ -118,6 +125,10 @@ class RichEdit : public TextControl {
   bool LoadFromBytes(const std::string& data);
   std::string SaveToRtf() const { return rich_peer().StreamOutRtf(); }
   int ClientWidth() const { return rich_peer().ClientWidth(); }
+  // The whole text on the printer, page after page, as one job named `document_name`.
+  void Print(const PrinterChoice& printer, const std::string& document_name) {
+    rich_peer().Print(printer, document_name);
+  }
   // Plain text holds no formats and reads no Rich Text Format; switching empties the editor.
   bool PlainText() const { return plain_; }
   void SetPlainText(bool plain);

@@ -41,6 +41,7 @@ class TextPeer : public WindowPeer {
   virtual void SetReadOnly(bool read_only) = 0;
   virtual void SetWordWrap(bool wrap) = 0;
   virtual void SetScrollBars(ScrollBars bars) = 0;
+  virtual void SetBorder(bool sunken) = 0;  // the sunken 3-D edge around the text
   virtual void SetFont(const Font& font) = 0;  // the whole text, and text typed later
   virtual void SetBackground(Color color) = 0;
   virtual void SetFocus() = 0;
@@ -62,6 +63,9 @@ class RichEditPeer : public TextPeer {
   virtual int ClientWidth() = 0;
   // Text without character formats; the platform takes it only while the control is empty.
   virtual void SetPlainText(bool plain) = 0;
+  // The whole text as laid out on the printer's pages, fonts and colours as shown, over the
+  // whole printable area, as one print job of that name.
+  virtual void Print(const PrinterChoice& printer, const std::string& document_name) = 0;
 };
 
 namespace backend {

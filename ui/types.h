@@ -56,6 +56,9 @@ enum class ModalResult { None = 0, OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ign
 
 enum class MouseButton { Left, Right, Middle };
 
+// The platform's numbers of the keys a window acts on in a dialog.
+constexpr int kKeyTab = 0x09, kKeyEnter = 0x0D, kKeyEscape = 0x1B, kKeySpace = 0x20;
+
 enum class Align { None, Top, Bottom, Left, Right, Client };
 
 }  // namespace ui

@@ -11,6 +11,7 @@
 #include "logsheet/log_sheet_window.h"
 #include "memo/memo_state.h"
 #include "memo/memo_window.h"
+#include "memo/modify_dialog.h"
 #include "ui/application.h"
 #include "ui/file.h"
 #include "ui/headless/fixture.h"
@@ -187,6 +188,89 @@ TEST_F(Palette, AFailedAutosaveKeepsTheMemoAndRefusesTheQuit) {
   EXPECT_EQ(Form1->Edit1.Text(), "消えては困るメモ");
   EXPECT_TRUE(Form1->Visible());
   EXPECT_TRUE(ui::probe::NativeRegistryKeyExists(kPositionKey)) << "the positions are written as after Cancel";
+}
+
+namespace {
+
+// The memo holding a file opened through its open command, changed since.
+class ChangedFile : public Palette {
+ protected:
+  static constexpr char kFile[] = "C:\\pochira\\手紙.txt";
+  void SetUp() override {
+    Palette::SetUp();
+    std::ofstream(ui::headless::HostPath(kFile), std::ios::binary) << "拝啓";
+    ui::probe::Click(Main->SpeedButton1);
+    ui::probe::AnswerFileDialog(kFile);
+    Form1->K9Click();
+    Form1->Edit1.SetSelStart(2);
+    ui::probe::Type(Form1->Edit1, "、お元気ですか");
+  }
+  std::string FileNow() { return HostFile(kFile); }
+};
+
+}  // namespace
+
+TEST_F(ChangedFile, OkOffersTheChangedFileForSavingBeforeAnythingIsEmptiedAndSaveEndsTheProgram) {
+  std::string caption;
+  bool memo_hidden = false, focus_on_no = false;
+  std::string text_while_asked;
+  ui::headless::WhenModal("TModifyDlg", [&](ui::Form&) {
+    caption = ModifyDlg->Label1.Caption();
+    memo_hidden = !ui::probe::NativeVisible(*Form1);
+    focus_on_no = ui::probe::NativeFocused(ModifyDlg->CancelBtn);
+    text_while_asked = Form1->Edit1.Text();
+    ui::probe::Click(ModifyDlg->Button1);
+  });
+  Quit(ui::ModalResult::OK);
+
+  EXPECT_EQ(caption, "C:\\pochira\\手紙.txtは変更されています\n保存しますか？");
+  EXPECT_TRUE(memo_hidden);
+  EXPECT_TRUE(focus_on_no) << "いいえ has the keyboard when the dialog opens";
+  EXPECT_EQ(text_while_asked, "拝啓、お元気ですか") << "the editor still holds the changes while asked";
+  EXPECT_EQ(FileNow().rfind("{\\rtf", 0), 0u);
+  EXPECT_NE(FileNow().find("\\'82\\'a8"), std::string::npos) << "the changed text is written: " << FileNow();
+  EXPECT_TRUE(app->Terminated());
+  EXPECT_FALSE(std::filesystem::exists(ui::headless::HostPath("C:\\pochira\\Memo1.txt")));
+  EXPECT_EQ(Form1->Edit1.Text(), "");
+}
+
+TEST_F(ChangedFile, EscAnswersNoAndTheProgramEndsWithTheFileAsItWas) {
+  ui::headless::WhenModal("TModifyDlg", [&](ui::Form&) { ui::probe::PressKey(ModifyDlg->CancelBtn, ui::kKeyEscape); });
+  Quit(ui::ModalResult::OK);
+  EXPECT_EQ(FileNow(), "拝啓");
+  EXPECT_TRUE(app->Terminated());
+}
+
+TEST_F(ChangedFile, AFailedSaveIsShownAndTheDialogStaysForNo) {
+  ui::headless::SetFileFault([](ui::headless::FileStep step, std::string_view path) {
+    if (step == ui::headless::FileStep::Write && path == kFile) throw ui::FileError("手紙.txt: アクセスが拒否されました");
+  });
+  bool open_after_failure = false;
+  ui::headless::WhenModal("TModifyDlg", [&](ui::Form&) {
+    ui::probe::Answer(ui::ModalResult::OK);  // the error box
+    ui::probe::Click(ModifyDlg->Button1);
+    open_after_failure = ModifyDlg->GetModalResult() == ui::ModalResult::None && ui::probe::NativeVisible(*ModifyDlg);
+    ui::probe::Click(ModifyDlg->CancelBtn);
+  });
+  Quit(ui::ModalResult::OK);
+  ui::headless::SetFileFault(nullptr);
+
+  EXPECT_EQ(LastBox(), "手紙.txt: アクセスが拒否されました");
+  EXPECT_TRUE(open_after_failure);
+  EXPECT_EQ(FileNow(), "拝啓");
+  EXPECT_TRUE(app->Terminated());
+}
+
+TEST_F(ChangedFile, ASavedFileIsNotAskedAboutAndCancelAsksNothing) {
+  Quit(ui::ModalResult::Cancel);  // no confirmation is scripted: one shown would fail the test
+  EXPECT_FALSE(app->Terminated());
+  EXPECT_EQ(Form1->Edit1.Text(), "拝啓、お元気ですか");
+  EXPECT_TRUE(Form1->Visible());
+
+  Form1->K12Click();
+  Quit(ui::ModalResult::OK);
+  EXPECT_TRUE(app->Terminated());
+  EXPECT_NE(FileNow().find("\\'82\\'a8"), std::string::npos);
 }
 
 TEST_F(Palette, TheDefaultLogSheetIsSavedBesideTheExecutableAndClosedAtQuit) {

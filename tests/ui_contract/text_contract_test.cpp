@@ -144,6 +144,7 @@ TEST_F(TextContract, RichTextStreamsOutAndBackInUnchanged) {
   EXPECT_EQ(form->Edit1.Text(), "ぽち～ら 太字斜体下線取消\r\nソ表ボマ{x}\\y\tend");
   std::string out = form->Edit1.SaveToRtf();
   core::rtf::RichText back = core::rtf::ReadRtf(out);
+  EXPECT_EQ(out.back(), '}') << "the document ends at its closing brace, without the control's NUL";
 
   ASSERT_EQ(back.runs.size(), doc.runs.size()) << out;
   for (std::size_t i = 0; i < doc.runs.size(); ++i) {

@@ -125,23 +125,45 @@ void RemoveFile(std::string_view path) {
   if (ec) throw FileError("ファイル " + std::string(path) + " を削除できません");
 }
 
+// The fault hook sees the steps of the temporary file under the target's name: a failure part-way
+// leaves the temporary file half written, and it is removed.
 void ReplaceFileBytes(std::string_view path, std::string_view bytes) {
   auto target = headless::HostPath(path);
   auto temp = target;
   temp += ".new";
+  auto drop_temp = [&] {
+    std::error_code ec;
+    std::filesystem::remove(temp, ec);
+  };
+  Step(headless::FileStep::Write, path);
   {
     HostFile out(temp);
     if (!out.ok()) throw FileError("ファイル " + std::string(path) + " を作成できません");
-    if (!out.Write(bytes) || !out.Sync()) {
+    std::size_t half = bytes.size() / 2;
+    bool written = out.Write(bytes.substr(0, half));
+    try {
+      Step(headless::FileStep::Flush, path);
+    } catch (...) {
       out.Close();
-      std::filesystem::remove(temp);
+      drop_temp();
+      throw;
+    }
+    if (!written || !out.Write(bytes.substr(half)) || !out.Sync()) {
+      out.Close();
+      drop_temp();
       throw FileError("ファイル " + std::string(path) + " に書き込めません");
     }
+  }
+  try {
+    Step(headless::FileStep::Rename, path);
+  } catch (...) {
+    drop_temp();
+    throw;
   }
   std::error_code ec;
   std::filesystem::rename(temp, target, ec);
   if (ec) {
-    std::filesystem::remove(temp);
+    drop_temp();
     throw FileError("ファイル " + std::string(path) + " を置き換えられません");
   }
   if (!SyncFolderOf(target)) throw FileError("ファイル " + std::string(path) + " を置き換えられません");

@@ -23,6 +23,9 @@ void FireTimers(int times) {
   }
 }
 
+void InstallPrinter(const std::string& name) { TheWorld().printers.push_back(name); }
+const std::vector<PrintJob>& PrintJobs() { return TheWorld().print_jobs; }
+
 void PickFromMenu(std::vector<std::string> captions) { TheWorld().menu_picks.push_back(std::move(captions)); }
 int MenusOpened() { return TheWorld().menus_opened; }
 

@@ -41,6 +41,10 @@ void ClearDesktopLog();
 // The windows whose pixels a form's surface shows as its background, the front one first.
 std::vector<std::string> BackdropOf(const Form& form);
 
+// A printer on the desktop, the first one installed being the default; the jobs printed.
+void InstallPrinter(const std::string& name);
+const std::vector<PrintJob>& PrintJobs();
+
 // Every paint, with the texts drawn; an observer hears of each as it ends.
 const std::vector<PaintRecord>& Paints();
 void OnPaint(std::function<void(const WinControl&)> observer);

@@ -118,6 +118,22 @@ class AppPeerImpl : public AppPeer {
     return FileChoice{path, request.show_read_only && answer.read_only};
   }
 
+  // The default printer is offered; a desktop without one has nothing to offer.
+  PrintDialogAnswer PrintDialog() override {
+    World& w = TheWorld();
+    if (w.printers.empty()) return {PrintDialogOutcome::NoPrinter, {}};
+    ++w.print_dialogs;
+    bool ok = false;
+    if (w.print_answers.empty()) {
+      Fault("a print dialog nobody answered");
+    } else {
+      ok = w.print_answers.front();
+      w.print_answers.pop_front();
+    }
+    if (!ok) return {PrintDialogOutcome::Cancelled, {}};
+    return {PrintDialogOutcome::Chosen, {w.printers.front(), {}}};
+  }
+
   void Beep() override { ++TheWorld().beeps; }
   Size ScreenSize() override { return TheWorld().screen; }
   std::string ExeName() override { return TheWorld().exe_name; }
@@ -204,10 +220,14 @@ void FormPeerImpl::SetVisible(bool visible) {
   if (visible) BringToFront();
 }
 
+// An activated window gives the keyboard to its active control, as the platform's does.
 void FormPeerImpl::Show(bool activate) {
   WindowPeerImpl::SetVisible(true);
   Invalidate({});
-  if (activate) BringToFront();
+  if (activate) {
+    BringToFront();
+    if (WinControl* active = form_.ActiveControl()) PeerOf(*active).TakeFocus();
+  }
   Update();
 }
 

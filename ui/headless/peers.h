@@ -6,11 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/button.h"
 #include "ui/canvas.h"
 #include "ui/control.h"
 #include "ui/form.h"
 #include "ui/headless/menus.h"
 #include "ui/peers.h"
+#include "ui/scroll_box.h"
 #include "ui/text_controls.h"
 #include "ui/timer.h"
 
@@ -150,6 +152,10 @@ class FormPeerImpl : public WindowPeerImpl, public FormPeer {
 
 // The headless window of a control.
 WindowPeerImpl& PeerOf(const WinControl& control);
+// The scroll box's bar as the platform shows it, and the user's scrolling of it.
+ScrollBarState ScrollBarOf(const ScrollBox& box);
+void ScrollByUser(ScrollBox& box, ScrollRequest request, int thumb);
+void WheelByUser(ScrollBox& box, int notches_down);
 FormPeerImpl& PeerOf(const Form& form);
 
 class TimerPeerImpl : public TimerPeer {
@@ -164,6 +170,9 @@ class TimerPeerImpl : public TimerPeer {
   Timer& timer_;
   int interval_ = 0;
 };
+
+// The caption a push button's window holds.
+std::string PushButtonCaption(const Button& button);
 
 // One round of the timers: those due fire, in creation order. A handler may stop or start timers;
 // those chosen at the start of the round fire.

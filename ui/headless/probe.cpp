@@ -71,6 +71,10 @@ std::vector<ShownFileDialog> FileDialogs() {
   return shown;
 }
 
+void AnswerPrintDialog(bool print) { TheWorld().print_answers.push_back(print); }
+int PrintDialogsShown() { return TheWorld().print_dialogs; }
+int NativePrinterCount() { return static_cast<int>(TheWorld().printers.size()); }
+
 bool NativeVisible(const Form& form) { return PeerOf(form).visible(); }
 Bounds NativeBounds(const Form& form) { return PeerOf(form).bounds(); }
 
@@ -115,6 +119,20 @@ Cursor NativeCursorOver(const TextControl& control) {
 Cursor NativeCursorOver(const Panel& panel) { return panel.GetCursor(); }
 Cursor NativeCursorOver(const OutlineView& view) { return view.GetCursor(); }
 
+// A scroll box's bar, and a text's sunken edge, take from the client area.
+Size NativeClientSize(const WinControl& control) {
+  const Bounds& b = PeerOf(control).bounds();
+  if (dynamic_cast<const ScrollBox*>(&control)) return {b.width - 16, b.height};
+  if (const auto* text = dynamic_cast<const headless::TextPeerImpl*>(control.Peer())) {
+    const int edge = text->border() ? 2 : 0;
+    return {b.width - 2 * edge, b.height - 2 * edge};
+  }
+  return {b.width, b.height};
+}
+ScrollBarState NativeScrollBar(const ScrollBox& box) { return headless::ScrollBarOf(box); }
+void Scroll(ScrollBox& box, ScrollRequest request, int thumb) { headless::ScrollByUser(box, request, thumb); }
+void Wheel(ScrollBox& box, int notches_down) { headless::WheelByUser(box, notches_down); }
+
 HitArea NativeHitTest(const Form& form, Point client) { return PeerOf(form).HitTest(client); }
 
 namespace {
@@ -156,6 +174,26 @@ constexpr Point kInside{5, 5};
 void Click(SpeedButton& button) {
   PeerOf(button).ButtonDown(MouseButton::Left, kInside);
   PeerOf(button).ButtonUp(MouseButton::Left, kInside);
+  Pump();
+}
+
+std::string NativeCaption(const Button& button) { return headless::PushButtonCaption(button); }
+
+void Click(Button& button) {
+  PeerOf(button).ButtonDown(MouseButton::Left, kInside);
+  PeerOf(button).ButtonUp(MouseButton::Left, kInside);
+  Pump();
+}
+
+// The window's dialog keys come first, as the platform's message loop offers them to it.
+void PressKey(Button& button, int key, unsigned shift) {
+  PeerOf(button).TakeFocus();
+  TheWorld().shift_held = shift;
+  Form* form = button.OwningForm();
+  if (!form || !form->HandleDialogKey(&button, key, shift)) PeerOf(button).KeyDown(key);
+  TheWorld().shift_held = 0;
+  Pump();
+  PeerOf(button).KeyUp(key);
   Pump();
 }
 

@@ -3,6 +3,8 @@
 #include "core/cp932.h"
 #include "core/rtf/rtf_reader.h"
 #include "core/rtf/rtf_writer.h"
+
+#include <algorithm>
 #include "ui/headless/world.h"
 
 namespace ui::headless {
@@ -42,15 +44,25 @@ TextPeerImpl::TextPeerImpl(TextControl& control, bool rich)
   bounds_ = control.GetBounds();
   visible_ = control.Visible();
   bars_ = control.GetScrollBars();
+  border_ = control.Border();
 }
 
 // As the platform's: the control's window is made anew with the text, selection and marks it
 // held; the rest of a fresh window's properties come from the control again.
 void TextPeerImpl::SetScrollBars(ScrollBars bars) {
+  bars_ = bars;
+  Remake();
+}
+
+void TextPeerImpl::SetBorder(bool sunken) {
+  border_ = sunken;
+  Remake();
+}
+
+void TextPeerImpl::Remake() {
   rtf::RichText doc = doc_;
   int start = sel_start_, length = sel_length_;
   bool modified = modified_;
-  bars_ = bars;
   format_ = {};
   read_only_ = false;
   wrap_ = true;
@@ -180,12 +192,35 @@ bool TextPeerImpl::StreamInRtf(const std::string& data) {
 
 std::string TextPeerImpl::StreamOutRtf() { return rtf::WriteRtf(doc_); }
 
+namespace {
+// The headless printer's printable area, in the pixels of the deterministic text metrics.
+constexpr int kPaperWidth = 720, kPaperHeight = 1000;
+}  // namespace
+
+// The paper wraps the text at its width; a page takes the lines that fit its height whole.
+void TextPeerImpl::Print(const PrinterChoice& printer, const std::string& document_name) {
+  bool wrap = wrap_;
+  wrap_ = true;
+  std::vector<std::string> lines = LayoutIn(kPaperWidth);
+  wrap_ = wrap;
+  int line_height = std::max(1, rtf::PixelsFromHalfPoints(format_.halfPoints));
+  std::size_t per_page = static_cast<std::size_t>(std::max(1, kPaperHeight / line_height));
+  PrintJob job{printer.device, document_name, {}};
+  for (std::size_t at = 0; at < lines.size(); at += per_page) {
+    std::string page;
+    for (std::size_t i = at; i < std::min(lines.size(), at + per_page); ++i) page += (i > at ? "\r\n" : "") + lines[i];
+    job.pages.push_back(std::move(page));
+  }
+  TheWorld().print_jobs.push_back(std::move(job));
+}
+
 // The scroll bar shows only once the lines are taller than the editor.
 int TextPeerImpl::ClientWidth() {
-  int inside = bounds_.width - 2 * kClientEdge;
+  const int edge = border_ ? kClientEdge : 0;
+  int inside = bounds_.width - 2 * edge;
   if (bars_ != ScrollBars::Vertical) return inside;
   int line_height = rtf::PixelsFromHalfPoints(format_.halfPoints);
-  bool overflows = static_cast<int>(LayoutIn(inside).size()) * line_height > bounds_.height - 2 * kClientEdge;
+  bool overflows = static_cast<int>(LayoutIn(inside).size()) * line_height > bounds_.height - 2 * edge;
   return overflows ? inside - kScrollBarWidth : inside;
 }
 

@@ -39,6 +39,10 @@ class TextPeerImpl : public WindowPeerImpl, public RichEditPeer {
   void SetReadOnly(bool read_only) override { read_only_ = read_only; }
   void SetWordWrap(bool wrap) override { wrap_ = wrap; }
   void SetScrollBars(ScrollBars bars) override;
+  void SetBorder(bool sunken) override;
+  // As the platform makes the window anew: the text, selection and modified mark kept.
+  void Remake();
+  bool border() const { return border_; }
   void SetFont(const Font& font) override;
   void SetBackground(Color color) override { background_ = color; }
   void SetFocus() override;
@@ -46,6 +50,7 @@ class TextPeerImpl : public WindowPeerImpl, public RichEditPeer {
   std::string StreamOutRtf() override;
   int ClientWidth() override;
   void SetPlainText(bool plain) override { plain_ = plain; }
+  void Print(const PrinterChoice& printer, const std::string& document_name) override;
   void Cut() override;
   void Copy() override;
   void Paste() override;
@@ -89,6 +94,7 @@ class TextPeerImpl : public WindowPeerImpl, public RichEditPeer {
 
   bool modified_ = false, read_only_ = false, wrap_ = true, plain_ = false;
   ScrollBars bars_ = ScrollBars::None;
+  bool border_ = true;
   Cursor cursor_ = Cursor::Default;
   Color background_ = clWindow;
 };

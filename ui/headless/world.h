@@ -37,6 +37,13 @@ struct FileAnswer {
   bool read_only = false;
 };
 
+// A print job as the headless printer took it: each page's text, its lines joined by CR LF.
+struct PrintJob {
+  std::string printer;
+  std::string document;
+  std::vector<std::string> pages;
+};
+
 struct PaintRecord {
   const WinControl* control = nullptr;
   std::vector<std::string> texts;  // the texts drawn, in order
@@ -67,6 +74,10 @@ struct World {
   std::vector<BoxRecord> boxes;
   std::deque<FileAnswer> file_answers;
   std::vector<FileRequest> file_dialogs;  // as shown, in order
+  std::vector<std::string> printers;      // none until a test installs one
+  std::deque<bool> print_answers;         // OK or Cancel for the next print dialogs
+  int print_dialogs = 0;                  // shown
+  std::vector<PrintJob> print_jobs;
   std::map<std::string, std::deque<std::function<void(Form&)>>> modal_scripts;  // by class name
   std::vector<PaintRecord> paints;
   std::function<void(const WinControl&)> on_paint;

@@ -4,9 +4,12 @@
 
 #include "ui/application.h"
 #include "ui/exception.h"
+#include "ui/form.h"
 #include "ui/win32/file_dialog.h"
 #include "ui/win32/message_box.h"
 #include "ui/win32/native.h"
+#include "ui/win32/print_dialog.h"
+#include "ui/win32/text_window.h"
 #include "ui/win32/tooltips.h"
 
 namespace ui::win32 {
@@ -19,6 +22,19 @@ HWND app_window = nullptr;
 
 // The application's own window: zero-sized, it carries the title for the desktop's task bar
 // and owns the forms, so that they have no task bar entries of their own.
+// The window of the focused control sees its dialog keys first, as IsDialogMessage would do.
+bool DialogKey(const MSG& m) {
+  if (m.message != WM_KEYDOWN || (m.wParam != VK_TAB && m.wParam != VK_RETURN && m.wParam != VK_ESCAPE)) return false;
+  Form* form = FormOfWindow(GetAncestor(m.hwnd, GA_ROOT));
+  return form && form->HandleDialogKey(ControlOfWindow(m.hwnd), static_cast<int>(m.wParam), ShiftState());
+}
+
+void Dispatch(const MSG& m) {
+  if (DialogKey(m)) return;
+  TranslateMessage(&m);
+  DispatchMessageA(&m);
+}
+
 class AppPeerImpl : public AppPeer, public MessageTarget {
  public:
   AppPeerImpl() {
@@ -42,10 +58,7 @@ class AppPeerImpl : public AppPeer, public MessageTarget {
   void RunLoop() override {
     ShowWindow(app_window, SW_SHOWNA);
     MSG m;
-    while (GetMessageA(&m, nullptr, 0, 0) > 0) {
-      TranslateMessage(&m);
-      DispatchMessageA(&m);
-    }
+    while (GetMessageA(&m, nullptr, 0, 0) > 0) Dispatch(m);
   }
 
   void Quit() override { PostQuitMessage(0); }
@@ -57,8 +70,7 @@ class AppPeerImpl : public AppPeer, public MessageTarget {
         PostQuitMessage(static_cast<int>(m.wParam));
         return;
       }
-      TranslateMessage(&m);
-      DispatchMessageA(&m);
+      Dispatch(m);
     }
   }
 
@@ -73,8 +85,7 @@ class AppPeerImpl : public AppPeer, public MessageTarget {
         PostQuitMessage(static_cast<int>(m.wParam));
         break;
       }
-      TranslateMessage(&m);
-      DispatchMessageA(&m);
+      Dispatch(m);
     }
     for (HWND w : disabled.windows) EnableWindow(w, TRUE);
   }
@@ -86,6 +97,7 @@ class AppPeerImpl : public AppPeer, public MessageTarget {
 
   ModalResult MessageBox(const BoxRequest& box) override { return ShowMessageBox(box); }
   std::optional<FileChoice> FileDialog(const FileRequest& request) override { return ShowFileDialog(request); }
+  PrintDialogAnswer PrintDialog() override { return ShowPrintDialog(); }
   void SetHintStyle(Color background, int delay_ms) override { SetTooltipStyle(background, delay_ms); }
   void SetControlHint(WindowPeer& control, const std::string& hint) override { SetTooltip(HandleOf(control), hint); }
   void Beep() override {
@@ -163,6 +175,19 @@ LRESULT CALLBACK MessageTarget::ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPAR
 }
 
 HWND AppWindow() { return app_window; }
+
+// Only windows whose procedure is the toolkit's carry a target in GWLP_USERDATA.
+WinControl* ControlOfWindow(HWND hwnd) {
+  auto proc = GetWindowLongPtrA(hwnd, GWLP_WNDPROC);
+  if (proc != reinterpret_cast<LONG_PTR>(&MessageTarget::WindowProc) &&
+      proc != reinterpret_cast<LONG_PTR>(&MessageTarget::ControlProc)) {
+    return nullptr;
+  }
+  MessageTarget* target = TargetOf(hwnd);
+  return target ? target->Owner() : nullptr;
+}
+
+Form* FormOfWindow(HWND hwnd) { return dynamic_cast<Form*>(ControlOfWindow(hwnd)); }
 
 void RegisterClassOnce(const std::string& name, UINT style) {
   WNDCLASSEXA existing{};

@@ -52,6 +52,8 @@ class MessageTarget {
   virtual ~MessageTarget() = default;
   virtual LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) = 0;
   virtual HWND Handle() const { return nullptr; }
+  // The control whose window this is; none for the application's.
+  virtual WinControl* Owner() const { return nullptr; }
   // A notification the control sent its parent (WM_COMMAND's code).
   virtual void OnCommand(WORD) {}
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -65,6 +67,10 @@ void AttachControl(HWND hwnd, MessageTarget* target, WNDPROC* previous);
 void DetachControl(HWND hwnd, WNDPROC previous);
 // The target attached to a window of the toolkit's, through GWLP_USERDATA; null for none.
 MessageTarget* TargetOf(HWND hwnd);
+// The control of a window the toolkit made, and the form of a top-level one; none for a window
+// of another kind (a common dialog's, a message box's).
+WinControl* ControlOfWindow(HWND hwnd);
+Form* FormOfWindow(HWND hwnd);
 
 }  // namespace ui::win32
 namespace ui {
@@ -116,6 +122,7 @@ class NativeWindow : public Base, public MessageTarget {
 
   HWND hwnd() const { return hwnd_; }
   HWND Handle() const override { return hwnd_; }
+  WinControl* Owner() const override { return &control_; }
   int paints() const { return paints_; }
   int moves() const { return moves_; }
   int resizes() const { return resizes_; }

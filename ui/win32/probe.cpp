@@ -4,6 +4,7 @@
 #include "ui/win32/file_dialog.h"
 #include "ui/win32/message_box.h"
 #include "ui/win32/native.h"
+#include "ui/win32/print_dialog.h"
 #include "ui/win32/tooltips.h"
 
 #include <imm.h>
@@ -45,12 +46,16 @@ Session::Session(std::function<void(const std::string&)> on_fault) {
   win32::FileAnswering() = {};
   win32::FileAnswering().active = true;
   win32::FileAnswering().on_fault = &ReportFault;
+  win32::PrintAnswering() = {};
+  win32::PrintAnswering().active = true;
+  win32::PrintAnswering().on_fault = &ReportFault;
 }
 
 Session::~Session() {
   RemoveScratch();
   win32::Answering() = {};
   win32::FileAnswering() = {};
+  win32::PrintAnswering() = {};
   fault = nullptr;
 }
 
@@ -92,6 +97,11 @@ std::vector<ShownFileDialog> FileDialogs() {
   for (auto& d : win32::FileAnswering().shown) shown.push_back({d.title, d.file_name, d.types, d.read_only_box});
   return shown;
 }
+
+void AnswerPrintDialog(bool print) { win32::PrintAnswering().answers.push_back(print); }
+int PrintDialogsShown() { return win32::PrintAnswering().shown; }
+
+int NativePrinterCount() { return win32::PrinterCount(); }
 
 bool NativeVisible(const Form& form) { return IsWindowVisible(WindowOf(form)) != FALSE; }
 
@@ -211,6 +221,52 @@ Cursor NativeCursorOver(const Panel& panel) {
   return NativeCursor();
 }
 
+Size NativeClientSize(const WinControl& control) {
+  RECT r;
+  GetClientRect(WindowOf(control), &r);
+  return {r.right, r.bottom};
+}
+
+ScrollBarState NativeScrollBar(const ScrollBox& box) {
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_ALL;
+  GetScrollInfo(WindowOf(box), SB_VERT, &info);
+  return {info.nMax + 1, static_cast<int>(info.nPage), info.nPos};
+}
+
+// The bar's messages as the platform sends them: a drag of the thumb ends with its last place.
+void Scroll(ScrollBox& box, ScrollRequest request, int thumb) {
+  HWND hwnd = WindowOf(box);
+  WORD code = SB_ENDSCROLL;
+  switch (request) {
+    case ScrollRequest::LineUp: code = SB_LINEUP; break;
+    case ScrollRequest::LineDown: code = SB_LINEDOWN; break;
+    case ScrollRequest::PageUp: code = SB_PAGEUP; break;
+    case ScrollRequest::PageDown: code = SB_PAGEDOWN; break;
+    case ScrollRequest::Top: code = SB_TOP; break;
+    case ScrollRequest::Bottom: code = SB_BOTTOM; break;
+    case ScrollRequest::Thumb: {
+      // The thumb's place comes from the bar's track position, which only a drag sets: the
+      // bar is given that place, as the drag would leave it.
+      SCROLLINFO info{};
+      info.cbSize = sizeof info;
+      info.fMask = SIF_POS;
+      info.nPos = thumb;
+      SetScrollInfo(hwnd, SB_VERT, &info, FALSE);
+      code = SB_THUMBPOSITION;
+      break;
+    }
+  }
+  SendMessageA(hwnd, WM_VSCROLL, MAKEWPARAM(code, request == ScrollRequest::Thumb ? thumb : 0), 0);
+  Pump();
+}
+
+void Wheel(ScrollBox& box, int notches_down) {
+  SendMessageA(WindowOf(box), WM_MOUSEWHEEL, MAKEWPARAM(0, -notches_down * WHEEL_DELTA), 0);
+  Pump();
+}
+
 Cursor NativeCursorOver(const OutlineView& view) {
   HWND hwnd = WindowOf(view);
   SendMessageA(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
@@ -226,6 +282,19 @@ HitArea NativeHitTest(const Form& form, Point client) {
 }
 
 void Click(SpeedButton& button) {
+  HWND hwnd = WindowOf(button);
+  PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  Pump();
+}
+
+std::string NativeCaption(const Button& button) {
+  char caption[512] = {};
+  GetWindowTextA(WindowOf(button), caption, sizeof caption);
+  return caption;
+}
+
+void Click(Button& button) {
   HWND hwnd = WindowOf(button);
   PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
@@ -277,6 +346,25 @@ void KeyDown(OutlineView& view, int key, unsigned shift) {
   SetKeyboardState(held);
   SendMessageA(WindowOf(view), WM_KEYDOWN, static_cast<WPARAM>(key), KeyParam(key, false));
   SetKeyboardState(saved);
+  Pump();
+}
+
+// Posted, the key goes through the message loop as the user's would, past the window's dialog
+// keys; the modifier keys are held until it has been dispatched.
+void PressKey(Button& button, int key, unsigned shift) {
+  HWND hwnd = WindowOf(button);
+  SetFocus(hwnd);
+  BYTE held[256], saved[256];
+  GetKeyboardState(saved);
+  std::copy(std::begin(saved), std::end(saved), held);
+  if (shift & ssShift) held[VK_SHIFT] |= 0x80;
+  if (shift & ssCtrl) held[VK_CONTROL] |= 0x80;
+  if (shift & ssAlt) held[VK_MENU] |= 0x80;
+  SetKeyboardState(held);
+  PostMessageA(hwnd, WM_KEYDOWN, static_cast<WPARAM>(key), KeyParam(key, false));
+  Pump();
+  SetKeyboardState(saved);
+  PostMessageA(hwnd, WM_KEYUP, static_cast<WPARAM>(key), KeyParam(key, true));
   Pump();
 }
 

@@ -6,7 +6,10 @@
 #include <vector>
 
 #include "ui/clipboard.h"
+#include "ui/exception.h"
 #include "core/rtf/rich_text.h"
+#include "core/rtf/rtf_reader.h"
+#include "ui/win32/rich_print.h"
 
 namespace ui::win32 {
 
@@ -139,11 +142,68 @@ class RichEditWindow : public TextWindow<RichEditPeer> {
     return stream.dwError == 0;
   }
 
+  // The control ends the document with a NUL after its closing brace, which is no part of it.
   std::string StreamOutRtf() override {
     std::string out;
     EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&out), 0, &WriteSink};
     SendMessageA(hwnd_, EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    while (!out.empty() && out.back() == '\0') out.pop_back();
     return out;
+  }
+
+  // The control's own page formatting, page after page over the whole printable area; the
+  // control is told to let go of the printer's device afterwards.
+  void Print(const PrinterChoice& printer, const std::string& document_name) override {
+    const auto* settings = printer.settings.size() >= sizeof(DEVMODEA)
+                               ? reinterpret_cast<const DEVMODEA*>(printer.settings.data())
+                               : nullptr;
+    HDC dc = CreateDCA("WINSPOOL", printer.device.c_str(), nullptr, settings);
+    if (!dc) throw Exception("プリンタ " + printer.device + " に接続できません");
+    struct Device {
+      HDC dc;
+      ~Device() { DeleteDC(dc); }
+    } device{dc};
+    DOCINFOA doc{};
+    doc.cbSize = sizeof doc;
+    doc.lpszDocName = document_name.c_str();
+    if (StartDocA(dc, &doc) <= 0) throw Exception("印刷を始められません");
+    RECT area{0, 0, MulDiv(GetDeviceCaps(dc, HORZRES), 1440, GetDeviceCaps(dc, LOGPIXELSX)),
+              MulDiv(GetDeviceCaps(dc, VERTRES), 1440, GetDeviceCaps(dc, LOGPIXELSY))};
+    GETTEXTLENGTHEX length{GTL_DEFAULT, 1200};
+    LONG end = static_cast<LONG>(SendMessageA(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
+    FORMATRANGE range{};
+    range.hdc = range.hdcTarget = dc;
+    range.rc = range.rcPage = area;
+    range.chrg = {0, end};
+    bool failed = false;
+    // A control that formats nothing for the first page cannot format for a printer at all;
+    // the toolkit then lays the text out itself, from the control's own document.
+    LONG first = static_cast<LONG>(SendMessageA(hwnd_, EM_FORMATRANGE, FALSE, reinterpret_cast<LPARAM>(&range)));
+    SendMessageA(hwnd_, EM_FORMATRANGE, FALSE, 0);
+    if (end > 0 && first <= 0) {
+      try {
+        failed = !PrintRichText(dc, core::rtf::ReadRtf(StreamOutRtf()));
+      } catch (const std::exception&) {
+        failed = true;
+      }
+    } else {
+      do {
+        if (StartPage(dc) <= 0) {
+          failed = true;
+          break;
+        }
+        LONG next = static_cast<LONG>(SendMessageA(hwnd_, EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&range)));
+        if (EndPage(dc) <= 0) failed = true;
+        if (failed || next <= range.chrg.cpMin) break;
+        range.chrg.cpMin = next;
+      } while (range.chrg.cpMin < end);
+      SendMessageA(hwnd_, EM_FORMATRANGE, FALSE, 0);
+    }
+    if (failed) {
+      AbortDoc(dc);
+      throw Exception("印刷できませんでした");
+    }
+    EndDoc(dc);
   }
 
   int ClientWidth() override {

@@ -24,6 +24,7 @@ class TextWindow : public Peer, public MessageTarget {
   ~TextWindow() override { Destroy(); }
 
   HWND Handle() const override { return hwnd_; }
+  WinControl* Owner() const override { return &control_; }
 
   void SetBounds(const Bounds& b) override {
     SetWindowPos(hwnd_, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -45,6 +46,7 @@ class TextWindow : public Peer, public MessageTarget {
   void SetModified(bool modified) override { SendMessageA(hwnd_, EM_SETMODIFY, modified, 0); }
   void SetReadOnly(bool read_only) override { SendMessageA(hwnd_, EM_SETREADONLY, read_only, 0); }
   void SetScrollBars(ScrollBars) override { Remake(); }
+  void SetBorder(bool) override { Remake(); }
   void SetFocus() override { ::SetFocus(hwnd_); }
   // The platform asks for the pointer's shape each time it moves; the control's is read then.
   void SetCursor(Cursor) override {}
@@ -96,7 +98,7 @@ class TextWindow : public Peer, public MessageTarget {
     style |= WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL |
              (control_.GetScrollBars() == ScrollBars::Vertical ? WS_VSCROLL : 0) |
              (control_.Visible() ? WS_VISIBLE : 0);
-    hwnd_ = CreateWindowExA(WS_EX_CLIENTEDGE, class_name, "", style, b.left, b.top, b.width, b.height, parent_,
+    hwnd_ = CreateWindowExA(control_.Border() ? WS_EX_CLIENTEDGE : 0, class_name, "", style, b.left, b.top, b.width, b.height, parent_,
                             nullptr, Instance(), nullptr);
   }
   // From here on the window's messages and notifications reach the peer.

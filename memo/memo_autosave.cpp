@@ -27,6 +27,10 @@ void MemoAutosave::Loaded() {
   written_ = editor_.SaveToRtf();
 }
 
+void MemoAutosave::Flush() {
+  if (pending_) Save();
+}
+
 void MemoAutosave::Stop() {
   stopped_ = true;
   pending_ = false;

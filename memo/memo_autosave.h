@@ -22,6 +22,8 @@ class MemoAutosave {
   void TextChanged();
   // The editor now holds what the file holds (just read): nothing is waiting to be written.
   void Loaded();
+  // A change still waiting is written now (before a file takes the editor's place).
+  void Flush();
   // The memo has been written for the last time (the quit): later changes are not written.
   void Stop();
 

@@ -64,18 +64,30 @@ TEST_F(MemoAutosaveTest, TypedTextReachesTheFileAfterAPauseAndAMemoAtRestWritesN
   EXPECT_TRUE(ui::probe::Boxes().empty());
 }
 
-TEST_F(MemoAutosaveTest, AMemoHoldingAnOpenedFileIsNeverWrittenToTheMemoFile) {
-  Memo.FileMode = true;
-  ui::probe::Type(memo().Edit1, "開いたファイルの本文");
-  ui::probe::RunFor(memo::MemoAutosave::kLongestWaitMs * 2);
-  EXPECT_FALSE(Written());
+TEST_F(MemoAutosaveTest, AnOpenedFileIsNeverWrittenToTheMemoFileAndTheMemoBeforeItIsKept) {
+  std::filesystem::create_directories(ui::headless::HostPath("C:\\docs"));
+  std::ofstream(ui::headless::HostPath("C:\\docs\\手紙.txt"), std::ios::binary) << "拝啓";
+  ui::probe::Type(memo().Edit1, "直前のメモ");
+  // The file is opened at once, before the pause: the memo's keys are written first.
+  ui::probe::AnswerFileDialog("C:\\docs\\手紙.txt");
+  ui::headless::PickFromMenu({"ﾌｧｲﾙ(&F)", "ﾌｧｲﾙを開く"});
+  ui::probe::MouseDown(memo().Edit1, ui::MouseButton::Right, {20, 5});
+  ui::probe::MouseUp(memo().Edit1, ui::MouseButton::Right, {20, 5});
+  ASSERT_TRUE(Memo.FileMode);
+  ASSERT_TRUE(Written());
+  EXPECT_EQ(WrittenText(), "直前のメモ");
 
-  // Back to the memo: the next change is written.
-  Memo.FileMode = false;
+  ui::probe::Type(memo().Edit1, "、敬具");
+  ui::probe::RunFor(memo::MemoAutosave::kLongestWaitMs * 2);
+  EXPECT_EQ(WrittenText(), "直前のメモ") << "the file's text is not the memo's";
+
+  // Undo brings the memo back, and it is written as the memo again.
+  memo().K11Click();
   ui::probe::Type(memo().Edit1, "。");
   ui::probe::RunFor(memo::MemoAutosave::kQuietMs + 500);
-  ASSERT_TRUE(Written());
-  EXPECT_EQ(WrittenText(), "開いたファイルの本文。");
+  EXPECT_FALSE(Memo.FileMode);
+  EXPECT_EQ(WrittenText(), memo().Edit1.Text());
+  EXPECT_NE(WrittenText().find("直前のメモ"), std::string::npos);
 }
 
 TEST_F(MemoAutosaveTest, AFailedWriteIsSaidOnceTheNextChangeTriesAgainAndTheOldFileStays) {

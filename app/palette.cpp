@@ -108,6 +108,7 @@ void TMain::SpeedButton5Click() { HelpDlg->Show(); }
 bool TMain::AutosaveMemo() {
   try {
     ui::ReplaceFileBytes(MemoFilePath(), Form1->Edit1.SaveToRtf());
+    Form1->Autosave.Stop();  // what the quit clears next is not to be written
     return true;
   } catch (const ui::Exception&) {
     ui::ShowMessage("自動保存しませんでした");

@@ -56,6 +56,7 @@ void TForm1::K9Click() {
   std::string data = ui::ReadFileBytes(path);
   DropTrailingNuls(data);
   RefuseBinary(path, data);
+  Autosave.Flush();  // the memo's last keys reach its file before the opened file takes the editor
   if (!Memo.FileMode && !Edit1.Text().empty()) TakeUndoCopy();
   Edit1.LoadFromBytes(data);
   Edit1.SetModified(false);

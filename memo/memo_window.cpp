@@ -136,6 +136,7 @@ void TForm1::FormCreate() {
   } catch (const ui::FileError&) {
     ui::Beep();
   }
+  Autosave.Loaded();
 
   font = Edit1.GetFont();
   ReadSettings(Display, font);
@@ -195,6 +196,7 @@ void TForm1::FormShow() {
 }
 
 void TForm1::Edit1Change() {
+  Autosave.TextChanged();
   if (Edit1.Line(0).empty()) Memo.LineCounter = 2;
   if (!Memo.FileMode) {
     Label1.SetCaption(ui::LongTimeText());

@@ -3,6 +3,7 @@
 // under the title line, which shows the time of the last change (or an opened file's path).
 
 #include "memo/measured_lines.h"
+#include "memo/memo_autosave.h"
 #include "ui/file_dialogs.h"
 #include "ui/print_dialog.h"
 #include "ui/form.h"
@@ -87,6 +88,7 @@ class TForm1 : public ui::Form {
   ui::RichEdit Memo1{this};  // the clear command's undo copy
   ui::RichEdit Memo2{this};  // the log sheet's split command borrows it
   ui::Memo Memo3{this};      // composes the text of a record
+  memo::MemoAutosave Autosave{Edit1};
 
  private:
   void BuildMenu();

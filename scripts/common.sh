@@ -55,7 +55,8 @@ require_wine() {
   [ -x "$wine_cmd" ] || fail "Wine is not installed ($wine_cmd); run scripts/setup as root"
 }
 
-# Configures (once) and builds one of the builds: native, win32 (i686) or win64 (x86_64).
+# Configures (once) and builds one of the builds: native, win32 (i686), win64 (x86_64), fuzz
+# (clang, libFuzzer) or asan (native, under AddressSanitizer and UndefinedBehaviorSanitizer).
 build_tree() {
   local kind=$1; shift
   local dir=$build/$kind args=()
@@ -63,6 +64,8 @@ build_tree() {
     win32) args=(-DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake") ;;
     win64) args=(-DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-x86_64.cmake") ;;
     fuzz) args=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DPOCHIRA_FUZZ=ON -DPOCHIRA_WERROR=OFF) ;;
+    asan) args=(-DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
+                -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined") ;;
   esac
   if [ ! -f "$dir/CMakeCache.txt" ]; then
     timeout 600 cmake -S "$top" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${args[@]}" >"$dir.configure.log" 2>&1 \

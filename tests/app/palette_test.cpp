@@ -6,6 +6,7 @@
 
 #include "app/palette.h"
 #include "app/startup.h"
+#include "core/rtf/rtf_reader.h"
 #include "help/help_viewer.h"
 #include "logsheet/log_sheet_window.h"
 #include "memo/memo_state.h"
@@ -152,6 +153,21 @@ TEST_F(Palette, OkAutosavesTheMemoAsRichTextEmptiesTheEditorsAndEnds) {
   EXPECT_EQ(Form1->Memo2.Text(), "");
   EXPECT_FALSE(Form1->Edit1.Modified());
   EXPECT_FALSE(Form1->Visible());
+}
+
+TEST_F(Palette, TheMemoIsOnTheDiskWhileItIsTypedAndTheQuitsClearingIsNeverWritten) {
+  ui::probe::Click(Main->SpeedButton1);
+  ui::probe::Type(Form1->Edit1, "電話する");
+  ui::probe::RunFor(3000);
+  EXPECT_EQ(core::rtf::ReadRtf(HostFile("C:\\pochira\\Memo1.txt")).Text(), "電話する") << "written before any quit";
+
+  ui::probe::Type(Form1->Edit1, "と");
+  Quit(ui::ModalResult::OK);
+  ASSERT_TRUE(app->Terminated());
+  std::string at_quit = HostFile("C:\\pochira\\Memo1.txt");
+  ui::probe::RunFor(10000);
+  EXPECT_EQ(HostFile("C:\\pochira\\Memo1.txt"), at_quit) << "the emptied editor is not written over it";
+  EXPECT_EQ(core::rtf::ReadRtf(at_quit).Text(), "電話すると");
 }
 
 TEST_F(Palette, OkWithAnOpenedFileWritesNoAutosave) {

@@ -8,6 +8,7 @@
 //   wprobe dword KEY NAME       prints a REG_DWORD value under HKEY_CURRENT_USER
 //   wprobe forget KEY           deletes a key (without subkeys) under HKEY_CURRENT_USER
 //   wprobe font FACE            exit 0 if the system has a font of that face
+//   wprobe text CLASS           prints the text of each shown rich edit in the window of CLASS
 //   wprobe timeclick CLASS X Y TARGET S
 //                               clicks the client point (X, Y) of CLASS and prints the milliseconds
 //                               until TARGET is visible and painted (its thread idle, nothing left
@@ -28,6 +29,17 @@ BOOL CALLBACK PrintWindow(HWND w, LPARAM) {
   GetClassNameA(w, cls, sizeof cls);
   GetWindowTextA(w, title, sizeof title);
   std::printf("%s %ld %ld %ld %ld %s\n", cls, r.left, r.top, r.right - r.left, r.bottom - r.top, title);
+  return TRUE;
+}
+
+BOOL CALLBACK PrintEditorText(HWND w, LPARAM) {
+  char cls[64] = {};
+  GetClassNameA(w, cls, sizeof cls);
+  if (!IsWindowVisible(w) || _strnicmp(cls, "RichEdit", 8) != 0) return TRUE;
+  static char text[65536];
+  DWORD_PTR got = 0;
+  if (!SendMessageTimeoutA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 10000, &got)) return TRUE;
+  std::printf("%.*s\n", static_cast<int>(got), text);
   return TRUE;
 }
 
@@ -140,6 +152,12 @@ int main(int argc, char** argv) {
   if (Arg(argc, argv, "forget", 1)) {
     LONG rc = RegDeleteKeyA(HKEY_CURRENT_USER, argv[2]);
     return rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND ? 0 : 1;
+  }
+  if (Arg(argc, argv, "text", 1)) {
+    HWND w = Visible(argv[2]);
+    if (!w) return 1;
+    EnumChildWindows(w, &PrintEditorText, 0);
+    return 0;
   }
   if (Arg(argc, argv, "font", 1)) {
     LOGFONTA font{};

@@ -1,5 +1,8 @@
 #include "ui/headless/disk.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -42,6 +45,44 @@ bool FileExists(std::string_view path) {
 
 namespace {
 std::function<void(headless::FileStep, std::string_view)> file_fault;
+
+// A file of the host opened for writing from its start, written through its descriptor.
+class HostFile {
+ public:
+  explicit HostFile(const std::filesystem::path& path)
+      : fd_(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644)) {}
+  ~HostFile() { Close(); }
+  HostFile(const HostFile&) = delete;
+  HostFile& operator=(const HostFile&) = delete;
+  bool ok() const { return fd_ >= 0; }
+  bool Write(std::string_view bytes) {
+    while (!bytes.empty()) {
+      ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+      if (n < 0) return false;
+      bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+  }
+  bool Sync() { return !headless::TheWorld().durable_disk || ::fsync(fd_) == 0; }
+  void Close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+  }
+
+ private:
+  int fd_;
+};
+
+// A rename is on the device once the folder holding the name is.
+bool SyncFolderOf(const std::filesystem::path& path) {
+  if (!headless::TheWorld().durable_disk) return true;
+  int fd = ::open(path.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  bool ok = ::fsync(fd) == 0;
+  ::close(fd);
+  return ok;
+}
+
 void Step(headless::FileStep step, std::string_view path) {
   if (file_fault) file_fault(step, path);
 }
@@ -59,23 +100,22 @@ std::string ReadFileBytes(std::string_view path) {
 
 void WriteFileFlushed(std::string_view path, std::string_view bytes) {
   Step(headless::FileStep::Write, path);
-  std::ofstream out(headless::HostPath(path), std::ios::binary | std::ios::trunc);
-  if (!out) throw FileError("ファイル " + std::string(path) + " を作成できません");
+  HostFile out(headless::HostPath(path));
+  if (!out.ok()) throw FileError("ファイル " + std::string(path) + " を作成できません");
   // Until the flush, any part of the bytes may be on the disk: a failure there leaves half.
   std::size_t half = bytes.size() / 2;
-  out.write(bytes.data(), static_cast<std::streamsize>(half));
-  out.flush();
+  bool written = out.Write(bytes.substr(0, half));
   Step(headless::FileStep::Flush, path);
-  out.write(bytes.data() + half, static_cast<std::streamsize>(bytes.size() - half));
-  out.flush();
-  if (!out) throw FileError("ファイル " + std::string(path) + " に書き込めません");
+  if (!written || !out.Write(bytes.substr(half)) || !out.Sync()) {
+    throw FileError("ファイル " + std::string(path) + " に書き込めません");
+  }
 }
 
 void RenameReplacing(std::string_view from, std::string_view to) {
   Step(headless::FileStep::Rename, to);
   std::error_code ec;
   std::filesystem::rename(headless::HostPath(from), headless::HostPath(to), ec);
-  if (ec) throw FileError("ファイル " + std::string(to) + " を置き換えられません");
+  if (ec || !SyncFolderOf(headless::HostPath(to))) throw FileError("ファイル " + std::string(to) + " を置き換えられません");
 }
 
 void RemoveFile(std::string_view path) {
@@ -97,22 +137,19 @@ void ReplaceFileBytes(std::string_view path, std::string_view bytes) {
   };
   Step(headless::FileStep::Write, path);
   {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) throw FileError("ファイル " + std::string(path) + " を作成できません");
+    HostFile out(temp);
+    if (!out.ok()) throw FileError("ファイル " + std::string(path) + " を作成できません");
     std::size_t half = bytes.size() / 2;
-    out.write(bytes.data(), static_cast<std::streamsize>(half));
-    out.flush();
+    bool written = out.Write(bytes.substr(0, half));
     try {
       Step(headless::FileStep::Flush, path);
     } catch (...) {
-      out.close();
+      out.Close();
       drop_temp();
       throw;
     }
-    out.write(bytes.data() + half, static_cast<std::streamsize>(bytes.size() - half));
-    out.flush();
-    if (!out) {
-      out.close();
+    if (!written || !out.Write(bytes.substr(half)) || !out.Sync()) {
+      out.Close();
       drop_temp();
       throw FileError("ファイル " + std::string(path) + " に書き込めません");
     }
@@ -129,10 +166,12 @@ void ReplaceFileBytes(std::string_view path, std::string_view bytes) {
     drop_temp();
     throw FileError("ファイル " + std::string(path) + " を置き換えられません");
   }
+  if (!SyncFolderOf(target)) throw FileError("ファイル " + std::string(path) + " を置き換えられません");
 }
 
 }  // namespace ui
 
 namespace ui::headless {
 void SetFileFault(std::function<void(FileStep, std::string_view)> hook) { file_fault = std::move(hook); }
+void SetDurableDisk(bool on) { TheWorld().durable_disk = on; }
 }  // namespace ui::headless

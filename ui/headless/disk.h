@@ -17,4 +17,8 @@ std::filesystem::path HostPath(std::string_view windows_path);
 enum class FileStep { Read, Write, Flush, Rename, Remove };
 void SetFileFault(std::function<void(FileStep step, std::string_view path)> hook);
 
+// Off by default, for speed: each write and rename then reaches the device before it returns
+// (fsync of the file, and of its folder after a rename), as on the platform.
+void SetDurableDisk(bool on);
+
 }  // namespace ui::headless

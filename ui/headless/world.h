@@ -89,6 +89,7 @@ struct World {
   int hint_delay = 500;
   std::map<const void*, std::string> hints;  // by the control's peer
   long long clock_ms = 0;
+  bool durable_disk = false;  // the disk's writes are synced to the device
   long long now = 1796819696;  // 2026/12/09 12:34:56, the virtual clock's start (UTC, no zones)
   std::deque<int> random_picks;
   std::deque<std::vector<std::string>> menu_picks;  // captions from the top of the menu down

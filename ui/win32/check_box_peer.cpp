@@ -16,6 +16,9 @@ class CheckBoxWindow : public NativeWindow<CheckBoxPeer> {
     hwnd_ = CreateWindowExA(0, "BUTTON", "", style, b.left, b.top, b.width, b.height, parent, nullptr, Instance(),
                             nullptr);
     AttachControl(hwnd_, this, &previous_);
+    // With keyboard cues hidden the platform draws the caption through a mask in black, past
+    // the colour its parent sets; a caption without "&" looks the same either way.
+    SendMessageA(hwnd_, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0);
   }
   ~CheckBoxWindow() override { DetachControl(hwnd_, previous_); }
 

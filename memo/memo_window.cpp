@@ -5,6 +5,7 @@
 #include "help/help_viewer.h"
 #include "memo/memo_size.h"
 #include "memo/memo_state.h"
+#include "settings/options_dialog.h"
 #include "settings/settings_store.h"
 #include "ui/application.h"
 #include "ui/clock.h"
@@ -82,6 +83,7 @@ void TForm1::BuildMenu() {
   SaveAs1.OnClick = [this] { SaveAs1Click(); };
   Print1.OnClick = [this] { Print1Click(); };
   K11.OnClick = [this] { K11Click(); };
+  N3.OnClick = [this] { N3Click(); };
 }
 
 void TForm1::FormCreate() {
@@ -202,6 +204,12 @@ void TForm1::Edit1Change() {
     Label1.SetCaption(ui::LongTimeText());
     Label2.SetCaption(Label1.Caption());
   }
+}
+
+void TForm1::N3Click() {
+  OptionDlg->Show();
+  Hide();
+  Timer1.SetInterval(0);
 }
 
 void TForm1::K6Click() { HelpDlg->Show(); }

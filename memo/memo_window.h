@@ -4,6 +4,7 @@
 
 #include "memo/measured_lines.h"
 #include "memo/memo_autosave.h"
+#include "ui/color_dialog.h"
 #include "ui/file_dialogs.h"
 #include "ui/print_dialog.h"
 #include "ui/form.h"
@@ -40,6 +41,8 @@ class TForm1 : public ui::Form {
   void TakeUndoCopy();
   ui::HitArea HitTest(ui::HitArea platform_answer) override;
   void Moved() override;
+  // The options window, shown while the memo is hidden and still.
+  void N3Click();
   // The help window, shown beside the memo, and the version box, modal.
   void K6Click();
   void About1Click();
@@ -53,6 +56,7 @@ class TForm1 : public ui::Form {
   ui::OpenDialog OpenDialog1;
   ui::SaveDialog SaveDialog1;
   ui::PrintDialog PrintDialog1;
+  ui::ColorDialog ColorDialog1;  // the options window's two colour buttons share it
   ui::MenuItem File1{"ﾌｧｲﾙ(&F)"};
   ui::MenuItem K9{"ﾌｧｲﾙを開く"};
   ui::MenuItem K10{"記録を開く"};

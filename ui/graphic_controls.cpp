@@ -72,6 +72,10 @@ Bevel::Bevel(WinControl* parent) : Control(parent) { bounds_ = {0, 0, 50, 50}; }
 // A frame cut into the surface: a shadowed line with a highlight inside and below it.
 void Bevel::Paint(Canvas& canvas) {
   Bounds b = GetBounds();
+  if (raised_) {
+    Frame3D(canvas, b, clBtnHighlight, clBtnShadow, 1);
+    return;
+  }
   Frame3D(canvas, {b.left, b.top, b.width - 1, b.height - 1}, clBtnShadow, clBtnShadow, 1);
   Frame3D(canvas, {b.left + 1, b.top + 1, b.width - 1, b.height - 1}, clBtnHighlight, clBtnHighlight, 1);
 }

@@ -62,7 +62,16 @@ namespace ui {
 class Bevel : public Control {
  public:
   explicit Bevel(WinControl* parent);
+  // Raised, it stands out of the surface instead: lit above and left, shadowed below and right.
+  bool Raised() const { return raised_; }
+  void SetRaised(bool on) {
+    raised_ = on;
+    Invalidate();
+  }
   void Paint(Canvas& canvas) override;
+
+ private:
+  bool raised_ = false;
 };
 
 }  // namespace ui

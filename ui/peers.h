@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ui/file_dialogs.h"
 #include "ui/print_dialog.h"
@@ -16,6 +17,8 @@ namespace ui {
 
 class App;
 class Button;
+class CheckBox;
+class ListBox;
 class Form;
 class MenuItem;
 class Panel;
@@ -76,6 +79,26 @@ class ButtonPeer : public WindowPeer {
   virtual void SetFocus() = 0;
 };
 
+// A check box of the platform's own; its caption is drawn in the font's colour.
+class CheckBoxPeer : public WindowPeer {
+ public:
+  virtual void SetCaption(const std::string& caption) = 0;
+  virtual void SetFont(const Font& font) = 0;
+  virtual bool Checked() = 0;
+  virtual void SetChecked(bool on) = 0;
+  virtual void SetFocus() = 0;
+};
+
+// A list box of the platform's own, one row selected at most.
+class ListBoxPeer : public WindowPeer {
+ public:
+  virtual void SetItems(const std::vector<std::string>& items) = 0;  // none selected
+  virtual int ItemIndex() = 0;                                       // -1 for none
+  virtual void SetItemIndex(int index) = 0;
+  virtual void SetFont(const Font& font) = 0;
+  virtual void SetFocus() = 0;
+};
+
 class TimerPeer {
  public:
   virtual ~TimerPeer() = default;
@@ -97,6 +120,8 @@ class AppPeer {
   // The open or save dialog; none when the user cancels it.
   virtual std::optional<FileChoice> FileDialog(const FileRequest& request) = 0;
   virtual PrintDialogAnswer PrintDialog() = 0;
+  // The colour dialog with `initial` preselected; none when the user cancels it.
+  virtual std::optional<Color> ColorDialog(Color initial) = 0;
   virtual void Beep() = 0;
   virtual Size ScreenSize() = 0;
   virtual std::string ExeName() = 0;
@@ -112,6 +137,8 @@ std::unique_ptr<WindowPeer> NewPanelPeer(Panel& panel, WindowPeer& parent);
 std::unique_ptr<TimerPeer> NewTimerPeer(Timer& timer);
 std::unique_ptr<WindowPeer> NewSpeedButtonPeer(SpeedButton& button, WindowPeer& parent);
 std::unique_ptr<ButtonPeer> NewButtonPeer(Button& button, WindowPeer& parent);
+std::unique_ptr<CheckBoxPeer> NewCheckBoxPeer(CheckBox& box, WindowPeer& parent);
+std::unique_ptr<ListBoxPeer> NewListBoxPeer(ListBox& list, WindowPeer& parent);
 }  // namespace backend
 
 }  // namespace ui

@@ -13,9 +13,11 @@
 #include <vector>
 
 #include "ui/button.h"
+#include "ui/check_box.h"
 #include "ui/dialogs.h"
 #include "ui/file_dialogs.h"
 #include "ui/form.h"
+#include "ui/list_box.h"
 #include "ui/menus.h"
 #include "ui/outline_view.h"
 #include "ui/panel.h"
@@ -68,6 +70,11 @@ std::vector<ShownFileDialog> FileDialogs();
 void AnswerPrintDialog(bool print);
 int PrintDialogsShown();
 int NativePrinterCount();
+
+// The colour dialog: the next one gets `chosen` set in it and OK pressed; none presses Cancel.
+// The colour each one showed preselected, in order.
+void AnswerColorDialog(std::optional<Color> chosen);
+std::vector<Color> ColorDialogs();
 
 // The platform's own view of a window.
 bool NativeVisible(const Form& form);
@@ -135,6 +142,27 @@ std::string NativeCaption(const Button& button);
 // A key pressed and released while a push button has the keyboard (it is given it first), with
 // the modifier keys in `shift` held; the window sees the key before the button does.
 void PressKey(Button& button, int key, unsigned shift = 0);
+// A check box: the left button pressed and released over it, a key while it has the keyboard
+// (given to it first; the window sees the key before the box does), and what its window holds:
+// the tick, the caption, and the colour the caption is drawn in.
+void Click(CheckBox& box);
+void PressKey(CheckBox& box, int key, unsigned shift = 0);
+bool NativeChecked(const CheckBox& box);
+std::string NativeCaption(const CheckBox& box);
+Color NativeCaptionColor(const CheckBox& box);
+// A list box: the left button pressed and released on a row; its rows and selected row (-1 for
+// none) as its window holds them.
+void ClickRow(ListBox& list, int row);
+std::vector<std::string> NativeItems(const ListBox& list);
+int NativeItemIndex(const ListBox& list);
+// Whether a control's window is shown (its own flag) and takes input.
+bool NativeVisible(const WinControl& control);
+bool NativeEnabled(const WinControl& control);
+// A key pressed and released while a single-line edit has the keyboard (it is given it first),
+// making its character; the window sees the key before the edit does.
+void PressKey(Edit& edit, int key, unsigned shift = 0);
+// Whether the input method is open for a single-line edit once it has the keyboard.
+ImeMode NativeIme(Edit& edit);
 // The left button pressed and released at a point of an outline view.
 void ClickAt(OutlineView& view, Point at);
 // The left button double-clicked at a point of an outline view: pressed, released, pressed again

@@ -132,6 +132,23 @@ void TextControl::SendState() {
   if (!Hint().empty()) Application->Peer().SetControlHint(*text_peer_, Hint());
 }
 
+Edit::Edit(WinControl* parent) : TextControl(parent) {
+  bounds_ = {0, 0, 121, 21};
+  SetColor(clWindow);
+  text_peer_ = backend::NewEditPeer(*this, *parent->Peer());
+  SendState();
+}
+
+void Edit::SetImeOff(bool off) {
+  ime_off_ = off;
+  text_peer_->SetImeOff(off);
+}
+
+void Edit::SendState() {
+  TextControl::SendState();
+  text_peer_->SetImeOff(ime_off_);
+}
+
 Memo::Memo(WinControl* parent) : TextControl(parent) {
   bounds_ = {0, 0, 185, 89};
   SetColor(clWindow);

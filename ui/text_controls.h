@@ -1,6 +1,6 @@
 #pragma once
-// The multi-line text controls: Memo (plain text) and RichEdit (text with character formats,
-// streamed in and out as Rich Text Format). Lines are as the control lays them out: with word
+// The text controls: the single-line Edit of a dialog, and the multi-line Memo (plain text) and
+// RichEdit (text with character formats, streamed in and out as Rich Text Format). Lines are as the control lays them out: with word
 // wrap on, each wrapped piece of a paragraph is a line of its own.
 
 #include <functional>
@@ -109,6 +109,23 @@ class TextControl : public WinControl {
   Cursor cursor_ = Cursor::Default;
   ScrollBars scroll_bars_ = ScrollBars::None;
   bool border_ = true;
+};
+
+// One line of text, as in a dialog: Enter and Tab belong to the window.
+class Edit : public TextControl {
+ public:
+  explicit Edit(WinControl* parent);
+
+  bool WantsKey(int) const override { return false; }
+  // The input method closed whenever the box takes the keyboard, for plain half-width entry.
+  bool ImeOff() const { return ime_off_; }
+  void SetImeOff(bool off);
+
+ protected:
+  void SendState() override;
+
+ private:
+  bool ime_off_ = false;
 };
 
 class Memo : public TextControl {

@@ -11,6 +11,7 @@
 
 namespace ui {
 
+class Edit;
 class Memo;
 class RichEdit;
 
@@ -52,6 +53,9 @@ class TextPeer : public WindowPeer {
   virtual void Cut() = 0;
   virtual void Copy() = 0;
   virtual void Paste() = 0;
+  // Whether the input method is closed each time the control takes the keyboard; only the
+  // single-line edit offers it.
+  virtual void SetImeOff(bool) {}
 };
 
 class RichEditPeer : public TextPeer {
@@ -69,6 +73,7 @@ class RichEditPeer : public TextPeer {
 };
 
 namespace backend {
+std::unique_ptr<TextPeer> NewEditPeer(Edit& edit, WindowPeer& parent);
 std::unique_ptr<TextPeer> NewMemoPeer(Memo& memo, WindowPeer& parent);
 std::unique_ptr<RichEditPeer> NewRichEditPeer(RichEdit& edit, WindowPeer& parent);
 }  // namespace backend

@@ -134,6 +134,18 @@ class AppPeerImpl : public AppPeer {
     return {PrintDialogOutcome::Chosen, {w.printers.front(), {}}};
   }
 
+  std::optional<Color> ColorDialog(Color initial) override {
+    World& w = TheWorld();
+    w.color_dialogs.push_back(initial);
+    if (w.color_answers.empty()) {
+      Fault("a colour dialog nobody answered");
+      return std::nullopt;
+    }
+    std::optional<Color> answer = w.color_answers.front();
+    w.color_answers.pop_front();
+    return answer;
+  }
+
   void Beep() override { ++TheWorld().beeps; }
   Size ScreenSize() override { return TheWorld().screen; }
   std::string ExeName() override { return TheWorld().exe_name; }

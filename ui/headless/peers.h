@@ -8,9 +8,11 @@
 
 #include "ui/button.h"
 #include "ui/canvas.h"
+#include "ui/check_box.h"
 #include "ui/control.h"
 #include "ui/form.h"
 #include "ui/headless/menus.h"
+#include "ui/list_box.h"
 #include "ui/peers.h"
 #include "ui/scroll_box.h"
 #include "ui/text_controls.h"
@@ -183,6 +185,12 @@ class TimerPeerImpl : public TimerPeer {
 
 // The caption a push button's window holds.
 std::string PushButtonCaption(const Button& button);
+// A check box's window: its caption and the colour it draws the caption in.
+std::string CheckBoxCaption(const CheckBox& box);
+Color CheckBoxTextColor(const CheckBox& box);
+// A list box's window: its rows, and the point of a row in its client area.
+std::vector<std::string> ListBoxRows(const ListBox& list);
+Point ListBoxRowPoint(const ListBox& list, int row);
 
 // One round of the timers: those due fire, in creation order. A handler may stop or start timers;
 // those chosen at the start of the round fire.

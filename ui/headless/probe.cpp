@@ -71,6 +71,9 @@ std::vector<ShownFileDialog> FileDialogs() {
   return shown;
 }
 
+void AnswerColorDialog(std::optional<Color> chosen) { TheWorld().color_answers.push_back(chosen); }
+std::vector<Color> ColorDialogs() { return TheWorld().color_dialogs; }
+
 void AnswerPrintDialog(bool print) { TheWorld().print_answers.push_back(print); }
 int PrintDialogsShown() { return TheWorld().print_dialogs; }
 int NativePrinterCount() { return static_cast<int>(TheWorld().printers.size()); }
@@ -195,6 +198,60 @@ void PressKey(Button& button, int key, unsigned shift) {
   Pump();
   PeerOf(button).KeyUp(key);
   Pump();
+}
+
+void Click(CheckBox& box) {
+  PeerOf(box).ButtonDown(MouseButton::Left, kInside);
+  PeerOf(box).ButtonUp(MouseButton::Left, kInside);
+  Pump();
+}
+
+void PressKey(CheckBox& box, int key, unsigned shift) {
+  PeerOf(box).TakeFocus();
+  TheWorld().shift_held = shift;
+  Form* form = box.OwningForm();
+  if (!form || !form->HandleDialogKey(&box, key, shift)) PeerOf(box).KeyDown(key);
+  TheWorld().shift_held = 0;
+  Pump();
+  PeerOf(box).KeyUp(key);
+  Pump();
+}
+
+void PressKey(Edit& edit, int key, unsigned shift) {
+  PeerOf(edit).TakeFocus();
+  TheWorld().shift_held = shift;
+  Form* form = edit.OwningForm();
+  bool taken = form && form->HandleDialogKey(&edit, key, shift);
+  TheWorld().shift_held = 0;
+  if (!taken) {
+    PeerOf(edit).KeyDown(key);
+    if (key == kKeyEnter || key == kKeyTab || key == 0x08) PeerOf(edit).Char(key == 0x08 ? "\b" : key == kKeyTab ? "\t" : "\r");
+  }
+  Pump();
+  PeerOf(edit).KeyUp(key);
+  Pump();
+}
+
+bool NativeChecked(const CheckBox& box) { return dynamic_cast<CheckBoxPeer&>(*box.Peer()).Checked(); }
+std::string NativeCaption(const CheckBox& box) { return headless::CheckBoxCaption(box); }
+Color NativeCaptionColor(const CheckBox& box) { return headless::CheckBoxTextColor(box); }
+
+void ClickRow(ListBox& list, int row) {
+  Point at = headless::ListBoxRowPoint(list, row);
+  PeerOf(list).ButtonDown(MouseButton::Left, at);
+  PeerOf(list).ButtonUp(MouseButton::Left, at);
+  Pump();
+}
+
+std::vector<std::string> NativeItems(const ListBox& list) { return headless::ListBoxRows(list); }
+int NativeItemIndex(const ListBox& list) { return dynamic_cast<ListBoxPeer&>(*list.Peer()).ItemIndex(); }
+
+bool NativeVisible(const WinControl& control) { return PeerOf(control).visible(); }
+bool NativeEnabled(const WinControl& control) { return PeerOf(control).enabled(); }
+
+ImeMode NativeIme(Edit& edit) {
+  Focus(edit);
+  return dynamic_cast<const headless::TextPeerImpl&>(*edit.Peer()).ime_off() ? ImeMode::Off : ImeMode::Hiragana;
 }
 
 void ClickAt(OutlineView& view, Point at) {

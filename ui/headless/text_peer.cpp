@@ -39,8 +39,8 @@ rtf::CharFormat FormatOf(const Font& font) {
 
 }  // namespace
 
-TextPeerImpl::TextPeerImpl(TextControl& control, bool rich)
-    : WindowPeerAs(control), control_(control), rich_(rich) {
+TextPeerImpl::TextPeerImpl(TextControl& control, bool rich, bool single_line)
+    : WindowPeerAs(control), control_(control), rich_(rich), single_line_(single_line) {
   bounds_ = control.GetBounds();
   visible_ = control.Visible();
   bars_ = control.GetScrollBars();
@@ -266,6 +266,7 @@ void TextPeerImpl::KeyDown(int key) {
 void TextPeerImpl::Char(std::string_view ch) {
   if (read_only_ || ch.empty()) return;
   if (ch == "\b") DeleteAtCaret(true);
+  else if (single_line_ && (ch == "\r" || ch == "\t")) return;  // a single line takes neither
   else if (ch == "\r") ReplaceSel("\r");
   else if (ch == "\t" || static_cast<unsigned char>(ch[0]) >= 0x20) ReplaceSel(std::string(ch));
 }
@@ -327,6 +328,10 @@ const std::vector<std::string>& TextPeerImpl::LayoutIn(int width) {
 }  // namespace ui::headless
 
 namespace ui::backend {
+
+std::unique_ptr<TextPeer> NewEditPeer(Edit& edit, WindowPeer&) {
+  return std::make_unique<headless::TextPeerImpl>(edit, false, true);
+}
 
 std::unique_ptr<TextPeer> NewMemoPeer(Memo& memo, WindowPeer&) {
   return std::make_unique<headless::TextPeerImpl>(memo, false);

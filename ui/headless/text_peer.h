@@ -18,7 +18,7 @@ namespace rtf = core::rtf;
 
 class TextPeerImpl : public WindowPeerAs<RichEditPeer> {
  public:
-  TextPeerImpl(TextControl& control, bool rich);
+  TextPeerImpl(TextControl& control, bool rich, bool single_line = false);
 
 
   std::string Text() override;
@@ -31,7 +31,7 @@ class TextPeerImpl : public WindowPeerAs<RichEditPeer> {
   bool Modified() override { return modified_; }
   void SetModified(bool modified) override { modified_ = modified; }
   void SetReadOnly(bool read_only) override { read_only_ = read_only; }
-  void SetWordWrap(bool wrap) override { wrap_ = wrap; }
+  void SetWordWrap(bool wrap) override { wrap_ = wrap && !single_line_; }
   void SetScrollBars(ScrollBars bars) override;
   void SetBorder(bool sunken) override;
   // As the platform makes the window anew: the text, selection and modified mark kept.
@@ -45,6 +45,8 @@ class TextPeerImpl : public WindowPeerAs<RichEditPeer> {
   int ClientWidth() override;
   void SetPlainText(bool plain) override { plain_ = plain; }
   void Print(const PrinterChoice& printer, const std::string& document_name) override;
+  void SetImeOff(bool off) override { ime_off_ = off; }
+  bool ime_off() const { return ime_off_; }
   void Cut() override;
   void Copy() override;
   void Paste() override;
@@ -77,6 +79,8 @@ class TextPeerImpl : public WindowPeerAs<RichEditPeer> {
 
   TextControl& control_;
   bool rich_;
+  bool single_line_;
+  bool ime_off_ = false;
   rtf::RichText doc_;  // changed only through SetDocument, which drops the layouts
   // The layouts of doc_ by word wrap and width (0 without wrap): reading a line lays out nothing.
   std::map<std::pair<bool, int>, std::vector<std::string>> layouts_;

@@ -77,6 +77,8 @@ struct World {
   std::vector<std::string> printers;      // none until a test installs one
   std::deque<bool> print_answers;         // OK or Cancel for the next print dialogs
   int print_dialogs = 0;                  // shown
+  std::deque<std::optional<Color>> color_answers;  // the colour chosen, or none for Cancel
+  std::vector<Color> color_dialogs;                // the colour each one showed preselected
   std::vector<PrintJob> print_jobs;
   std::map<std::string, std::deque<std::function<void(Form&)>>> modal_scripts;  // by class name
   std::vector<PaintRecord> paints;

@@ -1,17 +1,20 @@
 // The toolkit's headers come after the platform's, whose macros native.h takes back.
 #include "ui/win32/text_window.h"
 
+#include <imm.h>
+
 #include <vector>
 
 namespace ui::win32 {
 
 namespace {
 
-// The plain multi-line edit. It takes word wrap from its style, as it takes scroll bars: without
-// wrap it scrolls sideways instead.
+// The plain edit: one line for a dialog, or many. The multi-line one takes word wrap from its
+// style, as it takes scroll bars: without wrap it scrolls sideways instead.
 class EditWindow : public TextWindow<TextPeer> {
  public:
-  EditWindow(Memo& memo, HWND parent) : TextWindow(memo, parent) {
+  EditWindow(TextControl& control, HWND parent, bool single_line)
+      : TextWindow(control, parent), single_line_(single_line) {
     MakeWindow();
     Attach();
   }
@@ -46,6 +49,7 @@ class EditWindow : public TextWindow<TextPeer> {
   }
 
   void SetWordWrap(bool wrap) override {
+    if (single_line_) return;
     bool wraps = (GetWindowLongA(hwnd_, GWL_STYLE) & ES_AUTOHSCROLL) == 0;
     if (wraps != wrap) Remake();
   }
@@ -58,11 +62,31 @@ class EditWindow : public TextWindow<TextPeer> {
   void Cut() override { SendMessageA(hwnd_, WM_CUT, 0, 0); }
   void Copy() override { SendMessageA(hwnd_, WM_COPY, 0, 0); }
   void Paste() override { SendMessageA(hwnd_, WM_PASTE, 0, 0); }
+  void SetImeOff(bool off) override { ime_off_ = off; }
+
+  // The input method is closed once the edit has taken the keyboard.
+  LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {
+    LRESULT result = TextWindow::OnMessage(hwnd, msg, wp, lp);
+    if (msg == WM_SETFOCUS && ime_off_) {
+      if (HIMC context = ImmGetContext(hwnd)) {
+        ImmSetOpenStatus(context, FALSE);
+        ImmReleaseContext(hwnd, context);
+      }
+    }
+    return result;
+  }
 
  protected:
-  void MakeWindow() override { CreateControl("EDIT", control_.WordWrap() ? 0 : ES_AUTOHSCROLL); }
+  void MakeWindow() override {
+    if (single_line_) CreateControl("EDIT", ES_AUTOHSCROLL, false);
+    else CreateControl("EDIT", control_.WordWrap() ? 0 : ES_AUTOHSCROLL);
+  }
   std::string TakeContent() override { return Text(); }
   void PutContent(const std::string& content) override { SetText(content); }
+
+ private:
+  bool single_line_;
+  bool ime_off_ = false;
 };
 
 }  // namespace
@@ -71,8 +95,12 @@ class EditWindow : public TextWindow<TextPeer> {
 
 namespace ui::backend {
 
+std::unique_ptr<TextPeer> NewEditPeer(Edit& edit, WindowPeer& parent) {
+  return std::make_unique<win32::EditWindow>(edit, win32::HandleOf(parent), true);
+}
+
 std::unique_ptr<TextPeer> NewMemoPeer(Memo& memo, WindowPeer& parent) {
-  return std::make_unique<win32::EditWindow>(memo, win32::HandleOf(parent));
+  return std::make_unique<win32::EditWindow>(memo, win32::HandleOf(parent), false);
 }
 
 }  // namespace ui::backend

@@ -56,6 +56,9 @@ class MessageTarget {
   virtual WinControl* Owner() const { return nullptr; }
   // A notification the control sent its parent (WM_COMMAND's code).
   virtual void OnCommand(WORD) {}
+  // The parent is asked for the colours the control draws in (WM_CTLCOLOR...): the brush of its
+  // background once the text colour is set in `dc`; none leaves the platform's own.
+  virtual HBRUSH OnControlColor(HDC) { return nullptr; }
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 };
@@ -136,6 +139,14 @@ class NativeWindow : public Base, public MessageTarget {
           if (MessageTarget* child = TargetOf(reinterpret_cast<HWND>(lp))) child->OnCommand(HIWORD(wp));
         }
         return 0;
+      case WM_CTLCOLORSTATIC:
+      case WM_CTLCOLORBTN:
+      case WM_CTLCOLOREDIT:
+      case WM_CTLCOLORLISTBOX:
+        if (MessageTarget* child = TargetOf(reinterpret_cast<HWND>(lp))) {
+          if (HBRUSH brush = child->OnControlColor(reinterpret_cast<HDC>(wp))) return reinterpret_cast<LRESULT>(brush);
+        }
+        return DefWindowProcA(hwnd, msg, wp, lp);
       default: return DefWindowProcA(hwnd, msg, wp, lp);
     }
   }

@@ -1,6 +1,7 @@
 #include "ui/probe.h"
 
 #include "ui/application.h"
+#include "ui/win32/color_dialog.h"
 #include "ui/win32/file_dialog.h"
 #include "ui/win32/message_box.h"
 #include "ui/win32/native.h"
@@ -49,6 +50,9 @@ Session::Session(std::function<void(const std::string&)> on_fault) {
   win32::PrintAnswering() = {};
   win32::PrintAnswering().active = true;
   win32::PrintAnswering().on_fault = &ReportFault;
+  win32::ColorAnswering() = {};
+  win32::ColorAnswering().active = true;
+  win32::ColorAnswering().on_fault = &ReportFault;
 }
 
 Session::~Session() {
@@ -56,6 +60,7 @@ Session::~Session() {
   win32::Answering() = {};
   win32::FileAnswering() = {};
   win32::PrintAnswering() = {};
+  win32::ColorAnswering() = {};
   fault = nullptr;
 }
 
@@ -97,6 +102,9 @@ std::vector<ShownFileDialog> FileDialogs() {
   for (auto& d : win32::FileAnswering().shown) shown.push_back({d.title, d.file_name, d.types, d.read_only_box});
   return shown;
 }
+
+void AnswerColorDialog(std::optional<Color> chosen) { win32::ColorAnswering().answers.push_back(chosen); }
+std::vector<Color> ColorDialogs() { return win32::ColorAnswering().shown; }
 
 void AnswerPrintDialog(bool print) { win32::PrintAnswering().answers.push_back(print); }
 int PrintDialogsShown() { return win32::PrintAnswering().shown; }
@@ -301,6 +309,80 @@ void Click(Button& button) {
   Pump();
 }
 
+void Click(CheckBox& box) {
+  HWND hwnd = WindowOf(box);
+  PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  Pump();
+}
+
+bool NativeChecked(const CheckBox& box) { return SendMessageA(WindowOf(box), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+std::string NativeCaption(const CheckBox& box) {
+  char caption[512] = {};
+  GetWindowTextA(WindowOf(box), caption, sizeof caption);
+  return caption;
+}
+
+// The colour the box's parent sets for its caption when the box asks, as it does at each paint.
+Color NativeCaptionColor(const CheckBox& box) {
+  HWND hwnd = WindowOf(box);
+  HDC dc = CreateCompatibleDC(nullptr);
+  SendMessageA(GetParent(hwnd), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd));
+  COLORREF color = GetTextColor(dc);
+  DeleteDC(dc);
+  return static_cast<Color>(color);
+}
+
+// The row is scrolled into view first, as the user would.
+void ClickRow(ListBox& list, int row) {
+  HWND hwnd = WindowOf(list);
+  RECT r{}, client{};
+  GetClientRect(hwnd, &client);
+  SendMessageA(hwnd, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+  if (r.top < 0 || r.bottom > client.bottom) {
+    SendMessageA(hwnd, LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
+    SendMessageA(hwnd, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+  }
+  LPARAM at = MAKELPARAM(r.left + 2, (r.top + r.bottom) / 2);
+  PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageA(hwnd, WM_LBUTTONUP, 0, at);
+  Pump();
+}
+
+std::vector<std::string> NativeItems(const ListBox& list) {
+  HWND hwnd = WindowOf(list);
+  std::vector<std::string> rows;
+  auto n = SendMessageA(hwnd, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < n; ++i) {
+    std::string row(static_cast<std::size_t>(SendMessageA(hwnd, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0)) + 1, '\0');
+    row.resize(static_cast<std::size_t>(SendMessageA(hwnd, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(row.data()))));
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+int NativeItemIndex(const ListBox& list) {
+  auto index = SendMessageA(WindowOf(list), LB_GETCURSEL, 0, 0);
+  return index == LB_ERR ? -1 : static_cast<int>(index);
+}
+
+bool NativeVisible(const WinControl& control) {
+  return (GetWindowLongA(WindowOf(control), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+bool NativeEnabled(const WinControl& control) { return IsWindowEnabled(WindowOf(control)) != FALSE; }
+
+ImeMode NativeIme(Edit& edit) {
+  HWND hwnd = WindowOf(edit);
+  SetFocus(hwnd);
+  Pump();
+  HIMC context = ImmGetContext(hwnd);
+  if (!context) return ImeMode::Off;
+  bool open = ImmGetOpenStatus(context) != FALSE;
+  ImmReleaseContext(hwnd, context);
+  return open ? ImeMode::Hiragana : ImeMode::Off;
+}
+
 void ClickAt(OutlineView& view, Point at) {
   HWND hwnd = WindowOf(view);
   SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
@@ -375,6 +457,41 @@ void PressKey(Button& button, int key, unsigned shift) {
     PostMessageA(hwnd, WM_KEYDOWN, static_cast<WPARAM>(key), KeyParam(key, false));
     Pump();
   }
+  PostMessageA(hwnd, WM_KEYUP, static_cast<WPARAM>(key), KeyParam(key, true));
+  Pump();
+}
+
+// Posted, through the message loop, which makes the key's character.
+void PressKey(Edit& edit, int key, unsigned shift) {
+  HWND hwnd = WindowOf(edit);
+  SetFocus(hwnd);
+  BYTE held[256], saved[256];
+  GetKeyboardState(saved);
+  std::copy(std::begin(saved), std::end(saved), held);
+  if (shift & ssShift) held[VK_SHIFT] |= 0x80;
+  if (shift & ssCtrl) held[VK_CONTROL] |= 0x80;
+  if (shift & ssAlt) held[VK_MENU] |= 0x80;
+  SetKeyboardState(held);
+  PostMessageA(hwnd, WM_KEYDOWN, static_cast<WPARAM>(key), KeyParam(key, false));
+  Pump();
+  SetKeyboardState(saved);
+  PostMessageA(hwnd, WM_KEYUP, static_cast<WPARAM>(key), KeyParam(key, true));
+  Pump();
+}
+
+void PressKey(CheckBox& box, int key, unsigned shift) {
+  HWND hwnd = WindowOf(box);
+  SetFocus(hwnd);
+  BYTE held[256], saved[256];
+  GetKeyboardState(saved);
+  std::copy(std::begin(saved), std::end(saved), held);
+  if (shift & ssShift) held[VK_SHIFT] |= 0x80;
+  if (shift & ssCtrl) held[VK_CONTROL] |= 0x80;
+  if (shift & ssAlt) held[VK_MENU] |= 0x80;
+  SetKeyboardState(held);
+  PostMessageA(hwnd, WM_KEYDOWN, static_cast<WPARAM>(key), KeyParam(key, false));
+  Pump();
+  SetKeyboardState(saved);
   PostMessageA(hwnd, WM_KEYUP, static_cast<WPARAM>(key), KeyParam(key, true));
   Pump();
 }

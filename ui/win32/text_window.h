@@ -93,9 +93,10 @@ class TextWindow : public Peer, public MessageTarget {
 
  protected:
   // Makes the window, of the platform's class, from the control's state.
-  void CreateControl(const char* class_name, DWORD style) {
+  void CreateControl(const char* class_name, DWORD style, bool multi_line = true) {
     Bounds b = control_.GetBounds();
-    style |= WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL |
+    if (multi_line) style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+    style |= WS_CHILD | ES_NOHIDESEL | (multi_line ? 0 : WS_TABSTOP) |
              (control_.GetScrollBars() == ScrollBars::Vertical ? WS_VSCROLL : 0) |
              (control_.Visible() ? WS_VISIBLE : 0);
     hwnd_ = CreateWindowExA(control_.Border() ? WS_EX_CLIENTEDGE : 0, class_name, "", style, b.left, b.top, b.width, b.height, parent_,

@@ -1,0 +1,45 @@
+#include "ui/check_box.h"
+
+#include "ui/exception.h"
+#include "ui/form.h"
+
+namespace ui {
+
+CheckBox::CheckBox(WinControl* parent) : WinControl(parent) {
+  bounds_ = {0, 0, 97, 17};
+  peer_ = backend::NewCheckBoxPeer(*this, *parent->Peer());
+  peer_->SetFont(GetFont());
+}
+
+CheckBox::~CheckBox() = default;
+
+WindowPeer* CheckBox::Peer() const { return peer_.get(); }
+
+void CheckBox::SetCaption(const std::string& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  peer_->SetCaption(caption_);
+}
+
+bool CheckBox::Checked() const { return peer_->Checked(); }
+
+void CheckBox::SetChecked(bool on) { peer_->SetChecked(on); }
+
+void CheckBox::SetFocus() {
+  Form* form = OwningForm();
+  if (!form || !form->Visible() || !Visible() || !Enabled()) {
+    throw Exception("無効/非表示ｳｨﾝﾄﾞｳにはﾌｫｰｶｽを設定できません");
+  }
+  peer_->SetFocus();
+}
+
+void CheckBox::HandleClick() {
+  Invoke([&] { if (OnClick) OnClick(); });
+}
+
+void CheckBox::FontChanged() {
+  WinControl::FontChanged();
+  if (peer_) peer_->SetFont(GetFont());
+}
+
+}  // namespace ui

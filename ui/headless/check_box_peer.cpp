@@ -1,0 +1,92 @@
+#include "ui/check_box.h"
+#include "ui/headless/peers.h"
+
+namespace ui::headless {
+
+namespace {
+
+// As the platform's auto check box: the left button released inside it, or the space bar going
+// down and up while it has the keyboard, toggles the box and tells the control.
+class CheckBoxPeerImpl : public WindowPeerImpl, public CheckBoxPeer {
+ public:
+  explicit CheckBoxPeerImpl(CheckBox& box) : WindowPeerImpl(box), box_(box) {}
+
+  void SetBounds(const Bounds& b) override { WindowPeerImpl::SetBounds(b); }
+  void SetVisible(bool visible) override { WindowPeerImpl::SetVisible(visible); }
+  void SetEnabled(bool enabled) override { WindowPeerImpl::SetEnabled(enabled); }
+  void Invalidate(const Bounds& area) override { WindowPeerImpl::Invalidate(area); }
+  void Update() override { WindowPeerImpl::Update(); }
+  void Redraw() override { WindowPeerImpl::Redraw(); }
+
+  void SetCaption(const std::string& caption) override {
+    caption_ = caption;
+    invalid_ = true;
+  }
+  void SetFont(const Font& font) override {
+    text_color_ = font.color;
+    invalid_ = true;
+  }
+  bool Checked() override { return checked_; }
+  void SetChecked(bool on) override {
+    checked_ = on;
+    invalid_ = true;
+  }
+  void SetFocus() override { TakeFocus(); }
+
+  void ButtonDown(MouseButton b, Point) override {
+    if (b != MouseButton::Left || !enabled()) return;
+    TakeFocus();
+    pushed_ = true;
+  }
+  void ButtonUp(MouseButton b, Point at) override {
+    if (b != MouseButton::Left || !pushed_) return;
+    pushed_ = false;
+    if (at.x >= 0 && at.y >= 0 && at.x < bounds_.width && at.y < bounds_.height) Toggle();
+  }
+  void KeyDown(int key) override {
+    if (key == kKeySpace && enabled()) pushed_ = true;
+  }
+  void KeyUp(int key) override {
+    if (key != kKeySpace || !pushed_) return;
+    pushed_ = false;
+    Toggle();
+  }
+
+  const std::string& caption() const { return caption_; }
+  Color text_color() const { return text_color_; }
+
+ private:
+  void Toggle() {
+    checked_ = !checked_;
+    invalid_ = true;
+    box_.HandleClick();
+  }
+
+  CheckBox& box_;
+  std::string caption_;
+  Color text_color_ = clWindowText;
+  bool checked_ = false;
+  bool pushed_ = false;
+};
+
+}  // namespace
+
+std::string CheckBoxCaption(const CheckBox& box) {
+  return dynamic_cast<const CheckBoxPeerImpl&>(*box.Peer()).caption();
+}
+
+Color CheckBoxTextColor(const CheckBox& box) {
+  return dynamic_cast<const CheckBoxPeerImpl&>(*box.Peer()).text_color();
+}
+
+}  // namespace ui::headless
+
+namespace ui::backend {
+
+std::unique_ptr<CheckBoxPeer> NewCheckBoxPeer(CheckBox& box, WindowPeer&) {
+  auto peer = std::make_unique<headless::CheckBoxPeerImpl>(box);
+  peer->SetBounds(box.GetBounds());
+  return peer;
+}
+
+}  // namespace ui::backend

@@ -7,16 +7,9 @@ namespace {
 
 // As the platform's auto check box: the left button released inside it, or the space bar going
 // down and up while it has the keyboard, toggles the box and tells the control.
-class CheckBoxPeerImpl : public WindowPeerImpl, public CheckBoxPeer {
+class CheckBoxPeerImpl : public WindowPeerAs<CheckBoxPeer> {
  public:
-  explicit CheckBoxPeerImpl(CheckBox& box) : WindowPeerImpl(box), box_(box) {}
-
-  void SetBounds(const Bounds& b) override { WindowPeerImpl::SetBounds(b); }
-  void SetVisible(bool visible) override { WindowPeerImpl::SetVisible(visible); }
-  void SetEnabled(bool enabled) override { WindowPeerImpl::SetEnabled(enabled); }
-  void Invalidate(const Bounds& area) override { WindowPeerImpl::Invalidate(area); }
-  void Update() override { WindowPeerImpl::Update(); }
-  void Redraw() override { WindowPeerImpl::Redraw(); }
+  explicit CheckBoxPeerImpl(CheckBox& box) : WindowPeerAs(box), box_(box) {}
 
   void SetCaption(const std::string& caption) override {
     caption_ = caption;

@@ -7,16 +7,9 @@ namespace {
 
 // As the platform's list box with notification: a press of the left button on a row selects it
 // and tells the control; below the last row the selection stays.
-class ListBoxPeerImpl : public WindowPeerImpl, public ListBoxPeer {
+class ListBoxPeerImpl : public WindowPeerAs<ListBoxPeer> {
  public:
-  explicit ListBoxPeerImpl(ListBox& list) : WindowPeerImpl(list), list_(list) {}
-
-  void SetBounds(const Bounds& b) override { WindowPeerImpl::SetBounds(b); }
-  void SetVisible(bool visible) override { WindowPeerImpl::SetVisible(visible); }
-  void SetEnabled(bool enabled) override { WindowPeerImpl::SetEnabled(enabled); }
-  void Invalidate(const Bounds& area) override { WindowPeerImpl::Invalidate(area); }
-  void Update() override { WindowPeerImpl::Update(); }
-  void Redraw() override { WindowPeerImpl::Redraw(); }
+  explicit ListBoxPeerImpl(ListBox& list) : WindowPeerAs(list), list_(list) {}
 
   void SetItems(const std::vector<std::string>& items) override {
     rows_ = items;

@@ -449,8 +449,8 @@ void KeyDown(OutlineView& view, int key, unsigned shift) {
 
 // Posted, the key goes through the message loop as the user's would, past the window's dialog
 // keys; the modifier keys are held until it has been dispatched.
-void PressKey(Button& button, int key, unsigned shift) {
-  HWND hwnd = WindowOf(button);
+namespace {
+void PostKeyPress(HWND hwnd, int key, unsigned shift) {
   SetFocus(hwnd);
   {
     HeldModifiers held(shift);
@@ -460,41 +460,14 @@ void PressKey(Button& button, int key, unsigned shift) {
   PostMessageA(hwnd, WM_KEYUP, static_cast<WPARAM>(key), KeyParam(key, true));
   Pump();
 }
+}  // namespace
+
+void PressKey(Button& button, int key, unsigned shift) { PostKeyPress(WindowOf(button), key, shift); }
 
 // Posted, through the message loop, which makes the key's character.
-void PressKey(Edit& edit, int key, unsigned shift) {
-  HWND hwnd = WindowOf(edit);
-  SetFocus(hwnd);
-  BYTE held[256], saved[256];
-  GetKeyboardState(saved);
-  std::copy(std::begin(saved), std::end(saved), held);
-  if (shift & ssShift) held[VK_SHIFT] |= 0x80;
-  if (shift & ssCtrl) held[VK_CONTROL] |= 0x80;
-  if (shift & ssAlt) held[VK_MENU] |= 0x80;
-  SetKeyboardState(held);
-  PostMessageA(hwnd, WM_KEYDOWN, static_cast<WPARAM>(key), KeyParam(key, false));
-  Pump();
-  SetKeyboardState(saved);
-  PostMessageA(hwnd, WM_KEYUP, static_cast<WPARAM>(key), KeyParam(key, true));
-  Pump();
-}
+void PressKey(Edit& edit, int key, unsigned shift) { PostKeyPress(WindowOf(edit), key, shift); }
 
-void PressKey(CheckBox& box, int key, unsigned shift) {
-  HWND hwnd = WindowOf(box);
-  SetFocus(hwnd);
-  BYTE held[256], saved[256];
-  GetKeyboardState(saved);
-  std::copy(std::begin(saved), std::end(saved), held);
-  if (shift & ssShift) held[VK_SHIFT] |= 0x80;
-  if (shift & ssCtrl) held[VK_CONTROL] |= 0x80;
-  if (shift & ssAlt) held[VK_MENU] |= 0x80;
-  SetKeyboardState(held);
-  PostMessageA(hwnd, WM_KEYDOWN, static_cast<WPARAM>(key), KeyParam(key, false));
-  Pump();
-  SetKeyboardState(saved);
-  PostMessageA(hwnd, WM_KEYUP, static_cast<WPARAM>(key), KeyParam(key, true));
-  Pump();
-}
+void PressKey(CheckBox& box, int key, unsigned shift) { PostKeyPress(WindowOf(box), key, shift); }
 
 void Char(OutlineView& view, std::string_view ch) {
   if (ch.size() == 1) SendMessageA(WindowOf(view), WM_CHAR, static_cast<unsigned char>(ch[0]), 1);

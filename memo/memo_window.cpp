@@ -83,6 +83,7 @@ void TForm1::BuildMenu() {
   SaveAs1.OnClick = [this] { SaveAs1Click(); };
   Print1.OnClick = [this] { Print1Click(); };
   K11.OnClick = [this] { K11Click(); };
+  K1.OnClick = [this] { K1Click(); };
   N3.OnClick = [this] { N3Click(); };
 }
 

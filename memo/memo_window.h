@@ -39,6 +39,9 @@ class TForm1 : public ui::Form {
   void SaveEditorTo(const std::string& path);
   // The undo copy of the memo's text and shape into Memo1, which "元に戻す" brings back.
   void TakeUndoCopy();
+  // The memo back to its empty starting shape, as the clear and the record-and-clear leave it.
+  void ResetMemo();
+  void K1Click();
   ui::HitArea HitTest(ui::HitArea platform_answer) override;
   void Moved() override;
   // The options window, shown while the memo is hidden and still.

@@ -107,6 +107,14 @@ TEST_F(IniContract, LongLinesOddLineEndsAndAByteOrderMark) {
   ui::IniFile bom(Plant("bom.ini", "\xEF\xBB\xBF[s]\r\nk=v\r\n"));
   EXPECT_EQ(bom.ReadString("s", "k", "-"), "v");
 
+  // Only the file's first bytes mark it UTF-8: a plain file whose first line, after blanks,
+  // starts with the mark's bytes reads the same after a write.
+  ui::IniFile marked_line(Plant("mark-line.ini", "\f\xEF\xBB\xBF[s]\r\nk=before\r\n[s]\r\nk=v\r\n"));
+  EXPECT_EQ(marked_line.ReadString("s", "k", "-"), "v");
+  marked_line.WriteString("t", "j", "w");
+  EXPECT_EQ(marked_line.ReadString("s", "k", "-"), "v");
+  EXPECT_EQ(marked_line.ReadString("t", "j", "-"), "w");
+
   ui::IniFile wide_blank(Plant("wide.ini", "[s]\r\nk=値　\r\n"));
   EXPECT_EQ(wide_blank.ReadString("s", "k", "-"), "値　");
 }

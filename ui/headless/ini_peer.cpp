@@ -124,7 +124,11 @@ std::string Serialize(const Profile& profile) {
     if (!section.name.empty()) text += "[" + section.name + "]\r\n";
     for (const Key& key : section.keys) text += key.name + (key.value ? "=" + *key.value : "") + "\r\n";
   }
-  return profile.utf8 ? std::string(kUtf8Bom) + Convert(text, "UTF-8", "CP932") : text;
+  if (profile.utf8) return std::string(kUtf8Bom) + Convert(text, "UTF-8", "CP932");
+  // A file that is not UTF-8 but whose first line starts with the mark's bytes would read back as
+  // UTF-8, its first line a section: a blank line ahead keeps it the file it was.
+  if (text.starts_with(kUtf8Bom)) text.insert(0, "\r\n");
+  return text;
 }
 
 // The first section of that name: a repeated one is never searched.

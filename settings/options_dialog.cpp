@@ -96,7 +96,7 @@ TOptionDlg::TOptionDlg() : ui::Form("TOptionDlg") {
   Edit2.SetBounds({281, 105, 54, 20});
   Label4.SetBounds({340, 110, 0, 0});
   Label4.SetCaption("行");
-  for (ui::Edit* edit : {&Edit1, &Edit2}) edit->SetImeOff(true);
+  for (ui::Edit* edit : {&Edit1, &Edit2}) edit->SetImeOnFocus(ui::ImeMode::Off);
 
   Button1.SetBounds({55, 190, 75, 25});
   Button3.SetBounds({209, 190, 75, 25});

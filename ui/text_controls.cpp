@@ -1,5 +1,6 @@
 #include "ui/text_controls.h"
 
+#include "core/cp932.h"
 #include "core/rtf/rtf_reader.h"
 #include "ui/application.h"
 #include "ui/clipboard.h"
@@ -139,14 +140,14 @@ Edit::Edit(WinControl* parent) : TextControl(parent) {
   SendState();
 }
 
-void Edit::SetImeOff(bool off) {
-  ime_off_ = off;
-  text_peer_->SetImeOff(off);
+void Edit::SetImeOnFocus(std::optional<ImeMode> mode) {
+  ime_on_focus_ = mode;
+  text_peer_->SetImeOnFocus(mode);
 }
 
 void Edit::SendState() {
   TextControl::SendState();
-  text_peer_->SetImeOff(ime_off_);
+  text_peer_->SetImeOnFocus(ime_on_focus_);
 }
 
 Memo::Memo(WinControl* parent) : TextControl(parent) {
@@ -185,6 +186,19 @@ bool RichEdit::LoadFromBytes(const std::string& data) {
   }
   SetText(data);
   return true;
+}
+
+}  // namespace ui
+
+namespace ui {
+
+int RichEdit::TextLength() const {
+  const std::string text = Text();
+  int length = 0;
+  for (std::size_t i = 0; i < text.size(); ++length) {
+    i += text.compare(i, 2, "\r\n") == 0 ? 2 : core::cp932::CharLength(text, i);
+  }
+  return length;
 }
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -117,15 +118,16 @@ class Edit : public TextControl {
   explicit Edit(WinControl* parent);
 
   bool WantsKey(int) const override { return false; }
-  // The input method closed whenever the box takes the keyboard, for plain half-width entry.
-  bool ImeOff() const { return ime_off_; }
-  void SetImeOff(bool off);
+  // The input method put in this mode whenever the box takes the keyboard: off for plain
+  // half-width entry, hiragana for Japanese; none leaves it as the user had it.
+  std::optional<ImeMode> ImeOnFocus() const { return ime_on_focus_; }
+  void SetImeOnFocus(std::optional<ImeMode> mode);
 
  protected:
   void SendState() override;
 
  private:
-  bool ime_off_ = false;
+  std::optional<ImeMode> ime_on_focus_;
 };
 
 class Memo : public TextControl {
@@ -142,6 +144,8 @@ class RichEdit : public TextControl {
   bool LoadFromBytes(const std::string& data);
   std::string SaveToRtf() const { return rich_peer().StreamOutRtf(); }
   int ClientWidth() const { return rich_peer().ClientWidth(); }
+  // The text's length in the editor's positions: characters, a paragraph break one.
+  int TextLength() const;
   // The whole text on the printer, page after page, as one job named `document_name`.
   void Print(const PrinterChoice& printer, const std::string& document_name) {
     rich_peer().Print(printer, document_name);

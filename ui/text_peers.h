@@ -3,6 +3,7 @@
 // primitive, as near as the platform allows one message of its edit control; what derives from
 // them (when cutting or pasting does anything, select-all) is written once, in TextControl.
 
+#include <optional>
 #include <string>
 
 #include "ui/peers.h"
@@ -53,9 +54,9 @@ class TextPeer : public WindowPeer {
   virtual void Cut() = 0;
   virtual void Copy() = 0;
   virtual void Paste() = 0;
-  // Whether the input method is closed each time the control takes the keyboard; only the
-  // single-line edit offers it.
-  virtual void SetImeOff(bool) {}
+  // The input method's mode each time the control takes the keyboard, or none to leave it; only
+  // the single-line edit offers it.
+  virtual void SetImeOnFocus(std::optional<ImeMode>) {}
 };
 
 class RichEditPeer : public TextPeer {

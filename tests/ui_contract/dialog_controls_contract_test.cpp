@@ -22,7 +22,7 @@ class ChoicesForm : public ui::Form {
     Sizes.SetItems({"9", "10", "11", "12", "14", "16", ""});
     Sizes.OnClick = [this] { ++picks; };
     Width.SetBounds({100, 55, 54, 20});
-    Width.SetImeOff(true);
+    Width.SetImeOnFocus(ui::ImeMode::Off);
     Width.OnChange = [this] { ++changes; };
     Lines.SetBounds({160, 55, 54, 20});
     Ok.SetBounds({100, 160, 75, 25});
@@ -114,6 +114,10 @@ TEST_F(Contract, AnEditHoldsOneLineTypedWithTheInputMethodOffAndLeavesEnterToIts
   EXPECT_EQ(form->Width.Text(), "60");
   EXPECT_GE(form->changes, 2);
   EXPECT_EQ(ui::probe::NativeIme(form->Width), ui::ImeMode::Off);
+  form->Width.SetImeOnFocus(ui::ImeMode::Hiragana);
+  ui::probe::Focus(form->Lines);
+  EXPECT_EQ(ui::probe::NativeIme(form->Width), ui::ImeMode::Hiragana) << "open for Japanese as the box takes the keyboard";
+  form->Width.SetImeOnFocus(ui::ImeMode::Off);
 
   ui::probe::Type(form->Lines, "1");
   ui::probe::Type(form->Lines, "\r");

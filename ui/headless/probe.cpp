@@ -251,7 +251,7 @@ bool NativeEnabled(const WinControl& control) { return PeerOf(control).enabled()
 
 ImeMode NativeIme(Edit& edit) {
   Focus(edit);
-  return dynamic_cast<const headless::TextPeerImpl&>(*edit.Peer()).ime_off() ? ImeMode::Off : ImeMode::Hiragana;
+  return dynamic_cast<const headless::TextPeerImpl&>(*edit.Peer()).ime_on_focus().value_or(ImeMode::Hiragana);
 }
 
 void ClickAt(OutlineView& view, Point at) {

@@ -45,8 +45,8 @@ class TextPeerImpl : public WindowPeerAs<RichEditPeer> {
   int ClientWidth() override;
   void SetPlainText(bool plain) override { plain_ = plain; }
   void Print(const PrinterChoice& printer, const std::string& document_name) override;
-  void SetImeOff(bool off) override { ime_off_ = off; }
-  bool ime_off() const { return ime_off_; }
+  void SetImeOnFocus(std::optional<ImeMode> mode) override { ime_on_focus_ = mode; }
+  std::optional<ImeMode> ime_on_focus() const { return ime_on_focus_; }
   void Cut() override;
   void Copy() override;
   void Paste() override;
@@ -80,7 +80,7 @@ class TextPeerImpl : public WindowPeerAs<RichEditPeer> {
   TextControl& control_;
   bool rich_;
   bool single_line_;
-  bool ime_off_ = false;
+  std::optional<ImeMode> ime_on_focus_;
   rtf::RichText doc_;  // changed only through SetDocument, which drops the layouts
   // The layouts of doc_ by word wrap and width (0 without wrap): reading a line lays out nothing.
   std::map<std::pair<bool, int>, std::vector<std::string>> layouts_;

@@ -62,14 +62,16 @@ class EditWindow : public TextWindow<TextPeer> {
   void Cut() override { SendMessageA(hwnd_, WM_CUT, 0, 0); }
   void Copy() override { SendMessageA(hwnd_, WM_COPY, 0, 0); }
   void Paste() override { SendMessageA(hwnd_, WM_PASTE, 0, 0); }
-  void SetImeOff(bool off) override { ime_off_ = off; }
+  void SetImeOnFocus(std::optional<ImeMode> mode) override { ime_on_focus_ = mode; }
 
-  // The input method is closed once the edit has taken the keyboard.
+  // The input method takes its mode once the edit has taken the keyboard.
   LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {
     LRESULT result = TextWindow::OnMessage(hwnd, msg, wp, lp);
-    if (msg == WM_SETFOCUS && ime_off_) {
+    if (msg == WM_SETFOCUS && ime_on_focus_) {
       if (HIMC context = ImmGetContext(hwnd)) {
-        ImmSetOpenStatus(context, FALSE);
+        bool hiragana = *ime_on_focus_ == ImeMode::Hiragana;
+        ImmSetOpenStatus(context, hiragana);
+        if (hiragana) ImmSetConversionStatus(context, IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE, IME_SMODE_NONE);
         ImmReleaseContext(hwnd, context);
       }
     }
@@ -86,7 +88,7 @@ class EditWindow : public TextWindow<TextPeer> {
 
  private:
   bool single_line_;
-  bool ime_off_ = false;
+  std::optional<ImeMode> ime_on_focus_;
 };
 
 }  // namespace

@@ -5,11 +5,10 @@ namespace ui::headless {
 
 namespace {
 
-// As the platform's auto check box: the left button released inside it, or the space bar going
-// down and up while it has the keyboard, toggles the box and tells the control.
-class CheckBoxPeerImpl : public WindowPeerAs<CheckBoxPeer> {
+// As the platform's auto check box: a press toggles the box and tells the control.
+class CheckBoxPeerImpl : public PressablePeer<CheckBoxPeer> {
  public:
-  explicit CheckBoxPeerImpl(CheckBox& box) : WindowPeerAs(box), box_(box) {}
+  explicit CheckBoxPeerImpl(CheckBox& box) : PressablePeer(box), box_(box) {}
 
   void SetCaption(const std::string& caption) override {
     caption_ = caption;
@@ -26,30 +25,11 @@ class CheckBoxPeerImpl : public WindowPeerAs<CheckBoxPeer> {
   }
   void SetFocus() override { TakeFocus(); }
 
-  void ButtonDown(MouseButton b, Point) override {
-    if (b != MouseButton::Left || !enabled()) return;
-    TakeFocus();
-    pushed_ = true;
-  }
-  void ButtonUp(MouseButton b, Point at) override {
-    if (b != MouseButton::Left || !pushed_) return;
-    pushed_ = false;
-    if (at.x >= 0 && at.y >= 0 && at.x < bounds_.width && at.y < bounds_.height) Toggle();
-  }
-  void KeyDown(int key) override {
-    if (key == kKeySpace && enabled()) pushed_ = true;
-  }
-  void KeyUp(int key) override {
-    if (key != kKeySpace || !pushed_) return;
-    pushed_ = false;
-    Toggle();
-  }
-
   const std::string& caption() const { return caption_; }
   Color text_color() const { return text_color_; }
 
  private:
-  void Toggle() {
+  void Pressed() override {
     checked_ = !checked_;
     invalid_ = true;
     box_.HandleClick();
@@ -59,7 +39,6 @@ class CheckBoxPeerImpl : public WindowPeerAs<CheckBoxPeer> {
   std::string caption_;
   Color text_color_ = clWindowText;
   bool checked_ = false;
-  bool pushed_ = false;
 };
 
 }  // namespace

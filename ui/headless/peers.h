@@ -106,6 +106,40 @@ class WindowPeerAs : public WindowPeerImpl, public Kind {
   void Redraw() override { WindowPeerImpl::Redraw(); }
 };
 
+// A button of the platform's, of any kind: pressed by the left button released inside it, or by
+// the space bar going down and up while it has the keyboard.
+template <class Kind>
+class PressablePeer : public WindowPeerAs<Kind> {
+ public:
+  using WindowPeerAs<Kind>::WindowPeerAs;
+
+  void ButtonDown(MouseButton b, Point) override {
+    if (b != MouseButton::Left || !this->enabled()) return;
+    this->TakeFocus();
+    pushed_ = true;
+  }
+  void ButtonUp(MouseButton b, Point at) override {
+    if (b != MouseButton::Left || !pushed_) return;
+    pushed_ = false;
+    const Bounds& bounds = this->bounds_;
+    if (at.x >= 0 && at.y >= 0 && at.x < bounds.width && at.y < bounds.height) Pressed();
+  }
+  void KeyDown(int key) override {
+    if (key == kKeySpace && this->enabled()) pushed_ = true;
+  }
+  void KeyUp(int key) override {
+    if (key != kKeySpace || !pushed_) return;
+    pushed_ = false;
+    Pressed();
+  }
+
+ protected:
+  virtual void Pressed() = 0;
+
+ private:
+  bool pushed_ = false;
+};
+
 class FormPeerImpl : public WindowPeerAs<FormPeer> {
  public:
   explicit FormPeerImpl(Form& form);

@@ -5,11 +5,10 @@ namespace ui::headless {
 
 namespace {
 
-// As the platform's push button: pressed by the left button released inside it, or by the
-// space bar going down and up while it has the keyboard.
-class PushButtonPeerImpl : public WindowPeerAs<ButtonPeer> {
+// As the platform's push button: a press tells the control.
+class PushButtonPeerImpl : public PressablePeer<ButtonPeer> {
  public:
-  explicit PushButtonPeerImpl(Button& button) : WindowPeerAs(button), button_(button) {}
+  explicit PushButtonPeerImpl(Button& button) : PressablePeer(button), button_(button) {}
 
   void SetCaption(const std::string& caption) override {
     caption_ = caption;
@@ -20,29 +19,11 @@ class PushButtonPeerImpl : public WindowPeerAs<ButtonPeer> {
   void SetDefault(bool) override { invalid_ = true; }
   void SetFocus() override { TakeFocus(); }
 
-  void ButtonDown(MouseButton b, Point) override {
-    if (b != MouseButton::Left || !enabled()) return;
-    TakeFocus();
-    pushed_ = true;
-  }
-  void ButtonUp(MouseButton b, Point at) override {
-    if (b != MouseButton::Left || !pushed_) return;
-    pushed_ = false;
-    if (at.x >= 0 && at.y >= 0 && at.x < bounds_.width && at.y < bounds_.height) button_.HandleClick();
-  }
-  void KeyDown(int key) override {
-    if (key == kKeySpace && enabled()) pushed_ = true;
-  }
-  void KeyUp(int key) override {
-    if (key != kKeySpace || !pushed_) return;
-    pushed_ = false;
-    button_.HandleClick();
-  }
-
  private:
+  void Pressed() override { button_.HandleClick(); }
+
   Button& button_;
   std::string caption_;
-  bool pushed_ = false;
 };
 
 }  // namespace

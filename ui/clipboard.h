@@ -10,7 +10,7 @@ namespace ui {
 
 namespace Clipboard {
 bool HasText();
-// Empty when the clipboard holds no text.
+// Empty when the clipboard holds no text; an error while another program keeps it open.
 std::string AsText();
 // Replaces whatever the clipboard held.
 void SetText(const std::string& text);

@@ -23,6 +23,7 @@ void FireTimers(int times) {
   }
 }
 
+void HoldClipboard(bool held) { TheWorld().clipboard_held = held; }
 void InstallPrinter(const std::string& name) { TheWorld().printers.push_back(name); }
 const std::vector<PrintJob>& PrintJobs() { return TheWorld().print_jobs; }
 

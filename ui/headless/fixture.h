@@ -41,6 +41,9 @@ void ClearDesktopLog();
 // The windows whose pixels a form's surface shows as its background, the front one first.
 std::vector<std::string> BackdropOf(const Form& form);
 
+// Another program holds the clipboard open: reading it fails until it lets go.
+void HoldClipboard(bool held);
+
 // A printer on the desktop, the first one installed being the default; the jobs printed.
 void InstallPrinter(const std::string& name);
 const std::vector<PrintJob>& PrintJobs();

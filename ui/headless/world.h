@@ -101,6 +101,7 @@ struct World {
   unsigned shift_held = 0;  // the modifier keys held down, as ssShift | ssCtrl | ssAlt
   bool quit = false;
   int loop_depth = 0;
+  bool clipboard_held = false;  // another program has it open
   std::optional<std::string> clipboard;  // text only; empty optional: nothing on the clipboard
   Cursor cursor = Cursor::Default;
   std::vector<Cursor> cursors_shown;  // every change of the screen's cursor, in order

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "ui/clipboard.h"
+#include "ui/exception.h"
 
 namespace ui::backend {
 
@@ -23,7 +24,7 @@ bool OpenTheClipboard() {
 bool ClipboardHasText() { return IsClipboardFormatAvailable(CF_TEXT) != FALSE; }
 
 std::string ClipboardText() {
-  if (!OpenTheClipboard()) return {};
+  if (!OpenTheClipboard()) throw Exception("クリップボードを開けません");
   std::string text;
   if (HANDLE data = GetClipboardData(CF_TEXT)) {
     if (const char* p = static_cast<const char*>(GlobalLock(data))) {

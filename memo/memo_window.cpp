@@ -79,6 +79,10 @@ void TForm1::BuildMenu() {
   for (ui::MenuItem* item : {&File1, &Edit3, &Show1, &K8, &K6, &About1}) PopupMenu1.Add(*item);
   K11.SetEnabled(false);
   K9.OnClick = [this] { K9Click(); };
+  K10.OnClick = [this] { K10Click(); };
+  K16.OnClick = [this] { K16Click(); };
+  K7.OnClick = [this] { K7Click(); };
+  Close1.OnClick = [this] { Close1Click(); };
   K12.OnClick = [this] { K12Click(); };
   SaveAs1.OnClick = [this] { SaveAs1Click(); };
   Print1.OnClick = [this] { Print1Click(); };

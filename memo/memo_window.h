@@ -42,6 +42,11 @@ class TForm1 : public ui::Form {
   // The memo back to its empty starting shape, as the clear and the record-and-clear leave it.
   void ResetMemo();
   void K1Click();
+  // Recording into the log sheet: open it, record and clear, record and close, close unrecorded.
+  void K10Click();
+  void K16Click();
+  void K7Click();
+  void Close1Click();
   ui::HitArea HitTest(ui::HitArea platform_answer) override;
   void Moved() override;
   // The options window, shown while the memo is hidden and still.
@@ -99,6 +104,8 @@ class TForm1 : public ui::Form {
 
  private:
   void BuildMenu();
+  // The memo as a new item of the log sheet, under the heading of its day.
+  void RecordMemo();
   // Steps of a tick: the line probe, then fitting the width, the height and the window.
   void ProbeLines();
   void FitWidth();

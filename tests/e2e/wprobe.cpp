@@ -9,6 +9,9 @@
 //   wprobe forget KEY           deletes a key (without subkeys) under HKEY_CURRENT_USER
 //   wprobe font FACE            exit 0 if the system has a font of that face
 //   wprobe text CLASS           prints the text of each shown rich edit in the window of CLASS
+//   wprobe ime TEXT             gives TEXT to the control that has the keyboard as an input method
+//                               commits it: each double-byte character whole, not byte by byte as
+//                               X key events of kanji reach an ANSI window under Wine
 //   wprobe timeclick CLASS X Y TARGET S
 //                               clicks the client point (X, Y) of CLASS and prints the milliseconds
 //                               until TARGET is visible and painted (its thread idle, nothing left
@@ -159,6 +162,29 @@ int main(int argc, char** argv) {
     EnumChildWindows(w, &PrintEditorText, 0);
     return 0;
   }
+  if (Arg(argc, argv, "ime", 1)) {
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    if (!GetGUIThreadInfo(0, &gui) || !gui.hwndFocus) return 1;
+    const char* text = argv[2];
+    // As the platform's own probe does: the code point where the control says it takes one.
+    DWORD_PTR unichar = 0;
+    SendMessageTimeoutA(gui.hwndFocus, WM_UNICHAR, UNICODE_NOCHAR, 0, SMTO_NORMAL, 10000, &unichar);
+    for (std::size_t i = 0; text[i];) {
+      bool pair = IsDBCSLeadByte(static_cast<BYTE>(text[i])) && text[i + 1];
+      if (pair && unichar) {
+        wchar_t wide = 0;
+        MultiByteToWideChar(CP_ACP, 0, text + i, 2, &wide, 1);
+        PostMessageA(gui.hwndFocus, WM_UNICHAR, wide, 1);
+      } else if (pair) {
+        PostMessageA(gui.hwndFocus, WM_IME_CHAR, static_cast<BYTE>(text[i]) << 8 | static_cast<BYTE>(text[i + 1]), 1);
+      } else {
+        PostMessageA(gui.hwndFocus, WM_CHAR, static_cast<BYTE>(text[i]), 1);
+      }
+      i += pair ? 2 : 1;
+    }
+    return 0;
+  }
   if (Arg(argc, argv, "font", 1)) {
     LOGFONTA font{};
     font.lfCharSet = DEFAULT_CHARSET;
@@ -188,6 +214,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::fprintf(stderr, "usage: wprobe list | wait CLASS S | close CLASS | point CLASS X Y | move CLASS X Y | "
-                       "answer S | dword KEY NAME | forget KEY | font FACE | timeclick CLASS X Y TARGET S\n");
+                       "answer S | dword KEY NAME | forget KEY | text CLASS | ime TEXT | font FACE | timeclick CLASS X Y TARGET S\n");
   return 2;
 }

@@ -1,0 +1,82 @@
+// Recording a memo of 10,000 lines into a log sheet of 100,000 items (1,000,000 note lines) and
+// clearing it, on the headless desktop; and the same followed by a save of the default set, the
+// price of filing every record on the disk at once.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/startup.h"
+#include "bench/large_sheet.h"
+#include "logsheet/log_sheet_window.h"
+#include "memo/memo_state.h"
+#include "memo/memo_window.h"
+#include "ui/application.h"
+#include "ui/clock.h"
+#include "ui/headless/disk.h"
+#include "ui/probe.h"
+
+namespace {
+
+constexpr int kItems = 100'000;
+constexpr int kMemoLines = 10'000;
+
+// The whole program, its log sheet of kItems items parked out of sight, today's heading last.
+struct Desk {
+  Desk() {
+    Memo = MemoState{};
+    Display = DisplaySettings{};
+    app::StartUp();
+    app.Run();
+    Form1->Show();
+    MainOut->Show();
+    MainOut->ClearSheet();
+    auto& tree = MainOut->olTree.Items();
+    tree.Reserve(kItems);
+    for (int i = 1; i <= kItems; ++i) {
+      tree.AppendAtLevel(i % bench::kRecordsPerHeading == 1 ? 1 : 2, bench::NoteLine(i, 0));
+      std::vector<std::string> note;
+      for (int l = 0; l < bench::kLinesPerNote; ++l) note.push_back(bench::NoteLine(i, l));
+      MainOut->Notes.Store(MainOut->SpanOf(i), note);
+    }
+    tree.SetSelected(kItems);
+    MainOut->ShowNote();
+    Memo.LastDate = ui::ShortDateText();
+    for (int l = 0; l < kMemoLines; ++l) memo_text += bench::NoteLine(0, l) + "\r\n";
+  }
+  ui::probe::Session session{[](const std::string&) {}};
+  ui::App app;
+  std::string memo_text;
+};
+
+Desk& TheDesk() {
+  static auto* desk = new Desk;
+  return *desk;
+}
+
+void Record(benchmark::State& state, bool save) {
+  Desk& d = TheDesk();
+  for (auto _ : state) {
+    state.PauseTiming();
+    Form1->Edit1.SetText(d.memo_text);
+    state.ResumeTiming();
+    Form1->K16Click();
+    if (save) MainOut->SaveSheet(DefaultSheetBase());
+  }
+  if (!Form1->Edit1.Text().empty() || MainOut->Notes.NoteOf(MainOut->SpanOf(MainOut->olTree.Items().Count())).size() !=
+                                          kMemoLines + 1) {
+    state.SkipWithError("the memo was not recorded whole");
+  }
+  state.counters["items"] = MainOut->olTree.Items().Count();
+}
+
+void RecordAndClear(benchmark::State& state) { Record(state, false); }
+void RecordAndClearThenSave(benchmark::State& state) { Record(state, true); }
+
+// The save first, while the sheet still has about kItems items: each record adds one.
+BENCHMARK(RecordAndClearThenSave)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(RecordAndClear)->Unit(benchmark::kMillisecond);
+
+}  // namespace

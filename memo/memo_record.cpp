@@ -1,0 +1,94 @@
+// Recording the memo into the log sheet: each record a new item under a heading for its day,
+// made through the sheet's own item commands and its note pane.
+
+#include "core/sheet_files.h"
+#include "logsheet/log_sheet_window.h"
+#include "memo/memo_state.h"
+#include "memo/memo_window.h"
+#include "ui/clock.h"
+#include "ui/dialogs.h"
+#include "ui/screen.h"
+
+namespace {
+
+constexpr int kParkedBelowScreen = 10;  // the sheet's top, below the screen's bottom edge
+constexpr char kFileNotRecorded[] = "ファイルの存在するデーターは記録しません";
+
+// The note pane's first line replaced; the program's text counts as an edit, so that the next
+// store takes it into the selected item.
+void PutFirstNoteLine(TMainOut& sheet, const std::string& text) {
+  HardLines hard(sheet.moNote);
+  std::vector<std::string> lines = sheet.moNote.Lines();
+  if (lines.empty()) lines.emplace_back();
+  lines[0] = text;
+  sheet.moNote.SetLines(lines);
+  sheet.moNote.SetModified(true);
+}
+
+}  // namespace
+
+// The memo text is left as it is; a hidden sheet is shown out of sight, which loads it.
+void TForm1::RecordMemo() {
+  TMainOut& sheet = *MainOut;
+  if (!sheet.Visible()) {
+    sheet.SetTop(ui::Screen::Height() + kParkedBelowScreen);
+    sheet.Show();
+  }
+  const std::string today = ui::ShortDateText();
+  // The selected item becomes the day's heading when its note has no first line; otherwise a
+  // new heading is made when the newest one is of another day.
+  if (sheet.moNote.Line(0).empty()) {
+    PutFirstNoteLine(sheet, today);
+    Memo.LastDate = today;
+    sheet.mnLevelUpClick();
+  } else if (Memo.LastDate != today) {
+    sheet.mnAddNodeClick();
+    PutFirstNoteLine(sheet, today);
+    Memo.LastDate = today;
+    sheet.mnLevelUpClick();
+  }
+
+  sheet.mnAddNodeClick();
+  // The memo's paragraphs go over whole, however the editor wraps them.
+  Memo3.SetWordWrap(false);
+  std::vector<std::string> note = core::ParseTxt(Edit1.Text());
+  note.insert(note.begin(), Label1.Caption());
+  Memo3.SetLines(note);
+  {
+    HardLines hard(sheet.moNote);
+    sheet.moNote.SetLines(Memo3.Lines());
+  }
+  Memo3.Clear();
+  sheet.moNote.SetModified(true);
+  sheet.mnLevelUpClick();
+  sheet.mnLevelDownClick();
+}
+
+// Undo brings back what was recorded. The sheet took the keyboard as it filed the record: the
+// memo, still shown, takes it back for the next memo.
+void TForm1::K16Click() {
+  if (Memo.FileMode) {
+    ui::ShowMessage(kFileNotRecorded);
+    return;
+  }
+  RecordMemo();
+  TakeUndoCopy();
+  ResetMemo();
+  if (Visible()) Edit1.SetFocus();
+}
+
+void TForm1::K7Click() {
+  if (!Memo.FileMode) RecordMemo();
+  Close();
+}
+
+// The text and the title line stay: an opened file's text is a memo from now on.
+void TForm1::Close1Click() {
+  Memo.FileMode = false;
+  Close();
+}
+
+void TForm1::K10Click() {
+  MainOut->SetTop(ui::Screen::Height() - MainOut->Height());
+  MainOut->Show();
+}

@@ -231,8 +231,9 @@ std::optional<Selection> TextPeerImpl::Find(const std::string& text, int from) {
     wanted.push_back(FoldedChar(text, i, n));
     i += n;
   }
-  std::size_t at = ByteOffset(from);
-  if (wanted.empty() || from > Length()) return std::nullopt;
+  if (wanted.empty()) return std::nullopt;
+  std::size_t at = 0;
+  for (int n = 0; n < from && at < t.size(); ++n) at += core::cp932::CharLength(t, at);
   for (int position = from; at < t.size(); ++position) {
     std::size_t i = at;
     std::size_t matched = 0;

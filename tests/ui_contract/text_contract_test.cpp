@@ -321,7 +321,10 @@ TEST_F(TextContract, TheSelectionTakesAFontOfItsOwnWhichRichTextKeeps) {
   edit.SetText("ぽち～らメモ");
   edit.SetSel(2, 2);
   const ui::Font chosen{"ＭＳ Ｐ明朝", -16, ui::fsBold | ui::fsUnderline, ui::clMaroon};
+  int changes_before = form->changes;
   edit.SetSelAttributes(chosen);
+  EXPECT_TRUE(edit.Modified()) << "a new format is an edit";
+  EXPECT_EQ(form->changes, changes_before) << "though not of the text";
   EXPECT_EQ(edit.SelStart(), 2);
   EXPECT_EQ(edit.SelLength(), 2);
   EXPECT_EQ(edit.SelAttributes(), chosen);

@@ -332,6 +332,10 @@ TEST_F(TextContract, TheSelectionTakesAFontOfItsOwnWhichRichTextKeeps) {
   EXPECT_EQ(edit.SelAttributes(), text_font) << "the text before keeps its own";
   edit.SetSel(4, 2);
   EXPECT_EQ(edit.SelAttributes(), text_font) << "and the text after";
+  edit.SetSel(4, 0);
+  EXPECT_EQ(edit.SelAttributes(), chosen) << "an empty selection has the format of the character before it";
+  edit.SetSel(2, 0);
+  EXPECT_EQ(edit.SelAttributes(), text_font);
 
   const ui::Font slanted{"ＭＳ ゴシック", -24, ui::fsItalic | ui::fsStrikeOut, ui::clWindowText};
   edit.SetSel(5, 1);

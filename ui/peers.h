@@ -122,6 +122,9 @@ class AppPeer {
   virtual PrintDialogAnswer PrintDialog() = 0;
   // The colour dialog with `initial` preselected; none when the user cancels it.
   virtual std::optional<Color> ColorDialog(Color initial) = 0;
+  // The font dialog (TrueType faces, with strike-out, underline and colour) showing `initial`;
+  // none when the user cancels it.
+  virtual std::optional<Font> FontDialog(const Font& initial) = 0;
   virtual void Beep() = 0;
   virtual Size ScreenSize() = 0;
   virtual std::string ExeName() = 0;

@@ -76,6 +76,12 @@ int NativePrinterCount();
 void AnswerColorDialog(std::optional<Color> chosen);
 std::vector<Color> ColorDialogs();
 
+// The font dialog: the next one gets the face, size, style and colour of `chosen` picked in its
+// lists and boxes and OK pressed; none presses Cancel. The font each one showed as it opened.
+// The platform's dialog offers sizes in whole points and its sixteen colours only.
+void AnswerFontDialog(std::optional<Font> chosen);
+std::vector<Font> FontDialogs();
+
 // The platform's own view of a window.
 bool NativeVisible(const Form& form);
 Bounds NativeBounds(const Form& form);
@@ -105,6 +111,8 @@ std::string NativeHint(const WinControl& control);
 Color NativeHintColor();
 // Whether the control has the keyboard.
 bool NativeFocused(const WinControl& control);
+// The first line of a text control that its window shows.
+int NativeFirstVisibleLine(const TextControl& control);
 // The cursor the platform shows now, and the one a text control shows while the pointer is on it.
 Cursor NativeCursor();
 Cursor NativeCursorOver(const TextControl& control);

@@ -177,6 +177,11 @@ void RichEdit::SetPlainText(bool plain) {
   rich_peer().SetPlainText(plain);
 }
 
+std::optional<Selection> RichEdit::Find(const std::string& text, int from) const {
+  if (text.empty()) return std::nullopt;
+  return rich_peer().Find(text, from < 0 ? 0 : from);
+}
+
 bool RichEdit::LoadFromBytes(const std::string& data) {
   if (!plain_ && core::rtf::LooksLikeRtf(data) && rich_peer().StreamInRtf(data)) return true;
   // A NUL cannot be part of an editor's text: such data is no text at all.

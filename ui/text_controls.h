@@ -44,6 +44,8 @@ class TextControl : public WinControl {
   void SetSelStart(int start) { SetSel(start, 0); }
   void SelectAll() { SetSel(0, -1); }
   void ReplaceSel(const std::string& text) { text_peer_->ReplaceSel(text); }
+  // Scrolls the text until the caret is in view.
+  void ScrollCaret() { text_peer_->ScrollCaret(); }
   // Cutting or copying an empty selection leaves the clipboard as it was; pasting replaces the
   // selection with the clipboard's text, when it holds text. A read-only text is neither cut
   // nor pasted into.
@@ -153,6 +155,17 @@ class RichEdit : public TextControl {
   // Plain text holds no formats and reads no Rich Text Format; switching empties the editor.
   bool PlainText() const { return plain_; }
   void SetPlainText(bool plain);
+
+  // The first occurrence of `text` at or after character `from`, up to the end, as the editor's
+  // characters (a double-byte character and a paragraph break are one each). Half-width Latin
+  // letters match in either case, full-width and other letters in their own case only, as the
+  // platform's find has it; a hit may lie inside a word; there is no wrapping round, and an empty
+  // text is never found.
+  std::optional<Selection> Find(const std::string& text, int from) const;
+  // The selected text takes the font's colour, face, size and styles, in that order; the rest
+  // of the text keeps its own. SelAttributes is the format at the selection's start.
+  void SetSelAttributes(const Font& font) { rich_peer().SetSelFormat(font); }
+  Font SelAttributes() const { return rich_peer().SelFormat(); }
 
  protected:
   void SendState() override;

@@ -47,6 +47,8 @@ class TextPeer : public WindowPeer {
   virtual void SetFont(const Font& font) = 0;  // the whole text, and text typed later
   virtual void SetBackground(Color color) = 0;
   virtual void SetFocus() = 0;
+  // Scrolls the text so that the caret is in view.
+  virtual void ScrollCaret() = 0;
   // The pointer's shape over the control.
   virtual void SetCursor(Cursor cursor) = 0;
   // The selection to the system clipboard (and out of the text), or the clipboard's text in its
@@ -68,6 +70,13 @@ class RichEditPeer : public TextPeer {
   virtual int ClientWidth() = 0;
   // Text without character formats; the platform takes it only while the control is empty.
   virtual void SetPlainText(bool plain) = 0;
+  // The first occurrence of `text` from character `from` to the end, not only as a whole word,
+  // the half-width Latin letters matched in either case; `text` is never empty.
+  virtual std::optional<Selection> Find(const std::string& text, int from) = 0;
+  // The selected text's colour, face, size (the font's pixel height) and styles, nothing else;
+  // and the format at the selection's start, as a font.
+  virtual void SetSelFormat(const Font& font) = 0;
+  virtual Font SelFormat() = 0;
   // The whole text as laid out on the printer's pages, fonts and colours as shown, over the
   // whole printable area, as one print job of that name.
   virtual void Print(const PrinterChoice& printer, const std::string& document_name) = 0;

@@ -2,6 +2,7 @@
 
 #include "ui/check_box.h"
 #include "ui/color_dialog.h"
+#include "ui/font_dialog.h"
 #include "ui/list_box.h"
 #include "ui/text_controls.h"
 
@@ -148,4 +149,28 @@ TEST_F(Contract, TheColourDialogShowsItsColourAndCancelLeavesIt) {
   EXPECT_EQ(ui::probe::ColorDialogs(), (std::vector<ui::Color>{0x4080FF, 0x123456, 0x123456}))
       << "each opens with the colour last chosen preselected";
   EXPECT_EQ(dialog.GetColor(), 0x00FF00u);
+}
+
+TEST_F(Contract, TheFontDialogOpensWithItsOwnFontAndCancelLeavesIt) {
+  CountingForm* form = nullptr;
+  app.CreateForm(form);
+  form->Show();
+  ui::FontDialog dialog;
+  const ui::Font first{"ＭＳ ゴシック", -16, 0, ui::clBlack};
+  const ui::Font chosen{"ＭＳ Ｐ明朝", -24, ui::fsBold | ui::fsItalic | ui::fsUnderline | ui::fsStrikeOut, ui::clNavy};
+  const ui::Font third{"ＭＳ Ｐゴシック", -12, ui::fsBold, ui::clMaroon};
+  dialog.SetFont(first);
+  ui::probe::AnswerFontDialog(chosen);
+  EXPECT_TRUE(dialog.Execute());
+  EXPECT_EQ(dialog.GetFont(), chosen);
+
+  ui::probe::AnswerFontDialog(std::nullopt);
+  EXPECT_FALSE(dialog.Execute());
+  EXPECT_EQ(dialog.GetFont(), chosen) << "cancel leaves the font";
+
+  dialog.SetFont(third);
+  ui::probe::AnswerFontDialog(std::nullopt);
+  EXPECT_FALSE(dialog.Execute());
+  EXPECT_EQ(ui::probe::FontDialogs(), (std::vector<ui::Font>{first, chosen, third}))
+      << "each opens with the dialog's own font: face, size, style and colour";
 }

@@ -250,3 +250,124 @@ TEST_F(TextContract, APlainMemoHoldsLines) {
   ui::probe::PressKey(form->Memo3, 0x08);
   EXPECT_EQ(form->Memo3.Text(), "12\r\n") << "typed at the caret, Backspace takes the last";
 }
+
+TEST_F(TextContract, FindGoesForwardInCharactersMatchingLettersInEitherCase) {
+  ui::RichEdit& edit = form->Edit1;
+  edit.SetText("Memo memo\r\nMEMOmemo");
+  auto found = [&](const std::string& text, int from) -> std::pair<int, int> {
+    std::optional<ui::Selection> hit = edit.Find(text, from);
+    return hit ? std::pair{hit->start, hit->length} : std::pair{-1, -1};
+  };
+  const std::pair<int, int> none{-1, -1};
+  EXPECT_EQ(found("memo", 0), std::pair(0, 4));
+  EXPECT_EQ(found("memo", 1), std::pair(5, 4));
+  EXPECT_EQ(found("MeMo", 6), std::pair(10, 4)) << "the paragraph break counts one";
+  EXPECT_EQ(found("emom", 0), std::pair(11, 4)) << "inside a word";
+  EXPECT_EQ(found("memo", 14), std::pair(14, 4));
+  EXPECT_EQ(found("memo", 15), none) << "no wrapping round";
+  EXPECT_EQ(found("memo", 18), none);
+  EXPECT_EQ(found("memo", 1000), none);
+  EXPECT_EQ(found("", 0), none);
+  EXPECT_EQ(found("memo memo memo", 0), none) << "longer than what is left";
+  EXPECT_EQ(edit.SelStart(), 0) << "finding selects nothing";
+
+  // Double-byte characters match whole: never by a second byte that equals another's bytes.
+  edit.SetText("あいう漢字ソ表");
+  EXPECT_EQ(found("ソ表", 0), std::pair(5, 2));
+  EXPECT_EQ(found("表", 0), std::pair(6, 1));
+  EXPECT_EQ(found("\\", 0), none) << "the second byte of ソ and 表";
+  edit.SetText("ヵ\\表");  // the second byte of ヵ and the "\" make the bytes of 表
+  EXPECT_EQ(found("表", 0), std::pair(2, 1));
+  EXPECT_EQ(found("\\", 0), std::pair(1, 1));
+
+  // Only the half-width Latin letters fold: full-width, Greek and Cyrillic ones match in their
+  // own case alone.
+  edit.SetText("ＡＢＣ ΑΒΓ АБВЯ ａｂｃ");
+  EXPECT_EQ(found("ＡＢＣ", 0), std::pair(0, 3));
+  EXPECT_EQ(found("ａｂｃ", 0), std::pair(13, 3));
+  EXPECT_EQ(found("ＡＢＣ", 1), none);
+  EXPECT_EQ(found("ΑΒΓ", 0), std::pair(4, 3));
+  EXPECT_EQ(found("αβγ", 0), none);
+  EXPECT_EQ(found("БВЯ", 0), std::pair(9, 3));
+  EXPECT_EQ(found("бвя", 0), none);
+  EXPECT_EQ(found("abc", 0), none) << "half-width and full-width letters differ";
+
+  // Control characters are searched like any other, and end.
+  edit.SetText("a\tb\r\nc");
+  EXPECT_EQ(found("\t", 0), std::pair(1, 1));
+  EXPECT_EQ(found("\r", 0), std::pair(3, 1)) << "the paragraph break";
+  EXPECT_EQ(found("b\rc", 0), std::pair(2, 3));
+  EXPECT_EQ(found("\n", 0), none);
+  EXPECT_EQ(found(std::string("\x01"), 0), none);
+}
+
+TEST_F(TextContract, ScrollCaretBringsTheCaretIntoView) {
+  ui::RichEdit& edit = form->Edit1;
+  edit.SetLines(std::vector<std::string>(40, "行"));  // far taller than the editor
+  EXPECT_EQ(ui::probe::NativeFirstVisibleLine(edit), 0);
+  edit.SetSel(1000, 0);
+  edit.ScrollCaret();
+  int first = ui::probe::NativeFirstVisibleLine(edit);
+  EXPECT_GT(first, 0);
+  EXPECT_LE(first, 39) << "the last line is shown";
+  edit.SetSel(0, 0);
+  edit.ScrollCaret();
+  EXPECT_EQ(ui::probe::NativeFirstVisibleLine(edit), 0);
+}
+
+TEST_F(TextContract, TheSelectionTakesAFontOfItsOwnWhichRichTextKeeps) {
+  ui::RichEdit& edit = form->Edit1;
+  const ui::Font text_font = edit.GetFont();  // ＭＳ ゴシック, 12 pixels, black
+  edit.SetText("ぽち～らメモ");
+  edit.SetSel(2, 2);
+  const ui::Font chosen{"ＭＳ Ｐ明朝", -16, ui::fsBold | ui::fsUnderline, ui::clMaroon};
+  int changes_before = form->changes;
+  edit.SetSelAttributes(chosen);
+  EXPECT_TRUE(edit.Modified()) << "a new format is an edit";
+  EXPECT_EQ(form->changes, changes_before) << "though not of the text";
+  EXPECT_EQ(edit.SelStart(), 2);
+  EXPECT_EQ(edit.SelLength(), 2);
+  EXPECT_EQ(edit.SelAttributes(), chosen);
+  edit.SetSel(1, 1);
+  EXPECT_EQ(edit.SelAttributes(), text_font) << "the text before keeps its own";
+  edit.SetSel(4, 2);
+  EXPECT_EQ(edit.SelAttributes(), text_font) << "and the text after";
+  edit.SetSel(4, 0);
+  EXPECT_EQ(edit.SelAttributes(), chosen) << "an empty selection has the format of the character before it";
+  edit.SetSel(2, 0);
+  EXPECT_EQ(edit.SelAttributes(), text_font);
+
+  const ui::Font slanted{"ＭＳ ゴシック", -24, ui::fsItalic | ui::fsStrikeOut, ui::clWindowText};
+  edit.SetSel(5, 1);
+  edit.SetSelAttributes(slanted);
+  EXPECT_EQ(edit.SelAttributes(), slanted) << "the automatic colour stays the window text's";
+
+  core::rtf::RichText back = core::rtf::ReadRtf(edit.SaveToRtf());
+  ASSERT_EQ(back.runs.size(), 4u) << edit.SaveToRtf();
+  EXPECT_EQ(back.runs[0].text, "ぽち");
+  EXPECT_EQ(back.runs[1].text, "～ら");
+  EXPECT_EQ(back.runs[1].format.face, "ＭＳ Ｐ明朝");
+  EXPECT_EQ(back.runs[1].format.halfPoints, 24);
+  EXPECT_TRUE(back.runs[1].format.bold);
+  EXPECT_TRUE(back.runs[1].format.underline);
+  EXPECT_FALSE(back.runs[1].format.italic);
+  EXPECT_EQ(back.runs[1].format.color, ui::clMaroon);
+  EXPECT_EQ(back.runs[2].text, "メ");
+  EXPECT_EQ(back.runs[2].format.halfPoints, 18);
+  EXPECT_EQ(back.runs[3].text, "モ");
+  EXPECT_TRUE(back.runs[3].format.italic && back.runs[3].format.strikeOut);
+  EXPECT_EQ(back.runs[3].format.halfPoints, 36);
+
+  ASSERT_TRUE(edit.LoadFromBytes(edit.SaveToRtf()));
+  edit.SetSel(2, 2);
+  EXPECT_EQ(edit.SelAttributes(), chosen) << "read back from its rich text";
+
+  // At an empty selection the font waits for the text typed there.
+  const ui::Font typed{"ＭＳ ゴシック", -12, ui::fsBold, ui::clNavy};
+  edit.SetSel(6, 0);
+  edit.SetSelAttributes(typed);
+  ui::probe::Type(edit, "x");
+  EXPECT_EQ(edit.Text(), "ぽち～らメモx");
+  edit.SetSel(6, 1);
+  EXPECT_EQ(edit.SelAttributes(), typed);
+}

@@ -146,6 +146,18 @@ class AppPeerImpl : public AppPeer {
     return answer;
   }
 
+  std::optional<Font> FontDialog(const Font& initial) override {
+    World& w = TheWorld();
+    w.font_dialogs.push_back(initial);
+    if (w.font_answers.empty()) {
+      Fault("a font dialog nobody answered");
+      return std::nullopt;
+    }
+    std::optional<Font> answer = w.font_answers.front();
+    w.font_answers.pop_front();
+    return answer;
+  }
+
   void Beep() override { ++TheWorld().beeps; }
   Size ScreenSize() override { return TheWorld().screen; }
   std::string ExeName() override { return TheWorld().exe_name; }

@@ -73,6 +73,8 @@ std::vector<ShownFileDialog> FileDialogs() {
 
 void AnswerColorDialog(std::optional<Color> chosen) { TheWorld().color_answers.push_back(chosen); }
 std::vector<Color> ColorDialogs() { return TheWorld().color_dialogs; }
+void AnswerFontDialog(std::optional<Font> chosen) { TheWorld().font_answers.push_back(std::move(chosen)); }
+std::vector<Font> FontDialogs() { return TheWorld().font_dialogs; }
 
 void AnswerPrintDialog(bool print) { TheWorld().print_answers.push_back(print); }
 int PrintDialogsShown() { return TheWorld().print_dialogs; }
@@ -113,6 +115,10 @@ std::string NativeHint(const WinControl& control) {
 Color NativeHintColor() { return TheWorld().hint_color; }
 bool NativeFocused(const WinControl& control) { return TheWorld().focus == &control; }
 Cursor NativeCursor() { return TheWorld().cursor; }
+
+int NativeFirstVisibleLine(const TextControl& control) {
+  return dynamic_cast<const headless::TextPeerImpl&>(*control.Peer()).first_visible_line();
+}
 
 Cursor NativeCursorOver(const TextControl& control) {
   return dynamic_cast<const headless::TextPeerImpl&>(*control.Peer()).cursor();

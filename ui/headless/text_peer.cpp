@@ -37,6 +37,30 @@ rtf::CharFormat FormatOf(const Font& font) {
   return f;
 }
 
+// The font's colour, face, size and styles over a format; its character set stays.
+rtf::CharFormat Restyled(rtf::CharFormat format, const Font& font) {
+  rtf::CharFormat f = FormatOf(font);
+  f.charset = format.charset;
+  return f;
+}
+
+Font FontOf(const rtf::CharFormat& f) {
+  unsigned style = 0;
+  if (f.bold) style |= fsBold;
+  if (f.italic) style |= fsItalic;
+  if (f.underline) style |= fsUnderline;
+  if (f.strikeOut) style |= fsStrikeOut;
+  return {f.face, -rtf::PixelsFromHalfPoints(f.halfPoints), style, f.color == rtf::kAutoColor ? clWindowText : f.color};
+}
+
+// A character as a number, its letters folded as the platform's find folds them: the half-width
+// Latin ones only; full-width, Greek and Cyrillic letters match only in their own case.
+unsigned FoldedChar(std::string_view t, std::size_t i, std::size_t n) {
+  unsigned c = n == 2 ? static_cast<unsigned char>(t[i]) << 8 | static_cast<unsigned char>(t[i + 1])
+                      : static_cast<unsigned char>(t[i]);
+  return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
+}
+
 }  // namespace
 
 TextPeerImpl::TextPeerImpl(TextControl& control, bool rich, bool single_line)
@@ -63,6 +87,7 @@ void TextPeerImpl::Remake() {
   rtf::RichText doc = doc_;
   int start = sel_start_, length = sel_length_;
   bool modified = modified_;
+  first_visible_line_ = 0;
   format_ = {};
   read_only_ = false;
   wrap_ = true;
@@ -96,6 +121,7 @@ std::size_t TextPeerImpl::ByteOffset(int position) {
 void TextPeerImpl::Splice(std::size_t from, std::size_t to, const std::string& text) {
   rtf::RichText result;
   rtf::CharFormat inserted = format_;
+  std::optional<rtf::CharFormat> given = std::exchange(caret_format_, std::nullopt);
   std::size_t at = 0;
   bool done = false;
   for (const rtf::Run& run : doc_.runs) {
@@ -106,7 +132,7 @@ void TextPeerImpl::Splice(std::size_t from, std::size_t to, const std::string& t
       inserted = run.format;
     }
     if (!done && end >= from) {
-      result.Append(text, inserted);
+      result.Append(text, given.value_or(inserted));
       done = true;
     }
     if (end > to) {
@@ -114,7 +140,7 @@ void TextPeerImpl::Splice(std::size_t from, std::size_t to, const std::string& t
       result.Append(std::string_view(run.text).substr(keep - begin), run.format);
     }
   }
-  if (!done) result.Append(text, inserted);
+  if (!done) result.Append(text, given.value_or(inserted));
   SetDocument(std::move(result));
 }
 
@@ -137,6 +163,8 @@ void TextPeerImpl::SetText(const std::string& text) {
   doc.Append(ToControlText(text), format_);
   SetDocument(std::move(doc));
   sel_start_ = sel_length_ = 0;
+  caret_format_.reset();
+  first_visible_line_ = 0;
   modified_ = false;
   control_.HandleChange();
 }
@@ -153,6 +181,7 @@ void TextPeerImpl::SetSel(int start, int length) {
   if (start < 0) start = 0;
   if (start > n) start = n;
   if (length < 0 || start + length > n) length = n - start;
+  if (start != sel_start_ || length != sel_length_) caret_format_.reset();
   sel_start_ = start;
   sel_length_ = length;
 }
@@ -185,12 +214,107 @@ bool TextPeerImpl::StreamInRtf(const std::string& data) {
     return false;
   }
   sel_start_ = sel_length_ = 0;
+  caret_format_.reset();
+  first_visible_line_ = 0;
   modified_ = false;
   control_.HandleChange();
   return true;
 }
 
 std::string TextPeerImpl::StreamOutRtf() { return rtf::WriteRtf(doc_); }
+
+std::optional<Selection> TextPeerImpl::Find(const std::string& text, int from) {
+  const std::string t = doc_.Text();
+  std::vector<unsigned> wanted;
+  for (std::size_t i = 0; i < text.size();) {
+    std::size_t n = core::cp932::CharLength(text, i);
+    wanted.push_back(FoldedChar(text, i, n));
+    i += n;
+  }
+  if (wanted.empty()) return std::nullopt;
+  std::size_t at = 0;
+  for (int n = 0; n < from && at < t.size(); ++n) at += core::cp932::CharLength(t, at);
+  for (int position = from; at < t.size(); ++position) {
+    std::size_t i = at;
+    std::size_t matched = 0;
+    while (matched < wanted.size() && i < t.size()) {
+      std::size_t n = core::cp932::CharLength(t, i);
+      if (FoldedChar(t, i, n) != wanted[matched]) break;
+      i += n;
+      ++matched;
+    }
+    if (matched == wanted.size()) return Selection{position, static_cast<int>(wanted.size())};
+    at += core::cp932::CharLength(t, at);
+  }
+  return std::nullopt;
+}
+
+// An empty selection keeps the format for the text typed at it.
+void TextPeerImpl::SetSelFormat(const Font& font) {
+  if (sel_length_ == 0) {
+    caret_format_ = Restyled(FormatOf(SelFormat()), font);
+    return;
+  }
+  std::size_t from = ByteOffset(sel_start_), to = ByteOffset(sel_start_ + sel_length_);
+  rtf::RichText result;
+  std::size_t at = 0;
+  for (const rtf::Run& run : doc_.runs) {
+    std::size_t begin = at, end = at + run.text.size();
+    at = end;
+    std::string_view text = run.text;
+    std::size_t in_from = std::clamp(from, begin, end) - begin, in_to = std::clamp(to, begin, end) - begin;
+    result.Append(text.substr(0, in_from), run.format);
+    result.Append(text.substr(in_from, in_to - in_from), Restyled(run.format, font));
+    result.Append(text.substr(in_to), run.format);
+  }
+  int start = sel_start_, length = sel_length_;
+  SetDocument(std::move(result));
+  sel_start_ = start;
+  sel_length_ = length;
+  modified_ = true;
+}
+
+// The format of the first selected character; at an empty selection, that of the text typed
+// there: the given one, or the character's before it.
+Font TextPeerImpl::SelFormat() {
+  if (sel_length_ == 0 && caret_format_) return FontOf(*caret_format_);
+  std::size_t offset = ByteOffset(sel_start_);
+  if (sel_length_ == 0 && offset > 0) offset = ByteOffset(sel_start_ - 1);
+  std::size_t at = 0;
+  for (const rtf::Run& run : doc_.runs) {
+    at += run.text.size();
+    if (offset < at) return FontOf(run.format);
+  }
+  return FontOf(doc_.runs.empty() ? format_ : doc_.runs.back().format);
+}
+
+// Lines of text are laid out whole; a line that ends a paragraph holds its mark too.
+int TextPeerImpl::LineOf(int position) {
+  const std::vector<std::string>& lines = Layout();
+  const std::string t = doc_.Text();
+  std::size_t at = 0;
+  int start = 0;
+  for (std::size_t line = 0; line < lines.size(); ++line) {
+    int chars = 0;
+    for (std::size_t i = 0; i < lines[line].size(); i += core::cp932::CharLength(lines[line], i)) ++chars;
+    at += lines[line].size();
+    bool paragraph_end = at < t.size() && t[at] == '\r';
+    if (paragraph_end) ++at;
+    int end = start + chars + (paragraph_end ? 1 : 0);
+    if (position < end || line + 1 == lines.size()) return static_cast<int>(line);
+    start = end;
+  }
+  return 0;
+}
+
+void TextPeerImpl::ScrollCaret() {
+  const int edge = border_ ? kClientEdge : 0;
+  int line_height = std::max(1, rtf::PixelsFromHalfPoints(format_.halfPoints));
+  int shown = std::max(1, (bounds_.height - 2 * edge) / line_height);
+  int caret = LineOf(sel_start_ + sel_length_);
+  if (caret < first_visible_line_) first_visible_line_ = caret;
+  else if (caret >= first_visible_line_ + shown) first_visible_line_ = caret - shown + 1;
+}
 
 namespace {
 // The headless printer's printable area, in the pixels of the deterministic text metrics.

@@ -3,6 +3,7 @@
 // with character formats, laid out into lines by the deterministic metrics.
 
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -44,6 +45,12 @@ class TextPeerImpl : public WindowPeerAs<RichEditPeer> {
   std::string StreamOutRtf() override;
   int ClientWidth() override;
   void SetPlainText(bool plain) override { plain_ = plain; }
+  std::optional<Selection> Find(const std::string& text, int from) override;
+  void SetSelFormat(const Font& font) override;
+  Font SelFormat() override;
+  // The window shows whole lines of the editor's font from its first visible line on.
+  void ScrollCaret() override;
+  int first_visible_line() const { return first_visible_line_; }
   void Print(const PrinterChoice& printer, const std::string& document_name) override;
   void SetImeOnFocus(std::optional<ImeMode> mode) override { ime_on_focus_ = mode; }
   std::optional<ImeMode> ime_on_focus() const { return ime_on_focus_; }
@@ -76,6 +83,8 @@ class TextPeerImpl : public WindowPeerAs<RichEditPeer> {
   std::size_t ByteOffset(int position);
   int Length();
   void Splice(std::size_t from, std::size_t to, const std::string& text);
+  // The laid out line that holds a character position.
+  int LineOf(int position);
 
   TextControl& control_;
   bool rich_;
@@ -86,6 +95,10 @@ class TextPeerImpl : public WindowPeerAs<RichEditPeer> {
   std::map<std::pair<bool, int>, std::vector<std::string>> layouts_;
   rtf::CharFormat format_;  // of the whole text and of text typed
   int sel_start_ = 0, sel_length_ = 0;
+  // The format given to an empty selection, which the text typed there takes; moving the
+  // selection drops it.
+  std::optional<rtf::CharFormat> caret_format_;
+  int first_visible_line_ = 0;
   std::string Selected();
   // Deletes the selection, or else the character after the caret, or the one before it.
   void DeleteAtCaret(bool backwards);

@@ -79,6 +79,8 @@ struct World {
   int print_dialogs = 0;                  // shown
   std::deque<std::optional<Color>> color_answers;  // the colour chosen, or none for Cancel
   std::vector<Color> color_dialogs;                // the colour each one showed preselected
+  std::deque<std::optional<Font>> font_answers;    // the font chosen, or none for Cancel
+  std::vector<Font> font_dialogs;                  // the font each one opened with
   std::vector<PrintJob> print_jobs;
   std::map<std::string, std::deque<std::function<void(Form&)>>> modal_scripts;  // by class name
   std::vector<PaintRecord> paints;

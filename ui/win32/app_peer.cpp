@@ -9,6 +9,7 @@
 #include "ui/win32/message_box.h"
 #include "ui/win32/native.h"
 #include "ui/win32/color_dialog.h"
+#include "ui/win32/font_dialog.h"
 #include "ui/win32/print_dialog.h"
 #include "ui/win32/text_window.h"
 #include "ui/win32/tooltips.h"
@@ -100,6 +101,7 @@ class AppPeerImpl : public AppPeer, public MessageTarget {
   std::optional<FileChoice> FileDialog(const FileRequest& request) override { return ShowFileDialog(request); }
   PrintDialogAnswer PrintDialog() override { return ShowPrintDialog(); }
   std::optional<Color> ColorDialog(Color initial) override { return ShowColorDialog(initial); }
+  std::optional<Font> FontDialog(const Font& initial) override { return ShowFontDialog(initial); }
   void SetHintStyle(Color background, int delay_ms) override { SetTooltipStyle(background, delay_ms); }
   void SetControlHint(WindowPeer& control, const std::string& hint) override { SetTooltip(HandleOf(control), hint); }
   void Beep() override {

@@ -3,6 +3,7 @@
 #include "ui/application.h"
 #include "ui/win32/color_dialog.h"
 #include "ui/win32/file_dialog.h"
+#include "ui/win32/font_dialog.h"
 #include "ui/win32/message_box.h"
 #include "ui/win32/native.h"
 #include "ui/win32/print_dialog.h"
@@ -53,6 +54,9 @@ Session::Session(std::function<void(const std::string&)> on_fault) {
   win32::ColorAnswering() = {};
   win32::ColorAnswering().active = true;
   win32::ColorAnswering().on_fault = &ReportFault;
+  win32::FontAnswering() = {};
+  win32::FontAnswering().active = true;
+  win32::FontAnswering().on_fault = &ReportFault;
 }
 
 Session::~Session() {
@@ -61,6 +65,7 @@ Session::~Session() {
   win32::FileAnswering() = {};
   win32::PrintAnswering() = {};
   win32::ColorAnswering() = {};
+  win32::FontAnswering() = {};
   fault = nullptr;
 }
 
@@ -105,6 +110,9 @@ std::vector<ShownFileDialog> FileDialogs() {
 
 void AnswerColorDialog(std::optional<Color> chosen) { win32::ColorAnswering().answers.push_back(chosen); }
 std::vector<Color> ColorDialogs() { return win32::ColorAnswering().shown; }
+
+void AnswerFontDialog(std::optional<Font> chosen) { win32::FontAnswering().answers.push_back(std::move(chosen)); }
+std::vector<Font> FontDialogs() { return win32::FontAnswering().shown; }
 
 void AnswerPrintDialog(bool print) { win32::PrintAnswering().answers.push_back(print); }
 int PrintDialogsShown() { return win32::PrintAnswering().shown; }
@@ -207,6 +215,10 @@ std::string NativeApplicationTitle() {
 std::string NativeHint(const WinControl& control) { return win32::TooltipText(WindowOf(control)); }
 Color NativeHintColor() { return static_cast<Color>(win32::TooltipBackground()); }
 bool NativeFocused(const WinControl& control) { return GetFocus() == WindowOf(control); }
+
+int NativeFirstVisibleLine(const TextControl& control) {
+  return static_cast<int>(SendMessageA(WindowOf(control), EM_GETFIRSTVISIBLELINE, 0, 0));
+}
 
 Cursor NativeCursor() {
   HCURSOR shown = GetCursor();

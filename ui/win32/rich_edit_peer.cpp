@@ -1,8 +1,10 @@
 // The toolkit's headers come after the platform's, whose macros native.h takes back.
 #include "ui/win32/text_window.h"
 
+#include <commdlg.h>
 #include <richedit.h>
 
+#include <optional>
 #include <vector>
 
 #include "ui/clipboard.h"
@@ -107,6 +109,50 @@ class RichEditWindow : public TextWindow<RichEditPeer> {
     else cf.crTextColor = Resolve(font.color);
     SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
     SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+  }
+
+  // The control converts the text from the system's code page, so a double-byte character is
+  // matched whole and never by its second byte.
+  std::optional<Selection> Find(const std::string& text, int from) override {
+    FINDTEXTEXA find{{from, -1}, text.c_str(), {0, 0}};
+    if (SendMessageA(hwnd_, EM_FINDTEXTEX, FR_DOWN, reinterpret_cast<LPARAM>(&find)) < 0) return std::nullopt;
+    return Selection{find.chrgText.cpMin, find.chrgText.cpMax - find.chrgText.cpMin};
+  }
+
+  // One change at a time, as the program sets them: colour, face, size, styles.
+  void SetSelFormat(const Font& font) override {
+    CHARFORMAT2A cf{};
+    cf.cbSize = sizeof cf;
+    auto apply = [&](DWORD mask) {
+      cf.dwMask = mask;
+      SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    };
+    if (IsSystemColor(font.color)) cf.dwEffects |= CFE_AUTOCOLOR;
+    else cf.crTextColor = Resolve(font.color);
+    apply(CFM_COLOR);
+    lstrcpynA(cf.szFaceName, font.name.c_str(), LF_FACESIZE);
+    apply(CFM_FACE);
+    cf.yHeight = core::rtf::HalfPointsFromPixels(font.PixelHeight()) * 10;
+    apply(CFM_SIZE);
+    cf.dwEffects = 0;
+    if (font.style & fsBold) cf.dwEffects |= CFE_BOLD;
+    if (font.style & fsItalic) cf.dwEffects |= CFE_ITALIC;
+    if (font.style & fsUnderline) cf.dwEffects |= CFE_UNDERLINE;
+    if (font.style & fsStrikeOut) cf.dwEffects |= CFE_STRIKEOUT;
+    apply(CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT);
+  }
+
+  Font SelFormat() override {
+    CHARFORMAT2A cf{};
+    cf.cbSize = sizeof cf;
+    SendMessageA(hwnd_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    unsigned style = 0;
+    if (cf.dwEffects & CFE_BOLD) style |= fsBold;
+    if (cf.dwEffects & CFE_ITALIC) style |= fsItalic;
+    if (cf.dwEffects & CFE_UNDERLINE) style |= fsUnderline;
+    if (cf.dwEffects & CFE_STRIKEOUT) style |= fsStrikeOut;
+    Color color = cf.dwEffects & CFE_AUTOCOLOR ? clWindowText : static_cast<Color>(cf.crTextColor & 0xFFFFFF);
+    return {cf.szFaceName, -core::rtf::PixelsFromHalfPoints(static_cast<int>(cf.yHeight) / 10), style, color};
   }
 
   void SetBackground(Color color) override {

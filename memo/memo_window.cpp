@@ -61,6 +61,7 @@ TForm1::TForm1() : ui::Form("TForm1") {
   BuildMenu();
   K6.OnClick = [this] { K6Click(); };
   About1.OnClick = [this] { About1Click(); };
+  FontDialog1.SetFont({kProportional, -kDefaultFontPixels, 0, ui::clWindowText});
   OpenDialog1.SetFilter("ﾃｷｽﾄﾌｧｲﾙ（ .txt）|*.txt|全てのﾌｧｲﾙ|*.*");
   OpenDialog1.SetDefaultExt("txt");
   OpenDialog1.SetShowReadOnly(true);
@@ -88,6 +89,16 @@ void TForm1::BuildMenu() {
   Print1.OnClick = [this] { Print1Click(); };
   K11.OnClick = [this] { K11Click(); };
   K1.OnClick = [this] { K1Click(); };
+  Edit3.OnClick = [this] { Edit3Click(); };
+  K2.OnClick = [this] { K2Click(); };
+  K3.OnClick = [this] { K3Click(); };
+  Cut1.OnClick = [this] { Cut1Click(); };
+  K5.OnClick = [this] { K5Click(); };
+  Replace1.OnClick = [this] { Replace1Click(); };
+  K14.OnClick = [this] { K14Click(); };
+  K15.OnClick = [this] { K15Click(); };
+  K8.OnClick = [this] { K8Click(); };
+  K4.OnClick = [this] { K4Click(); };
   N3.OnClick = [this] { N3Click(); };
 }
 

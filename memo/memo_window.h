@@ -6,6 +6,7 @@
 #include "memo/memo_autosave.h"
 #include "ui/color_dialog.h"
 #include "ui/file_dialogs.h"
+#include "ui/font_dialog.h"
 #include "ui/print_dialog.h"
 #include "ui/form.h"
 #include "ui/graphic_controls.h"
@@ -47,6 +48,27 @@ class TForm1 : public ui::Form {
   void K16Click();
   void K7Click();
   void Close1Click();
+  // The edit, search and settings submenus: their update handlers as they open, and their items.
+  void Edit3Click();
+  void K8Click();
+  void K2Click();
+  void K3Click();
+  void Cut1Click();
+  void K5Click();
+  void K14Click();
+  void K15Click();
+  void K4Click();
+  void Replace1Click();
+  // The find and replace window's routines, on its two fields. The search selects the next hit
+  // or says there is none; the replace replaces it, or says how many it replaced in this run.
+  // False when there is no replacement text, which ends a replace-all.
+  void SearchText();
+  bool ReplaceText();
+  struct SearchState {
+    int SearchPos = 0;        // where the next search starts
+    unsigned ReplaceCount = 0;  // replacements in this run
+    bool ReplaceDone = false;   // the run found nothing more to replace
+  } Search;
   ui::HitArea HitTest(ui::HitArea platform_answer) override;
   void Moved() override;
   // The options window, shown while the memo is hidden and still.
@@ -65,6 +87,7 @@ class TForm1 : public ui::Form {
   ui::SaveDialog SaveDialog1;
   ui::PrintDialog PrintDialog1;
   ui::ColorDialog ColorDialog1;  // the options window's two colour buttons share it
+  ui::FontDialog FontDialog1;
   ui::MenuItem File1{"ﾌｧｲﾙ(&F)"};
   ui::MenuItem K9{"ﾌｧｲﾙを開く"};
   ui::MenuItem K10{"記録を開く"};
@@ -106,6 +129,8 @@ class TForm1 : public ui::Form {
   void BuildMenu();
   // The memo as a new item of the log sheet, under the heading of its day.
   void RecordMemo();
+  std::optional<ui::Selection> FindNext();
+  void ShowHit(const ui::Selection& hit);
   // Steps of a tick: the line probe, then fitting the width, the height and the window.
   void ProbeLines();
   void FitWidth();

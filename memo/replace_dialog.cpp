@@ -1,5 +1,7 @@
 #include "memo/replace_dialog.h"
 
+#include "memo/memo_window.h"
+
 TReplaceDialog1* ReplaceDialog1 = nullptr;
 
 TReplaceDialog1::TReplaceDialog1() : ui::Form("TReplaceDialog1") {
@@ -10,4 +12,56 @@ TReplaceDialog1::TReplaceDialog1() : ui::Form("TReplaceDialog1") {
          .at = {55, 0},
          .client_width = 226,
          .client_height = 121});
+  Bevel1.SetBounds({0, 1, 145, 89});
+  Label1.SetBounds({3, 6, 0, 0});
+  Label1.SetCaption("検索する文字");
+  Label2.SetBounds({4, 48, 0, 0});
+  Label2.SetCaption("置換する文字");
+  Find.SetBounds({11, 20, 121, 20});
+  Replace.SetBounds({11, 62, 121, 20});
+  // Japanese input is ready in both fields.
+  for (ui::Edit* field : {&Find, &Replace}) field->SetImeOnFocus(ui::ImeMode::Hiragana);
+  Button1.SetBounds({158, 4, 64, 25});
+  Button1.SetCaption("検索");
+  Button1.OnClick = [this] { Button1Click(); };
+  Button2.SetBounds({158, 31, 64, 25});
+  Button2.SetCaption("置換");
+  Button2.OnClick = [this] { Button2Click(); };
+  Button3.SetBounds({158, 58, 65, 25});
+  Button3.SetCaption("全て置換");
+  Button3.OnClick = [this] { Button3Click(); };
+  OKBtn.SetBounds({157, 90, 66, 25});
+  OKBtn.SetCaption("OK");
+  OKBtn.SetDefault(true);
+  OKBtn.OnClick = [this] { OKBtnClick(); };
+  SetActiveControl(&OKBtn);
+  OnShow = [this] { FormShow(); };
+}
+
+// Just below the memo's text, wherever the user left the window's left edge.
+void TReplaceDialog1::FormShow() { SetTop(Form1->Top() + Form1->Edit1.Height() + 20); }
+
+void TReplaceDialog1::Button1Click() {
+  Form1->Search.ReplaceCount = 0;
+  Form1->SearchText();
+}
+
+void TReplaceDialog1::Button2Click() {
+  Form1->Search.ReplaceDone = false;
+  Form1->Search.ReplaceCount = 0;
+  Form1->ReplaceText();
+}
+
+// Each replacement moves the search behind the text it put in, so the run ends at the text's end.
+void TReplaceDialog1::Button3Click() {
+  Form1->Search.ReplaceDone = false;
+  Form1->Search.ReplaceCount = 0;
+  while (!Form1->Search.ReplaceDone && Form1->ReplaceText()) {
+  }
+}
+
+void TReplaceDialog1::OKBtnClick() {
+  Form1->Search.ReplaceDone = false;
+  Form1->Search.ReplaceCount = 0;
+  Hide();
 }

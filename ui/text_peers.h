@@ -20,6 +20,7 @@ enum class ScrollBars { None, Vertical };
 
 struct Selection {
   int start = 0, length = 0;
+  bool operator==(const Selection&) const = default;
 };
 
 // A multi-line text of the platform. Positions count characters (a double-byte character and a

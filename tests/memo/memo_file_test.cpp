@@ -34,11 +34,7 @@ class MemoFile : public ShownMemo {
     EXPECT_TRUE(reader.LoadFromBytes(FileText(path)));
     return reader.Text();
   }
-  void Choose(const std::string& command) {
-    ui::headless::PickFromMenu({"ﾌｧｲﾙ(&F)", command});
-    ui::probe::MouseDown(memo().Edit1, ui::MouseButton::Right, {20, 5});
-    ui::probe::MouseUp(memo().Edit1, ui::MouseButton::Right, {20, 5});
-  }
+  void Choose(const std::string& command) { ShownMemo::Choose({"ﾌｧｲﾙ(&F)", command}); }
   void Open(const std::string& path, bool read_only = false) {
     ui::probe::AnswerFileDialog(path, read_only);
     Choose("ﾌｧｲﾙを開く");

@@ -19,6 +19,13 @@ class ShownMemo : public ::testing::Test {
     memo().Show();
   }
   TForm1& memo() { return *Form1; }
+  // A command of the memo's context menu, by the captions on the way to it, as the user picks it
+  // after a right click.
+  void Choose(std::vector<std::string> path) {
+    ui::headless::PickFromMenu(std::move(path));
+    ui::probe::MouseDown(memo().Edit1, ui::MouseButton::Right, {20, 5});
+    ui::probe::MouseUp(memo().Edit1, ui::MouseButton::Right, {20, 5});
+  }
 
   ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
   ui::App app;

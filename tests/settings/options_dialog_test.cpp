@@ -8,6 +8,7 @@
 #include "memo/memo_state.h"
 #include "memo/memo_window.h"
 #include "settings/options_dialog.h"
+#include "tests/memo/shown_memo.h"
 #include "ui/application.h"
 #include "ui/exception.h"
 #include "ui/file.h"
@@ -22,23 +23,18 @@ constexpr int kDelete = 0x2E;
 
 // The memo shown as at a first start, with the options window made beside it, as start-up makes
 // them; the user opens the options from the memo's context menu.
-class OptionsDialog : public ::testing::Test {
+class OptionsDialog : public ShownMemo {
  protected:
   void SetUp() override {
-    Memo = MemoState{};
-    Display = DisplaySettings{};
-    app.CreateForm(Form1);
+    ShownMemo::SetUp();
     app.CreateForm(OptionDlg);
-    Form1->Show();
   }
   void TearDown() override { ui::headless::SetFileFault(nullptr); }
 
   TOptionDlg& dlg() { return *OptionDlg; }
   static void Tick(int times = 1) { ui::headless::FireTimers(times); }
   void OpenOptions() {
-    ui::headless::PickFromMenu({"環境設定", "ｵﾌﾟｼｮﾝ"});
-    ui::probe::MouseDown(Form1->Edit1, ui::MouseButton::Right, {20, 5});
-    ui::probe::MouseUp(Form1->Edit1, ui::MouseButton::Right, {20, 5});
+    Choose({"環境設定", "ｵﾌﾟｼｮﾝ"});
     Tick();
   }
   static void Retype(ui::Edit& edit, const std::string& text) {
@@ -78,9 +74,6 @@ class OptionsDialog : public ::testing::Test {
     EXPECT_TRUE(ui::probe::NativeVisible(*Form1));
     EXPECT_EQ(Form1->Timer1.Interval(), 1);
   }
-
-  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
-  ui::App app;
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "core/rtf/rtf_writer.h"
 
 #include <algorithm>
+#include "ui/clipboard.h"
 #include "ui/headless/world.h"
 
 namespace ui::headless {
@@ -367,7 +368,7 @@ void TextPeerImpl::Cut() {
 
 void TextPeerImpl::Copy() { TheWorld().clipboard = Selected(); }
 
-void TextPeerImpl::Paste() { ReplaceSel(TheWorld().clipboard.value_or("")); }
+void TextPeerImpl::Paste() { ReplaceSel(backend::ClipboardText()); }
 
 namespace {
 constexpr int kDelete = 0x2E;

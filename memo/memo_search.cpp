@@ -1,0 +1,57 @@
+// Finding and replacing in the memo, from the find and replace window's two fields. Positions and
+// lengths are the editor's own (characters), so that a hit selects exactly the text found.
+
+#include <string>
+
+#include "memo/memo_window.h"
+#include "memo/replace_dialog.h"
+#include "ui/dialogs.h"
+
+void TForm1::Replace1Click() {
+  ReplaceDialog1->SetTop(Top() + Edit1.Height() + 20);
+  Search.SearchPos = 0;
+  ReplaceDialog1->Show();
+}
+
+std::optional<ui::Selection> TForm1::FindNext() {
+  return Edit1.Find(ReplaceDialog1->Find.Text(), Search.SearchPos);
+}
+
+void TForm1::ShowHit(const ui::Selection& hit) {
+  Edit1.SetSel(hit.start, hit.length);
+  Edit1.ScrollCaret();
+  Edit1.SetFocus();
+}
+
+void TForm1::SearchText() {
+  std::optional<ui::Selection> hit = FindNext();
+  if (!hit) {
+    ui::ShowMessage("見つかりませんでした");
+    return;
+  }
+  ShowHit(*hit);
+  Search.SearchPos = hit->start + hit->length;
+}
+
+bool TForm1::ReplaceText() {
+  const std::string replacement = ReplaceDialog1->Replace.Text();
+  if (replacement.empty()) {
+    ui::ShowMessage("置換する文字列を入力してください");
+    return false;
+  }
+  if (Search.ReplaceDone) return true;
+  std::optional<ui::Selection> hit = FindNext();
+  if (!hit) {
+    ui::ShowMessage(std::to_string(Search.ReplaceCount) + "個の文字を置換しました");
+    Search.ReplaceDone = true;
+    return true;
+  }
+  ShowHit(*hit);
+  Edit1.ReplaceSel(replacement);
+  ++Search.ReplaceCount;
+  // Behind the inserted text, as the editor measures it, so that a replacement holding the search
+  // text is never searched again; an editor that kept the text keeps it selected, and the search
+  // moves behind it all the same.
+  Search.SearchPos = Edit1.SelStart() + Edit1.SelLength();
+  return true;
+}

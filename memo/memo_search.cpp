@@ -8,7 +8,7 @@
 #include "ui/dialogs.h"
 
 void TForm1::Replace1Click() {
-  ReplaceDialog1->SetTop(Top() + Edit1.Height() + 20);
+  ReplaceDialog1->SetTop(ReplaceDialog1->TopByTheMemo());
   Search.SearchPos = 0;
   ReplaceDialog1->Show();
 }

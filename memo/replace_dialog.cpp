@@ -1,6 +1,9 @@
 #include "memo/replace_dialog.h"
 
+#include <algorithm>
+
 #include "memo/memo_window.h"
+#include "ui/screen.h"
 
 TReplaceDialog1* ReplaceDialog1 = nullptr;
 
@@ -38,8 +41,15 @@ TReplaceDialog1::TReplaceDialog1() : ui::Form("TReplaceDialog1") {
   OnShow = [this] { FormShow(); };
 }
 
-// Just below the memo's text, wherever the user left the window's left edge.
-void TReplaceDialog1::FormShow() { SetTop(Form1->Top() + Form1->Edit1.Height() + 20); }
+void TReplaceDialog1::FormShow() { SetTop(TopByTheMemo()); }
+
+// Just below the memo's text, wherever the user left the window's left edge. A memo low on the
+// screen would put "OK", the only way to close the window, off the screen: it opens above then.
+int TReplaceDialog1::TopByTheMemo() const {
+  const int below = Form1->Top() + Form1->Edit1.Height() + 20;
+  if (below + Height() <= ui::Screen::Height()) return below;
+  return std::max(0, Form1->Top() - Height());
+}
 
 void TReplaceDialog1::Button1Click() {
   Form1->Search.ReplaceCount = 0;

@@ -13,6 +13,7 @@ class TReplaceDialog1 : public ui::Form {
   TReplaceDialog1();
 
   void FormShow();
+  int TopByTheMemo() const;
   void Button1Click();
   void Button2Click();
   void Button3Click();

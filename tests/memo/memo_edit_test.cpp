@@ -6,6 +6,7 @@
 #include "memo/memo_size.h"
 #include "memo/replace_dialog.h"
 #include "tests/memo/shown_memo.h"
+#include "ui/screen.h"
 
 namespace {
 
@@ -195,6 +196,10 @@ TEST_F(MemoEdit, TheSearchWalksForwardIgnoringCaseAndInsideWordsUntilTheWindowIs
   EXPECT_EQ(dialog().Top(), m.Top() + 48 + 20) << "just below the memo's text";
   EXPECT_EQ(dialog().Left(), 55);
   EXPECT_TRUE(ui::probe::NativeFocused(dialog().OKBtn));
+  dialog().OKBtn.Click();
+  m.SetTop(ui::Screen::Height() - m.Height() - 10);
+  OpenDialog("apple");
+  EXPECT_EQ(dialog().Top(), m.Top() - dialog().Height()) << "above a memo too low for it to fit below";
 
   EXPECT_EQ(FindNext(), (ui::Selection{0, 5}));
   EXPECT_TRUE(ui::probe::NativeFocused(m.Edit1));

@@ -33,18 +33,14 @@ void TForm1::SearchText() {
   Search.SearchPos = hit->start + hit->length;
 }
 
-bool TForm1::ReplaceText() {
+TForm1::ReplaceStep TForm1::ReplaceNext() {
   const std::string replacement = ReplaceDialog1->Replace.Text();
-  if (replacement.empty()) {
-    ui::ShowMessage("置換する文字列を入力してください");
-    return false;
-  }
-  if (Search.ReplaceDone) return true;
+  if (replacement.empty()) return ReplaceStep::NoReplacementText;
+  if (Search.ReplaceDone) return ReplaceStep::AlreadyDone;
   std::optional<ui::Selection> hit = FindNext();
   if (!hit) {
-    ui::ShowMessage(std::to_string(Search.ReplaceCount) + "個の文字を置換しました");
     Search.ReplaceDone = true;
-    return true;
+    return ReplaceStep::RunEnded;
   }
   ShowHit(*hit);
   Edit1.ReplaceSel(replacement);
@@ -53,5 +49,10 @@ bool TForm1::ReplaceText() {
   // text is never searched again; an editor that kept the text keeps it selected, and the search
   // moves behind it all the same.
   Search.SearchPos = Edit1.SelStart() + Edit1.SelLength();
-  return true;
+  return ReplaceStep::Replaced;
+}
+
+void TForm1::SayReplaceStep(ReplaceStep step) {
+  if (step == ReplaceStep::NoReplacementText) ui::ShowMessage("置換する文字列を入力してください");
+  if (step == ReplaceStep::RunEnded) ui::ShowMessage(std::to_string(Search.ReplaceCount) + "個の文字を置換しました");
 }

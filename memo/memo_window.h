@@ -60,10 +60,12 @@ class TForm1 : public ui::Form {
   void K4Click();
   void Replace1Click();
   // The find and replace window's routines, on its two fields. The search selects the next hit
-  // or says there is none; the replace replaces it, or says how many it replaced in this run.
-  // False when there is no replacement text, which ends a replace-all.
+  // or says there is none. A replace step replaces the next hit; a step that ends a run has
+  // something to say: how many it replaced, or that there is no replacement text.
   void SearchText();
-  bool ReplaceText();
+  enum class ReplaceStep { Replaced, RunEnded, NoReplacementText, AlreadyDone };
+  ReplaceStep ReplaceNext();
+  void SayReplaceStep(ReplaceStep step);
   struct SearchState {
     int SearchPos = 0;        // where the next search starts
     unsigned ReplaceCount = 0;  // replacements in this run

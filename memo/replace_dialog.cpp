@@ -59,15 +59,22 @@ void TReplaceDialog1::Button1Click() {
 void TReplaceDialog1::Button2Click() {
   Form1->Search.ReplaceDone = false;
   Form1->Search.ReplaceCount = 0;
-  Form1->ReplaceText();
+  Form1->SayReplaceStep(Form1->ReplaceNext());
 }
 
 // Each replacement moves the search behind the text it put in, so the run ends at the text's end.
+// The editor is drawn once, as the run ends, not at every replacement.
 void TReplaceDialog1::Button3Click() {
   Form1->Search.ReplaceDone = false;
   Form1->Search.ReplaceCount = 0;
-  while (!Form1->Search.ReplaceDone && Form1->ReplaceText()) {
+  TForm1::ReplaceStep step;
+  {
+    ui::TextControl::FrozenDrawing frozen(Form1->Edit1);
+    do {
+      step = Form1->ReplaceNext();
+    } while (step == TForm1::ReplaceStep::Replaced);
   }
+  Form1->SayReplaceStep(step);
 }
 
 void TReplaceDialog1::OKBtnClick() {

@@ -71,6 +71,23 @@ class TextControl : public WinControl {
   bool TabStop() const override { return true; }
   bool WantsKey(int key) const override { return key == kKeyEnter || key == kKeyTab; }
 
+  // Many changes in a row, drawn once: while a FrozenDrawing of the control lives it does not
+  // draw its changes, and it is drawn whole as the last one ends.
+  class FrozenDrawing {
+   public:
+    explicit FrozenDrawing(TextControl& control) : control_(control) {
+      if (control_.frozen_++ == 0) control_.text_peer_->SetRedraw(false);
+    }
+    ~FrozenDrawing() {
+      if (--control_.frozen_ == 0) control_.text_peer_->SetRedraw(true);
+    }
+    FrozenDrawing(const FrozenDrawing&) = delete;
+    FrozenDrawing& operator=(const FrozenDrawing&) = delete;
+
+   private:
+    TextControl& control_;
+  };
+
   // The context menu a right click opens, while the menu's automatic opening is on.
   void SetPopupMenu(PopupMenu* menu) { popup_menu_ = menu; }
   void SetCursor(Cursor cursor);
@@ -108,6 +125,7 @@ class TextControl : public WinControl {
 
   bool read_only_ = false;
   bool word_wrap_ = true;
+  int frozen_ = 0;
   PopupMenu* popup_menu_ = nullptr;
   Cursor cursor_ = Cursor::Default;
   ScrollBars scroll_bars_ = ScrollBars::None;

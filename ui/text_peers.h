@@ -50,6 +50,8 @@ class TextPeer : public WindowPeer {
   virtual void SetFocus() = 0;
   // Scrolls the text so that the caret is in view.
   virtual void ScrollCaret() = 0;
+  // Whether the control draws its changes as they come; drawing again repaints it whole.
+  virtual void SetRedraw(bool on) = 0;
   // The pointer's shape over the control.
   virtual void SetCursor(Cursor cursor) = 0;
   // The selection to the system clipboard (and out of the text), or the clipboard's text in its

@@ -41,6 +41,8 @@ class TextPeerImpl : public WindowPeerAs<RichEditPeer> {
   void SetFont(const Font& font) override;
   void SetBackground(Color color) override { background_ = color; }
   void SetFocus() override;
+  // Paints are recorded when asked for; there is no drawing of changes to hold back.
+  void SetRedraw(bool) override {}
   bool StreamInRtf(const std::string& data) override;
   std::string StreamOutRtf() override;
   int ClientWidth() override;

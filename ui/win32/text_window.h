@@ -48,6 +48,10 @@ class TextWindow : public Peer, public MessageTarget {
   void SetScrollBars(ScrollBars) override { Remake(); }
   void SetBorder(bool) override { Remake(); }
   void SetFocus() override { ::SetFocus(hwnd_); }
+  void SetRedraw(bool on) override {
+    SendMessageA(hwnd_, WM_SETREDRAW, on, 0);
+    if (on) InvalidateRect(hwnd_, nullptr, TRUE);
+  }
   void ScrollCaret() override { SendMessageA(hwnd_, EM_SCROLLCARET, 0, 0); }
   // The platform asks for the pointer's shape each time it moves; the control's is read then.
   void SetCursor(Cursor) override {}

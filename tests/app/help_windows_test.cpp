@@ -1,31 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 #include "app/palette.h"
-#include "app/startup.h"
 #include "help/about_box.h"
 #include "help/help_sections.h"
 #include "help/help_viewer.h"
-#include "memo/memo_state.h"
 #include "memo/memo_window.h"
-#include "ui/application.h"
+#include "tests/app/started_program.h"
 #include "ui/headless/fixture.h"
-#include "ui/probe.h"
 
 namespace {
 
-// The program started as its entry point starts it.
-class HelpWindows : public ::testing::Test {
+class HelpWindows : public StartedProgram {
  protected:
-  void SetUp() override {
-    Memo = MemoState{};
-    Display = DisplaySettings{};
-    app = std::make_unique<ui::App>();
-    app::StartUp();
-    app->Run();
-  }
   // The line of the help text whose top lies within the first line of the view.
   std::string LineAtTop() {
     return HelpDlg->Memo1.Line((HelpDlg->ScrollBox1.Position() + kHeadingGap) / kHelpLineHeight);
@@ -39,9 +27,6 @@ class HelpWindows : public ::testing::Test {
     ui::probe::MouseDown(panel, ui::MouseButton::Left, {50, 12});
     ui::probe::MouseUp(panel, ui::MouseButton::Left, {50, 12});
   }
-
-  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
-  std::unique_ptr<ui::App> app;
 };
 
 }  // namespace

@@ -5,17 +5,14 @@
 #include <iterator>
 
 #include "app/palette.h"
-#include "app/startup.h"
 #include "core/rtf/rtf_reader.h"
 #include "help/help_viewer.h"
 #include "logsheet/log_sheet_window.h"
-#include "memo/memo_state.h"
 #include "memo/memo_window.h"
 #include "memo/modify_dialog.h"
-#include "ui/application.h"
+#include "tests/app/started_program.h"
 #include "ui/file.h"
 #include "ui/headless/fixture.h"
-#include "ui/probe.h"
 #include "ui/screen.h"
 
 namespace {
@@ -27,25 +24,12 @@ std::string HostFile(const char* windows_path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// The program started as its entry point starts it, the event loop entered.
-class Palette : public ::testing::Test {
+class Palette : public StartedProgram {
  protected:
-  void SetUp() override { Start(); }
-  void Start() {
-    Memo = MemoState{};
-    Display = DisplaySettings{};
-    app = std::make_unique<ui::App>();
-    app::StartUp();
-    app->Run();
-  }
   void Quit(ui::ModalResult answer) {
     ui::probe::Answer(answer);
     ui::probe::Click(Main->SpeedButton3);
   }
-  std::string LastBox() const { return ui::probe::Boxes().empty() ? "" : ui::probe::Boxes().back().text; }
-
-  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
-  std::unique_ptr<ui::App> app;
 };
 
 }  // namespace

@@ -5,15 +5,12 @@
 #include <iterator>
 
 #include "app/palette.h"
-#include "app/startup.h"
 #include "core/sheet_files.h"
 #include "logsheet/log_sheet_window.h"
-#include "memo/memo_state.h"
 #include "memo/memo_window.h"
-#include "ui/application.h"
+#include "tests/app/started_program.h"
 #include "ui/file.h"
 #include "ui/headless/fixture.h"
-#include "ui/probe.h"
 #include "ui/screen.h"
 
 // Memos recorded into the log sheet through the memo's context menu, on a desktop whose clock
@@ -35,18 +32,13 @@ void PutHostFile(const std::string& path, const std::string& bytes) {
 }
 
 // The whole program started, the memo shown by "貼".
-class Recording : public ::testing::Test {
+class Recording : public StartedProgram {
  protected:
-  void SetUp() override { Start(); }
-  void TearDown() override { ui::headless::SetFileFault(nullptr); }
-  void Start() {
-    Memo = MemoState{};
-    Display = DisplaySettings{};
-    app = std::make_unique<ui::App>();
-    app::StartUp();
-    app->Run();
+  void SetUp() override {
+    StartedProgram::SetUp();
     ui::probe::Click(Main->SpeedButton1);
   }
+  void TearDown() override { ui::headless::SetFileFault(nullptr); }
   void Choose(const std::string& command) {
     ui::headless::PickFromMenu({"ﾌｧｲﾙ(&F)", command});
     ui::probe::MouseDown(Form1->Edit1, ui::MouseButton::Right, {20, 5});
@@ -72,10 +64,6 @@ class Recording : public ::testing::Test {
   Lines NoteOf(int i) { return MainOut->Notes.NoteOf(MainOut->SpanOf(i)); }
   int Selected() { return MainOut->olTree.Items().Selected(); }
   std::string Title() { return Form1->Label1.Caption(); }
-  std::string LastBox() { return ui::probe::Boxes().empty() ? "" : ui::probe::Boxes().back().text; }
-
-  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
-  std::unique_ptr<ui::App> app;
 };
 
 }  // namespace

@@ -1,12 +1,10 @@
 #pragma once
 // The platform's common colour dialog.
 
-#include <deque>
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "ui/types.h"
+#include "ui/win32/dialog_answering.h"
 
 namespace ui::win32 {
 
@@ -15,12 +13,7 @@ std::optional<Color> ShowColorDialog(Color initial);
 
 // For the contract tests: each dialog gets the colour set in its red, green and blue fields and
 // OK pressed, or Cancel, as a user would; the colour its fields showed when it opened is kept.
-struct ColorDialogAnswering {
-  bool active = false;
-  std::deque<std::optional<Color>> answers;
-  std::vector<Color> shown;
-  void (*on_fault)(const std::string&) = nullptr;
-};
+using ColorDialogAnswering = DialogAnswering<std::optional<Color>, Color>;
 ColorDialogAnswering& ColorAnswering();
 
 }  // namespace ui::win32

@@ -1,16 +1,11 @@
 #include "ui/win32/file_dialog.h"
 
-#include "ui/win32/native.h"
-
 #include <commdlg.h>
 #include <dlgs.h>
 
 namespace ui::win32 {
 
 namespace {
-
-HHOOK hook = nullptr;
-HWND dialog = nullptr;
 
 std::string TextOf(HWND window) {
   char text[1024] = {};
@@ -25,12 +20,9 @@ HWND NameField(HWND box) {
 }
 
 // Once the dialog has filled its controls: what it shows, then the scripted answer, typed in.
-void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-  KillTimer(nullptr, timer);
-  HWND box = dialog;
-  if (!box || !IsWindow(box)) return;
+void AnswerDialog(HWND box) {
   FileDialogAnswering& a = FileAnswering();
-  FileDialogAnswering::Shown shown{TextOf(box), TextOf(NameField(box)), {}, false};
+  FileDialogShown shown{TextOf(box), TextOf(NameField(box)), {}, false};
   if (HWND types = GetDlgItem(box, cmb1)) {
     auto count = SendMessageA(types, CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
@@ -44,29 +36,14 @@ void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR timer, DWORD) {
   HWND read_only = GetDlgItem(box, chx1);
   shown.read_only_box = read_only && IsWindowVisible(read_only);
   a.shown.push_back(shown);
-  std::optional<FileDialogAnswering::Answer> answer;
-  if (!a.answers.empty()) {
-    answer = a.answers.front();
-    a.answers.pop_front();
-  } else if (a.on_fault) {
-    a.on_fault("a file dialog nobody answered: \"" + shown.title + "\"");
-  }
-  if (!answer || !answer->name) {
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDCANCEL)));
+  FileDialogAnswer answer = a.Next("a file dialog", shown.title);
+  if (!answer.name) {
+    Press(box, IDCANCEL);
     return;
   }
-  SetWindowTextA(NameField(box), answer->name->c_str());
-  if (shown.read_only_box) CheckDlgButton(box, chx1, answer->read_only ? BST_CHECKED : BST_UNCHECKED);
-  PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
-}
-
-LRESULT CALLBACK OnDialogActivate(int code, WPARAM wp, LPARAM lp) {
-  if (code != HCBT_ACTIVATE) return CallNextHookEx(hook, code, wp, lp);
-  UnhookWindowsHookEx(hook);
-  hook = nullptr;
-  dialog = reinterpret_cast<HWND>(wp);
-  SetTimer(nullptr, 0, 100, &AnswerDialog);
-  return 0;
+  SetWindowTextA(NameField(box), answer.name->c_str());
+  if (shown.read_only_box) CheckDlgButton(box, chx1, answer.read_only ? BST_CHECKED : BST_UNCHECKED);
+  Press(box, IDOK);
 }
 
 // "description\0pattern\0...\0\0", as the dialog takes its list of types.
@@ -112,16 +89,9 @@ std::optional<FileChoice> ShowFileDialog(const FileRequest& request) {
   } else {
     ofn.Flags |= OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
   }
-  if (FileAnswering().active) {
-    dialog = nullptr;
-    hook = SetWindowsHookExA(WH_CBT, &OnDialogActivate, nullptr, GetCurrentThreadId());
-  }
+  if (FileAnswering().active) AnswerWhenShown(&AnswerDialog);
   BOOL chosen = request.kind == FileDialogKind::Open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
-  if (hook) {
-    UnhookWindowsHookEx(hook);
-    hook = nullptr;
-  }
-  dialog = nullptr;
+  StopAnswering();
   if (!chosen) return std::nullopt;
   return FileChoice{path.data(), request.kind == FileDialogKind::Open && (ofn.Flags & OFN_READONLY) != 0};
 }

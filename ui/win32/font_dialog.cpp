@@ -1,7 +1,5 @@
 #include "ui/win32/font_dialog.h"
 
-#include "ui/win32/native.h"
-
 #include <commdlg.h>
 #include <dlgs.h>
 
@@ -11,7 +9,6 @@ namespace {
 
 // The dialog's lists: faces (cmb1), styles (cmb2), sizes in points (cmb3), colours (cmb4); its
 // boxes: strike-out (chx1), underline (chx2).
-constexpr UINT kAnswerNow = WM_APP + 1;
 
 int ScreenDpi() {
   HDC dc = GetDC(nullptr);
@@ -83,29 +80,15 @@ bool Choose(HWND dialog, const Font& font) {
   return ok;
 }
 
-// Answers once the dialog has filled its lists.
-UINT_PTR CALLBACK AnsweringHook(HWND dialog, UINT msg, WPARAM, LPARAM) {
-  if (msg == WM_INITDIALOG) {
-    PostMessageA(dialog, kAnswerNow, 0, 0);
-    return TRUE;
-  }
-  if (msg != kAnswerNow) return FALSE;
+void AnswerDialog(HWND dialog) {
   FontDialogAnswering& a = FontAnswering();
   a.shown.push_back(FieldsFont(dialog));
-  std::optional<Font> answer;
-  if (!a.answers.empty()) {
-    answer = a.answers.front();
-    a.answers.pop_front();
-  } else if (a.on_fault) {
-    a.on_fault("a font dialog nobody answered");
-  }
+  std::optional<Font> answer = a.Next("a font dialog");
   if (answer && !Choose(dialog, *answer) && a.on_fault) {
-    a.on_fault("the font dialog does not offer the font " + answer->name);
+    a.Fault("the font dialog does not offer the font " + answer->name);
     answer.reset();
   }
-  int button = answer ? IDOK : IDCANCEL;
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
-  return TRUE;
+  Press(dialog, answer ? IDOK : IDCANCEL);
 }
 
 }  // namespace
@@ -132,7 +115,7 @@ std::optional<Font> ShowFontDialog(const Font& initial) {
   cf.Flags = CF_TTONLY | CF_EFFECTS | CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
   if (FontAnswering().active) {
     cf.Flags |= CF_ENABLEHOOK;
-    cf.lpfnHook = &AnsweringHook;
+    cf.lpfnHook = &AnswerWhenFilled<&AnswerDialog>;
   }
   if (!ChooseFontA(&cf)) return std::nullopt;
   unsigned style = 0;

@@ -1,12 +1,10 @@
 #pragma once
 // The platform's common font dialog.
 
-#include <deque>
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "ui/types.h"
+#include "ui/win32/dialog_answering.h"
 
 namespace ui::win32 {
 
@@ -16,12 +14,7 @@ std::optional<Font> ShowFontDialog(const Font& initial);
 // For the contract tests: each dialog gets the face, style, size, effects and colour picked in
 // its lists and boxes and OK pressed, or Cancel, as a user would; the font its fields showed
 // when it opened is kept.
-struct FontDialogAnswering {
-  bool active = false;
-  std::deque<std::optional<Font>> answers;
-  std::vector<Font> shown;
-  void (*on_fault)(const std::string&) = nullptr;
-};
+using FontDialogAnswering = DialogAnswering<std::optional<Font>, Font>;
 FontDialogAnswering& FontAnswering();
 
 }  // namespace ui::win32

@@ -1,7 +1,6 @@
 #include "ui/win32/message_box.h"
 
 #include "ui/application.h"
-#include "ui/win32/native.h"
 
 namespace ui::win32 {
 
@@ -45,15 +44,9 @@ LRESULT CALLBACK OnBoxActivate(int code, WPARAM wp, LPARAM lp) {
     char title[256] = {};
     GetWindowTextA(box, title, sizeof title);
     a.shown.push_back({ItemText(box, kTextId), title, IconShown(box)});
-    int id = IDCANCEL;
-    if (!a.answers.empty()) {
-      id = static_cast<int>(a.answers.front());
-      a.answers.erase(a.answers.begin());
-    } else if (a.on_fault) {
-      a.on_fault("a message box nobody answered: \"" + ItemText(box, kTextId) + "\"");
-    }
+    int id = static_cast<int>(a.Next("a message box", a.shown.back().text, ModalResult::Cancel));
     if (!GetDlgItem(box, id)) id = GetDlgItem(box, IDOK) ? IDOK : IDCANCEL;
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+    Press(box, id);
   }
   return 0;
 }

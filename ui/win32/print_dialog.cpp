@@ -1,7 +1,6 @@
 #include "ui/win32/print_dialog.h"
 
 #include "ui/exception.h"
-#include "ui/win32/native.h"
 
 #include <cderr.h>
 #include <commdlg.h>
@@ -13,33 +12,12 @@ namespace ui::win32 {
 
 namespace {
 
-HHOOK hook = nullptr;
-HWND dialog = nullptr;
-
-void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-  KillTimer(nullptr, timer);
-  HWND box = dialog;
-  if (!box || !IsWindow(box)) return;
+void AnswerDialog(HWND box) {
   PrintDialogAnswering& a = PrintAnswering();
-  ++a.shown;
-  bool ok = false;
-  if (!a.answers.empty()) {
-    ok = a.answers.front();
-    a.answers.pop_front();
-  } else if (a.on_fault) {
-    a.on_fault("a print dialog nobody answered");
-  }
-  int button = ok ? IDOK : IDCANCEL;
-  PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
-}
-
-LRESULT CALLBACK OnDialogActivate(int code, WPARAM wp, LPARAM lp) {
-  if (code != HCBT_ACTIVATE) return CallNextHookEx(hook, code, wp, lp);
-  UnhookWindowsHookEx(hook);
-  hook = nullptr;
-  dialog = reinterpret_cast<HWND>(wp);
-  SetTimer(nullptr, 0, 100, &AnswerDialog);
-  return 0;
+  char title[256] = {};
+  GetWindowTextA(box, title, sizeof title);
+  a.shown.push_back(title);
+  Press(box, a.Next("a print dialog") ? IDOK : IDCANCEL);
 }
 
 // The bytes of a movable global block, which the dialog hands back and the caller frees.
@@ -81,16 +59,9 @@ PrintDialogAnswer ShowPrintDialog() {
   pd.lStructSize = sizeof pd;
   pd.hwndOwner = GetActiveWindow() ? GetActiveWindow() : AppWindow();
   pd.Flags = PD_NOWARNING | PD_NOSELECTION | PD_NOPAGENUMS;
-  if (PrintAnswering().active) {
-    dialog = nullptr;
-    hook = SetWindowsHookExA(WH_CBT, &OnDialogActivate, nullptr, GetCurrentThreadId());
-  }
+  if (PrintAnswering().active) AnswerWhenShown(&AnswerDialog);
   BOOL chosen = PrintDlgA(&pd);
-  if (hook) {
-    UnhookWindowsHookEx(hook);
-    hook = nullptr;
-  }
-  dialog = nullptr;
+  StopAnswering();
   std::string names = TakeGlobal(pd.hDevNames), settings = TakeGlobal(pd.hDevMode);
   if (!chosen) {
     DWORD error = CommDlgExtendedError();

@@ -1,9 +1,10 @@
 #pragma once
 // The platform's common print dialog.
 
-#include <deque>
+#include <string>
 
 #include "ui/print_dialog.h"
+#include "ui/win32/dialog_answering.h"
 
 namespace ui::win32 {
 
@@ -11,13 +12,9 @@ PrintDialogAnswer ShowPrintDialog();
 // The printers installed, local or connected.
 int PrinterCount();
 
-// For the contract tests: each dialog is answered by its OK or Cancel button, as a user would.
-struct PrintDialogAnswering {
-  bool active = false;
-  std::deque<bool> answers;
-  int shown = 0;
-  void (*on_fault)(const std::string&) = nullptr;
-};
+// For the contract tests: each dialog is answered by its OK button (true) or Cancel, as a user
+// would; its title is kept.
+using PrintDialogAnswering = DialogAnswering<bool, std::string>;
 PrintDialogAnswering& PrintAnswering();
 
 }  // namespace ui::win32

@@ -38,34 +38,25 @@ std::string KeyPath(const std::string& key) { return key.empty() || key[0] != '\
 void ReportFault(const std::string& what) {
   if (fault) fault(what);
 }
+// The message boxes and every common dialog, answered by the test while a session lasts.
+template <class Act>
+void ForEachAnswering(Act act) {
+  act(win32::Answering());
+  act(win32::FileAnswering());
+  act(win32::PrintAnswering());
+  act(win32::ColorAnswering());
+  act(win32::FontAnswering());
+}
 }  // namespace
 
 Session::Session(std::function<void(const std::string&)> on_fault) {
   fault = std::move(on_fault);
-  win32::Answering() = {};
-  win32::Answering().active = true;
-  win32::Answering().on_fault = &ReportFault;
-  win32::FileAnswering() = {};
-  win32::FileAnswering().active = true;
-  win32::FileAnswering().on_fault = &ReportFault;
-  win32::PrintAnswering() = {};
-  win32::PrintAnswering().active = true;
-  win32::PrintAnswering().on_fault = &ReportFault;
-  win32::ColorAnswering() = {};
-  win32::ColorAnswering().active = true;
-  win32::ColorAnswering().on_fault = &ReportFault;
-  win32::FontAnswering() = {};
-  win32::FontAnswering().active = true;
-  win32::FontAnswering().on_fault = &ReportFault;
+  ForEachAnswering([](auto& answering) { answering.Arm(&ReportFault); });
 }
 
 Session::~Session() {
   RemoveScratch();
-  win32::Answering() = {};
-  win32::FileAnswering() = {};
-  win32::PrintAnswering() = {};
-  win32::ColorAnswering() = {};
-  win32::FontAnswering() = {};
+  ForEachAnswering([](auto& answering) { answering = {}; });
   fault = nullptr;
 }
 
@@ -115,7 +106,7 @@ void AnswerFontDialog(std::optional<Font> chosen) { win32::FontAnswering().answe
 std::vector<Font> FontDialogs() { return win32::FontAnswering().shown; }
 
 void AnswerPrintDialog(bool print) { win32::PrintAnswering().answers.push_back(print); }
-int PrintDialogsShown() { return win32::PrintAnswering().shown; }
+int PrintDialogsShown() { return static_cast<int>(win32::PrintAnswering().shown.size()); }
 
 int NativePrinterCount() { return win32::PrinterCount(); }
 

@@ -185,4 +185,34 @@ class NativeWindow : public Base, public MessageTarget {
   int paints_ = 0, moves_ = 0, resizes_ = 0;
 };
 
+// A control of one of the platform's own window classes (BUTTON, LISTBOX): made with the
+// control's place and visibility, a tab stop; it draws itself, its messages go to the class's own
+// procedure, and what it tells its parent is handed on to the peer (OnCommand).
+template <class Base>
+class PlatformControl : public NativeWindow<Base> {
+ public:
+  PlatformControl(WinControl& control, HWND parent, const char* window_class, DWORD style, DWORD ex_style = 0)
+      : NativeWindow<Base>(control) {
+    Bounds b = control.GetBounds();
+    style |= WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | (control.Visible() ? WS_VISIBLE : 0);
+    this->hwnd_ = CreateWindowExA(ex_style, window_class, "", style, b.left, b.top, b.width, b.height, parent, nullptr,
+                                  Instance(), nullptr);
+    AttachControl(this->hwnd_, this, &previous_);
+  }
+  ~PlatformControl() override { DetachControl(this->hwnd_, previous_); }
+
+  void SetFont(const Font& font) override {
+    SendMessageA(this->hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(font)), TRUE);
+  }
+  void SetFocus() override { ::SetFocus(this->hwnd_); }
+  void Invalidate(const Bounds&) override { InvalidateRect(this->hwnd_, nullptr, TRUE); }
+
+  LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {
+    return CallWindowProcA(previous_, hwnd, msg, wp, lp);
+  }
+
+ private:
+  WNDPROC previous_ = nullptr;
+};
+
 }  // namespace ui::win32

@@ -1,6 +1,7 @@
 #include "ui/button.h"
 
 #include "ui/exception.h"
+
 #include "ui/form.h"
 
 namespace ui {
@@ -28,10 +29,7 @@ void Button::SetDefault(bool on) {
 }
 
 void Button::SetFocus() {
-  Form* form = OwningForm();
-  if (!form || !form->Visible() || !Visible() || !Enabled()) {
-    throw Exception("無効/非表示ｳｨﾝﾄﾞｳにはﾌｫｰｶｽを設定できません");
-  }
+  FocusableForm();
   peer_->SetFocus();
 }
 

@@ -1,7 +1,6 @@
 #include "ui/check_box.h"
 
 #include "ui/exception.h"
-#include "ui/form.h"
 
 namespace ui {
 
@@ -26,10 +25,7 @@ bool CheckBox::Checked() const { return peer_->Checked(); }
 void CheckBox::SetChecked(bool on) { peer_->SetChecked(on); }
 
 void CheckBox::SetFocus() {
-  Form* form = OwningForm();
-  if (!form || !form->Visible() || !Visible() || !Enabled()) {
-    throw Exception("無効/非表示ｳｨﾝﾄﾞｳにはﾌｫｰｶｽを設定できません");
-  }
+  FocusableForm();
   peer_->SetFocus();
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "ui/application.h"
+#include "ui/exception.h"
+#include "ui/form.h"
 
 namespace ui {
 
@@ -84,6 +86,14 @@ Form* Control::OwningForm() {
   Control* c = this;
   while (c->parent_) c = c->parent_;
   return dynamic_cast<Form*>(c);
+}
+
+Form& Control::FocusableForm(bool window_enabled_too) {
+  Form* form = OwningForm();
+  if (!form || !form->Visible() || !Visible() || !Enabled() || (window_enabled_too && !form->Enabled())) {
+    throw Exception("無効/非表示ｳｨﾝﾄﾞｳにはﾌｫｰｶｽを設定できません");
+  }
+  return *form;
 }
 
 void Control::Invalidate() {

@@ -59,6 +59,9 @@ class Control {
   void SetHint(const std::string& hint);
   // The top-level window the control lies on (itself for a window).
   Form* OwningForm();
+  // The window the control can take the keyboard in: shown, with the control shown and enabled
+  // (and, if asked, the window enabled too); otherwise the platform's error is thrown.
+  Form& FocusableForm(bool window_enabled_too = false);
 
   void Invalidate();
   // Paints the control at once, without waiting for the event loop.

@@ -1,7 +1,6 @@
 #include "ui/list_box.h"
 
 #include "ui/exception.h"
-#include "ui/form.h"
 
 namespace ui {
 
@@ -29,10 +28,7 @@ void ListBox::SetItemIndex(int index) {
 }
 
 void ListBox::SetFocus() {
-  Form* form = OwningForm();
-  if (!form || !form->Visible() || !Visible() || !Enabled()) {
-    throw Exception("無効/非表示ｳｨﾝﾄﾞｳにはﾌｫｰｶｽを設定できません");
-  }
+  FocusableForm();
   peer_->SetFocus();
 }
 

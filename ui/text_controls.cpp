@@ -76,11 +76,7 @@ void TextControl::SetScrollBars(ScrollBars bars) {
 }
 
 void TextControl::SetFocus() {
-  Form* form = OwningForm();
-  if (!form || !form->Visible() || !Visible() || !Enabled() || !form->Enabled()) {
-    throw Exception("無効/非表示ｳｨﾝﾄﾞｳにはﾌｫｰｶｽを設定できません");
-  }
-  form->BringToFront();
+  FocusableForm(true).BringToFront();
   text_peer_->SetFocus();
 }
 

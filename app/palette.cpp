@@ -9,7 +9,6 @@
 #include "ui/application.h"
 #include "ui/dialogs.h"
 #include "ui/file.h"
-#include "ui/screen.h"
 
 TMain* Main = nullptr;
 
@@ -17,7 +16,6 @@ namespace {
 
 constexpr int kPaletteWidth = 32;
 constexpr int kPaletteClientHeight = 131;
-constexpr int kParkedBelowScreen = 10;  // the log sheet's top when parked just out of sight
 constexpr ui::Color kMemoHidden = ui::clPurple;
 constexpr ui::Color kMemoShown = ui::clWhite;
 
@@ -94,12 +92,10 @@ void TMain::SpeedButton2Click() { Form1->Edit1.SetFocus(); }
 void TMain::SpeedButton3Click() { Close(); }
 
 void TMain::SpeedButton4Click() {
-  int parked = ui::Screen::Height() + kParkedBelowScreen;
-  if (MainOut->Visible() && MainOut->Top() != parked) {
-    MainOut->SetTop(parked);
+  if (MainOut->Visible() && !MainOut->Parked()) {
+    MainOut->Park();
   } else {
-    MainOut->SetTop(ui::Screen::Height() - MainOut->Height());
-    MainOut->Show();
+    MainOut->ShowAtBottom();
   }
 }
 

@@ -297,6 +297,13 @@ std::string DefaultSheetBase() {
   return core::cp932::ExtractFileDir(ui::Application->ExeName()) + "\\" + kDefaultSheetCaption;
 }
 
+int TMainOut::ParkedTop() { return ui::Screen::Height() + 10; }
+
+void TMainOut::ShowAtBottom() {
+  SetTop(ui::Screen::Height() - Height());
+  Show();
+}
+
 void TMainOut::FormShow() {
   Memo.LastDate = ReadDate(Memo.LastDate);
   LoadDefaultSheet();

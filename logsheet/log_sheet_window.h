@@ -101,6 +101,13 @@ class TMainOut : public ui::Form {
   void mnCopyClick();
   void mnCutClick();
   void mnPasteClick();
+  // The sheet's places on the screen, besides hidden: in view with its bottom edge on the
+  // screen's, shown and in front; or parked just below the screen, out of sight and still shown.
+  void ShowAtBottom();
+  void Park() { SetTop(ParkedTop()); }
+  bool Parked() const { return Visible() && Top() == ParkedTop(); }
+  static int ParkedTop();
+
   // Once, at start-up: the tooltips, the window at the bottom-left of the screen.
   void FormCreate();
   // Each showing from hidden: the date of the newest heading, and the default sheet loaded.

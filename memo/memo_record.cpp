@@ -7,11 +7,9 @@
 #include "memo/memo_window.h"
 #include "ui/clock.h"
 #include "ui/dialogs.h"
-#include "ui/screen.h"
 
 namespace {
 
-constexpr int kParkedBelowScreen = 10;  // the sheet's top, below the screen's bottom edge
 constexpr char kFileNotRecorded[] = "ファイルの存在するデーターは記録しません";
 
 // The note pane's first line replaced; the program's text counts as an edit, so that the next
@@ -31,7 +29,7 @@ void PutFirstNoteLine(TMainOut& sheet, const std::string& text) {
 void TForm1::RecordMemo() {
   TMainOut& sheet = *MainOut;
   if (!sheet.Visible()) {
-    sheet.SetTop(ui::Screen::Height() + kParkedBelowScreen);
+    sheet.Park();
     sheet.Show();
   }
   const std::string today = ui::ShortDateText();
@@ -88,7 +86,4 @@ void TForm1::Close1Click() {
   Close();
 }
 
-void TForm1::K10Click() {
-  MainOut->SetTop(ui::Screen::Height() - MainOut->Height());
-  MainOut->Show();
-}
+void TForm1::K10Click() { MainOut->ShowAtBottom(); }

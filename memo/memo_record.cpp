@@ -25,7 +25,9 @@ void PutFirstNoteLine(TMainOut& sheet, const std::string& text) {
 
 }  // namespace
 
-// The memo text is left as it is; a hidden sheet is shown out of sight, which loads it.
+// The memo text is left as it is; a hidden sheet is shown out of sight, which loads it. The
+// sheet takes the keyboard as it files the record; the memo, if shown, takes it back, so that
+// typing never goes on into a sheet nobody sees.
 void TForm1::RecordMemo() {
   TMainOut& sheet = *MainOut;
   if (!sheet.Visible()) {
@@ -60,10 +62,10 @@ void TForm1::RecordMemo() {
   sheet.moNote.SetModified(true);
   sheet.mnLevelUpClick();
   sheet.mnLevelDownClick();
+  if (Visible()) Edit1.SetFocus();
 }
 
-// Undo brings back what was recorded. The sheet took the keyboard as it filed the record: the
-// memo, still shown, takes it back for the next memo.
+// Undo brings back what was recorded.
 void TForm1::K16Click() {
   if (Memo.FileMode) {
     ui::ShowMessage(kFileNotRecorded);
@@ -72,7 +74,6 @@ void TForm1::K16Click() {
   RecordMemo();
   TakeUndoCopy();
   ResetMemo();
-  if (Visible()) Edit1.SetFocus();
 }
 
 void TForm1::K7Click() {

@@ -9,6 +9,8 @@
 //   wprobe forget KEY           deletes a key (without subkeys) under HKEY_CURRENT_USER
 //   wprobe font FACE            exit 0 if the system has a font of that face
 //   wprobe text CLASS           prints the text of each shown rich edit in the window of CLASS
+//   wprobe keyboard             prints the classes of the window that has the keyboard and of its
+//                               top-level window, or "none"
 //   wprobe ime TEXT             gives TEXT to the control that has the keyboard as an input method
 //                               commits it: each double-byte character whole, not byte by byte as
 //                               X key events of kanji reach an ANSI window under Wine
@@ -162,6 +164,19 @@ int main(int argc, char** argv) {
     EnumChildWindows(w, &PrintEditorText, 0);
     return 0;
   }
+  if (Arg(argc, argv, "keyboard", 0)) {
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    if (!GetGUIThreadInfo(0, &gui) || !gui.hwndFocus) {
+      std::printf("none\n");
+      return 0;
+    }
+    char cls[256] = {}, top[256] = {};
+    GetClassNameA(gui.hwndFocus, cls, sizeof cls);
+    GetClassNameA(GetAncestor(gui.hwndFocus, GA_ROOT), top, sizeof top);
+    std::printf("%s %s\n", cls, top);
+    return 0;
+  }
   if (Arg(argc, argv, "ime", 1)) {
     GUITHREADINFO gui{};
     gui.cbSize = sizeof gui;
@@ -213,7 +228,7 @@ int main(int argc, char** argv) {
     }
     return 1;
   }
-  std::fprintf(stderr, "usage: wprobe list | wait CLASS S | close CLASS | point CLASS X Y | move CLASS X Y | "
+  std::fprintf(stderr, "usage: wprobe list | wait CLASS S | close CLASS | keyboard | point CLASS X Y | move CLASS X Y | "
                        "answer S | dword KEY NAME | forget KEY | text CLASS | ime TEXT | font FACE | timeclick CLASS X Y TARGET S\n");
   return 2;
 }

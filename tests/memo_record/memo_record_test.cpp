@@ -102,6 +102,7 @@ TEST_F(Recording, ADaysMemosGoUnderOneHeadingAndTheNextDayStartsAnotherAtTheEnd)
   TypeMemo("二つ目");
   Choose("記録して閉じる");
   EXPECT_FALSE(Form1->Visible());
+  EXPECT_FALSE(ui::probe::NativeFocused(MainOut->moNote)) << "the sheet out of sight keeps no keyboard";
   EXPECT_EQ(Form1->Edit1.Text(), "二つ目");
   EXPECT_EQ(Outline(), (Lines{"2026/12/9", "\t12:34:56", "\t12:35:56"}));
   EXPECT_EQ(MainOut->Top(), ui::Screen::Height() + 10) << "a sheet already shown is used where it is";

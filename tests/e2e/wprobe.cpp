@@ -1,6 +1,7 @@
 // Runs inside Wine beside the program under test, as the end-to-end checks' hand:
 //   wprobe list                 visible top-level windows with a size: class, left, top, width, height
 //   wprobe wait CLASS S         waits up to S seconds for a visible window of CLASS; exit 1 if none
+//   wprobe gone CLASS S         waits up to S seconds for no visible window of CLASS; exit 1 if one stays
 //   wprobe close CLASS          asks the window of CLASS to close, as its frame's close would
 //   wprobe point CLASS X Y      prints the screen point of the client point (X, Y) of CLASS
 //   wprobe move CLASS X Y       moves the window of CLASS to (X, Y), as a drag would
@@ -109,6 +110,14 @@ int main(int argc, char** argv) {
       Sleep(100);
     }
     return 1;
+  }
+  if (Arg(argc, argv, "gone", 2)) {
+    DWORD limit = static_cast<DWORD>(std::atoi(argv[3])) * 1000, start = GetTickCount();
+    while (Visible(argv[2])) {
+      if (GetTickCount() - start >= limit) return 1;
+      Sleep(100);
+    }
+    return 0;
   }
   if (Arg(argc, argv, "close", 1)) {
     HWND w = FindWindowA(argv[2], nullptr);
@@ -228,7 +237,7 @@ int main(int argc, char** argv) {
     }
     return 1;
   }
-  std::fprintf(stderr, "usage: wprobe list | wait CLASS S | close CLASS | keyboard | point CLASS X Y | move CLASS X Y | "
+  std::fprintf(stderr, "usage: wprobe list | wait CLASS S | gone CLASS S | close CLASS | keyboard | point CLASS X Y | move CLASS X Y | "
                        "answer S | dword KEY NAME | forget KEY | text CLASS | ime TEXT | font FACE | timeclick CLASS X Y TARGET S\n");
   return 2;
 }

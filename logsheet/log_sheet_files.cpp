@@ -89,6 +89,11 @@ void TMainOut::mnSaveClick() {
   SaveSheet(Caption() == kDefaultSheetCaption ? DefaultSheetBase() : Caption());
 }
 
+void TMainOut::SaveDefaultSheet() {
+  SaveSheet(DefaultSheetBase());
+  SetCaption(kDefaultSheetCaption);
+}
+
 void TMainOut::mnSaveAsClick() { SaveThroughDialog(); }
 
 bool TMainOut::SaveThroughDialog() {

@@ -95,6 +95,9 @@ class TMainOut : public ui::Form {
   void mnNewClick();
   void mnOpenClick();
   void mnSaveClick();
+  // The default sheet written to its files beside the program, keeping its caption, so that the
+  // quit goes on saving it unasked.
+  void SaveDefaultSheet();
   void mnSaveAsClick();
   void mnAddClick();
   void mnExitClick();

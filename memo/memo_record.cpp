@@ -5,6 +5,7 @@
 #include "logsheet/log_sheet_window.h"
 #include "memo/memo_state.h"
 #include "memo/memo_window.h"
+#include "ui/application.h"
 #include "ui/clock.h"
 #include "ui/dialogs.h"
 
@@ -28,7 +29,11 @@ void PutFirstNoteLine(TMainOut& sheet, const std::string& text) {
 // The memo text is left as it is; a hidden sheet is shown out of sight, which loads it. The
 // sheet takes the keyboard as it files the record; the memo, if shown, takes it back, so that
 // typing never goes on into a sheet nobody sees.
-void TForm1::RecordMemo() {
+//
+// The default sheet, which the quit saves unasked, is saved at once: the memo is about to be
+// cleared, and its autosave would then leave the recorded text nowhere on the disk until the
+// quit. Another sheet's save stays the user's to choose, as the quit asks.
+bool TForm1::RecordMemo() {
   TMainOut& sheet = *MainOut;
   if (!sheet.Visible()) {
     sheet.Park();
@@ -62,16 +67,28 @@ void TForm1::RecordMemo() {
   sheet.moNote.SetModified(true);
   sheet.mnLevelUpClick();
   sheet.mnLevelDownClick();
+
+  bool kept = true;
+  if (sheet.Caption() == kDefaultSheetCaption) {
+    try {
+      sheet.SaveDefaultSheet();
+    } catch (const std::exception& e) {
+      ui::Application->ShowException(e);
+      kept = false;
+    }
+  }
   if (Visible()) Edit1.SetFocus();
+  return kept;
 }
 
-// Undo brings back what was recorded.
+// Undo brings back what was recorded. A record that could not be saved leaves the memo as it
+// is, so that the text stays on the disk in the memo's own file.
 void TForm1::K16Click() {
   if (Memo.FileMode) {
     ui::ShowMessage(kFileNotRecorded);
     return;
   }
-  RecordMemo();
+  if (!RecordMemo()) return;
   TakeUndoCopy();
   ResetMemo();
 }

@@ -129,8 +129,9 @@ class TForm1 : public ui::Form {
 
  private:
   void BuildMenu();
-  // The memo as a new item of the log sheet, under the heading of its day.
-  void RecordMemo();
+  // The memo as a new item of the log sheet, under the heading of its day. A record in the
+  // default sheet is saved with it; false when that save failed, which has been said.
+  bool RecordMemo();
   std::optional<ui::Selection> FindNext();
   void ShowHit(const ui::Selection& hit);
   // Steps of a tick: the line probe, then fitting the width, the height and the window.

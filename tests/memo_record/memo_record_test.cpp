@@ -87,6 +87,8 @@ TEST_F(Recording, ADaysMemosGoUnderOneHeadingAndTheNextDayStartsAnotherAtTheEnd)
   EXPECT_EQ(NoteOf(1), Lines{"2026/12/9"});
   EXPECT_EQ(NoteOf(2), (Lines{"12:34:56", "日本語の一行目", long_line}));
   EXPECT_EQ(Memo.LastDate, "2026/12/9");
+  // The record is on the disk at once: the memo's own file is about to hold the next memo.
+  EXPECT_EQ(core::ParseTxt(HostFile(kDefault + ".Txt")), (Lines{"2026/12/9", "12:34:56", "日本語の一行目", long_line}));
   // The memo is back to its empty shape and keeps the keyboard; undo brings the text back.
   EXPECT_EQ(Form1->Edit1.Text(), "");
   EXPECT_EQ(Title(), "");
@@ -236,22 +238,28 @@ TEST_F(Recording, ADamagedDefaultSetKeepsTheRecordInMemoryAndIsNeverSavedOver) {
   EXPECT_EQ(HostFile(kDefault + ".Bin"), bin);
 }
 
-// A default set that cannot be written: the quit says so and stays, the record still in the
-// sheet; once the disk takes writes again the quit saves it.
-TEST_F(Recording, AnUnwritableDefaultSetIsToldAtTheQuitAndTheRecordWaitsInTheSheet) {
+// A default set that cannot be written: the record says so and the memo keeps its text, still in
+// the memo's own file; the quit says so again and stays; once the disk takes writes again the
+// quit saves the record.
+TEST_F(Recording, AnUnwritableDefaultSetIsToldAtTheRecordAndTheMemoKeepsItsText) {
   TypeMemo("消えないメモ");
-  Choose("記録してクリア");
   ui::headless::SetFileFault([](ui::headless::FileStep step, std::string_view path) {
     if (step == ui::headless::FileStep::Write && path.find("LogSheet") != std::string_view::npos) {
       throw ui::FileError("C:\\pochira\\LogSheet.Pcr~: ディスクがいっぱいです");
     }
   });
   ui::probe::Answer(ui::ModalResult::OK);
+  Choose("記録してクリア");
+  EXPECT_EQ(LastBox(), "C:\\pochira\\LogSheet.Pcr~: ディスクがいっぱいです");
+  EXPECT_EQ(NoteOf(2), (Lines{"12:34:56", "消えないメモ"}));
+  EXPECT_EQ(Form1->Edit1.Text(), "消えないメモ") << "not cleared";
+  EXPECT_FALSE(std::filesystem::exists(ui::headless::HostPath(kDefault + ".Pcr")));
+
+  ui::probe::Answer(ui::ModalResult::OK);
   Quit();
   EXPECT_EQ(LastBox(), "C:\\pochira\\LogSheet.Pcr~: ディスクがいっぱいです");
   EXPECT_TRUE(MainOut->Visible());
-  EXPECT_EQ(NoteOf(2), (Lines{"12:34:56", "消えないメモ"}));
-  EXPECT_FALSE(std::filesystem::exists(ui::headless::HostPath(kDefault + ".Pcr")));
+  EXPECT_EQ(MainOut->Caption(), "LogSheet");
 
   ui::headless::SetFileFault(nullptr);
   Quit();

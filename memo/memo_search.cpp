@@ -17,8 +17,7 @@ std::optional<ui::Selection> TForm1::FindNext() {
   return Edit1.Find(ReplaceDialog1->Find.Text(), Search.SearchPos);
 }
 
-void TForm1::ShowHit(const ui::Selection& hit) {
-  Edit1.SetSel(hit.start, hit.length);
+void TForm1::ShowSelection() {
   Edit1.ScrollCaret();
   Edit1.SetFocus();
 }
@@ -29,11 +28,12 @@ void TForm1::SearchText() {
     ui::ShowMessage("見つかりませんでした");
     return;
   }
-  ShowHit(*hit);
+  Edit1.SetSel(hit->start, hit->length);
+  ShowSelection();
   Search.SearchPos = hit->start + hit->length;
 }
 
-TForm1::ReplaceStep TForm1::ReplaceNext() {
+TForm1::ReplaceStep TForm1::ReplaceNext(HitShown shown) {
   const std::string replacement = ReplaceDialog1->Replace.Text();
   if (replacement.empty()) return ReplaceStep::NoReplacementText;
   if (Search.ReplaceDone) return ReplaceStep::AlreadyDone;
@@ -42,7 +42,8 @@ TForm1::ReplaceStep TForm1::ReplaceNext() {
     Search.ReplaceDone = true;
     return ReplaceStep::RunEnded;
   }
-  ShowHit(*hit);
+  Edit1.SetSel(hit->start, hit->length);
+  if (shown == HitShown::Each) ShowSelection();
   Edit1.ReplaceSel(replacement);
   ++Search.ReplaceCount;
   // Behind the inserted text, as the editor measures it, so that a replacement holding the search

@@ -60,12 +60,18 @@ class TForm1 : public ui::Form {
   void K4Click();
   void Replace1Click();
   // The find and replace window's routines, on its two fields. The search selects the next hit
-  // or says there is none. A replace step replaces the next hit; a step that ends a run has
-  // something to say: how many it replaced, or that there is no replacement text.
+  // or says there is none. A replace step replaces the next hit, scrolled into view and with the
+  // keyboard in the editor; a step that ends a run has something to say: how many it replaced,
+  // or that there is no replacement text.
   void SearchText();
   enum class ReplaceStep { Replaced, RunEnded, NoReplacementText, AlreadyDone };
-  ReplaceStep ReplaceNext();
+  // Each step of a run of replace-all need not show its hit: the run shows its last one as it
+  // ends (ShowSelection).
+  enum class HitShown { Each, AtTheEnd };
+  ReplaceStep ReplaceNext(HitShown shown = HitShown::Each);
   void SayReplaceStep(ReplaceStep step);
+  // The selection scrolled into view, and the keyboard in the editor.
+  void ShowSelection();
   struct SearchState {
     int SearchPos = 0;        // where the next search starts
     unsigned ReplaceCount = 0;  // replacements in this run
@@ -133,7 +139,6 @@ class TForm1 : public ui::Form {
   // default sheet is saved with it; false when that save failed, which has been said.
   bool RecordMemo();
   std::optional<ui::Selection> FindNext();
-  void ShowHit(const ui::Selection& hit);
   // Steps of a tick: the line probe, then fitting the width, the height and the window.
   void ProbeLines();
   void FitWidth();

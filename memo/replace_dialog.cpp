@@ -63,7 +63,8 @@ void TReplaceDialog1::Button2Click() {
 }
 
 // Each replacement moves the search behind the text it put in, so the run ends at the text's end.
-// The editor is drawn once, as the run ends, not at every replacement.
+// The editor is drawn once, and scrolled to the last replacement, as the run ends, not at every
+// replacement.
 void TReplaceDialog1::Button3Click() {
   Form1->Search.ReplaceDone = false;
   Form1->Search.ReplaceCount = 0;
@@ -71,9 +72,10 @@ void TReplaceDialog1::Button3Click() {
   {
     ui::TextControl::FrozenDrawing frozen(Form1->Edit1);
     do {
-      step = Form1->ReplaceNext();
+      step = Form1->ReplaceNext(TForm1::HitShown::AtTheEnd);
     } while (step == TForm1::ReplaceStep::Replaced);
   }
+  if (Form1->Search.ReplaceCount > 0) Form1->ShowSelection();
   Form1->SayReplaceStep(step);
 }
 

@@ -254,4 +254,14 @@ TEST_F(MemoEdit, ReplaceAllReplacesEachOccurrenceOnceAndSaysHowMany) {
   OpenDialog("かな", "");
   EXPECT_EQ(ReplaceAllSays(), "置換する文字列を入力してください") << "said once, and the run ends";
   EXPECT_EQ(m.Edit1.Text(), "あいう漢字かな");
+
+  // The run ends showing its last replacement, with the keyboard in the editor.
+  std::string lines;
+  for (int i = 0; i < 40; ++i) lines += "first\r\n";
+  SetText(lines + "last");
+  m.Edit1.SetBounds({10, 15, 200, 48});
+  OpenDialog("first", "1st");
+  EXPECT_EQ(ReplaceAllSays(), "40個の文字を置換しました");
+  EXPECT_EQ(ui::probe::NativeFirstVisibleLine(m.Edit1), 37) << "the 40th line, at the bottom of the editor";
+  EXPECT_TRUE(ui::probe::NativeFocused(m.Edit1));
 }

@@ -109,7 +109,6 @@ class TMainOut : public ui::Form {
   void ShowAtBottom();
   void Park() { SetTop(ParkedTop()); }
   bool Parked() const { return Visible() && Top() == ParkedTop(); }
-  static int ParkedTop();
 
   // Once, at start-up: the tooltips, the window at the bottom-left of the screen.
   void FormCreate();
@@ -120,6 +119,7 @@ class TMainOut : public ui::Form {
   void FormCloseQuery(bool& can_close);
 
  private:
+  static int ParkedTop();  // just below the screen's bottom edge
   // The span of every item's note, in item order.
   std::vector<core::NoteSpan> Spans() const;
   void LayOut();

@@ -1,7 +1,6 @@
 #include "ui/button.h"
 
 #include "ui/exception.h"
-
 #include "ui/form.h"
 
 namespace ui {

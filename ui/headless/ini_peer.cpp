@@ -118,10 +118,20 @@ Profile Parse(std::string text) {
   return profile;
 }
 
+// Whether the text ends in a lead byte without its second byte, which would take a "]" written
+// after it for its own.
+bool EndsInLoneLeadByte(std::string_view text) {
+  std::size_t i = 0, last = 0;
+  for (; i < text.size(); i += core::cp932::CharLength(text, i)) last = i;
+  return !text.empty() && last == text.size() - 1 && core::cp932::IsLeadByte(static_cast<unsigned char>(text.back()));
+}
+
 std::string Serialize(const Profile& profile) {
   std::string text;
   for (const Section& section : profile.sections) {
-    if (!section.name.empty()) text += "[" + section.name + "]\r\n";
+    // A name read from "[... <lead byte> ]" lost its blank to the trim: the blank goes back, so
+    // that the header still ends at its "]".
+    if (!section.name.empty()) text += "[" + section.name + (EndsInLoneLeadByte(section.name) ? " " : "") + "]\r\n";
     for (const Key& key : section.keys) text += key.name + (key.value ? "=" + *key.value : "") + "\r\n";
   }
   if (profile.utf8) return std::string(kUtf8Bom) + Convert(text, "UTF-8", "CP932");

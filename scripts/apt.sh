@@ -5,6 +5,11 @@
 #   apt_install PKG...   installs; when the default resolution fails (an update suite's index for
 #                        one architecture missing leaves i386 twins of amd64 libraries at no
 #                        matching version), tries once more preferring the release's own suites.
+#   apt_install_each WHAT PKG...
+#                        installs what it can of packages that set-up can go without; those that
+#                        cannot be had are named in one warning that ends with WHAT.
+# No install removes a package: a resolution that would (the release's older version of a library
+# pulled in by -t, and with it the removal of what depends on the newer one) fails instead.
 
 apt_log_dir=${POCHIRA_APT_LOGS:-${TMPDIR:-/tmp}}
 
@@ -41,14 +46,28 @@ apt_update() {
   say "warning: apt-get update failed twice ($what); going on with the indexes there are"
 }
 
+apt_get_install() {
+  timeout "${POCHIRA_APT_INSTALL_TIMEOUT:-3600}" apt-get install -y -q --no-install-recommends --no-remove "$@"
+}
+
 apt_install() {
   local log=$apt_log_dir/pochira-apt-install.log codename
-  timeout "${POCHIRA_APT_INSTALL_TIMEOUT:-3600}" apt-get install -y -q --no-install-recommends "$@" \
-    >"$log" 2>&1 && return 0
+  apt_get_install "$@" >"$log" 2>&1 && return 0
   codename=$(release_codename)
   [ -n "$codename" ] || die "could not install $* ($(first_apt_error "$log"); no release codename in /etc/os-release to retry with; log: $log)"
   say "the default resolution failed ($(first_apt_error "$log")); trying again preferring the $codename suites"
-  timeout "${POCHIRA_APT_INSTALL_TIMEOUT:-3600}" apt-get install -y -q --no-install-recommends -t "$codename" "$@" \
-    >"$log" 2>&1 && return 0
+  apt_get_install -t "$codename" "$@" >"$log" 2>&1 && return 0
   die "could not install $* (also not with -t $codename: $(first_apt_error "$log"); log: $log)"
+}
+
+apt_install_each() {
+  local what=$1 log=$apt_log_dir/pochira-apt-install.log p error= lacking=(); shift
+  apt_get_install "$@" >"$log" 2>&1 && return 0
+  for p in "$@"; do
+    apt_get_install "$p" >"$log" 2>&1 && continue
+    lacking+=("$p")
+    error=${error:-$(first_apt_error "$log")}
+  done
+  [ ${#lacking[@]} -eq 0 ] \
+    || say "warning: could not install ${lacking[*]} ($error); $what"
 }

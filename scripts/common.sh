@@ -9,20 +9,24 @@ export LANG=ja_JP.UTF-8
 
 # The shipped program is 32-bit. Some kernels (sandboxes among them) cannot execute 32-bit
 # Linux binaries, so 32-bit Wine cannot start there; the same sources are then also built as a
-# 64-bit Windows program, which runs under 64-bit Wine.
+# 64-bit Windows program, which runs under 64-bit Wine. Asked again after set-up installs Wine.
+wine_dir=${POCHIRA_WINE_DIR:-/usr/lib/wine}
 wine32_works() {
-  [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1
+  [ -x "$wine_dir/wine" ] && "$wine_dir/wine" --version >/dev/null 2>&1
 }
-if wine32_works; then
-  wine_cmd=/usr/lib/wine/wine
-  wine_build=$build/win32
-  wine_arch=i686
-else
-  wine_cmd=/usr/lib/wine/wine64
-  wine_build=$build/win64
-  wine_arch=x86_64
-fi
-export WINELOADER=$wine_cmd
+choose_wine() {
+  if wine32_works; then
+    wine_cmd=$wine_dir/wine
+    wine_build=$build/win32
+    wine_arch=i686
+  else
+    wine_cmd=$wine_dir/wine64
+    wine_build=$build/win64
+    wine_arch=x86_64
+  fi
+  export WINELOADER=$wine_cmd
+}
+choose_wine
 
 fail() { printf '%s: %s\n' "${0##*/}" "$*" >&2; exit 1; }
 

@@ -6,6 +6,9 @@
 //   wprobe point CLASS X Y      prints the screen point of the client point (X, Y) of CLASS
 //   wprobe move CLASS X Y       moves the window of CLASS to (X, Y), as a drag would
 //   wprobe answer S             waits up to S seconds for a message box, prints its text, presses OK
+//   wprobe dialog ID S          waits up to S seconds for a dialog holding a control of that ID (the
+//                               print dialog's printer list is 1139); if none comes, prints what
+//                               dialogs there are, each caption with its texts, and exits 1
 //   wprobe dword KEY NAME       prints a REG_DWORD value under HKEY_CURRENT_USER
 //   wprobe forget KEY           deletes a key (without subkeys) under HKEY_CURRENT_USER
 //   wprobe font FACE            exit 0 if the system has a font of that face
@@ -92,6 +95,40 @@ void ClickAt(POINT p) {
   SendInput(2, &in[1], sizeof(INPUT));
 }
 
+struct DialogSearch {
+  int control;
+  HWND found;
+};
+
+BOOL CALLBACK FindDialogWith(HWND w, LPARAM search) {
+  auto* s = reinterpret_cast<DialogSearch*>(search);
+  char cls[16] = {};
+  GetClassNameA(w, cls, sizeof cls);
+  if (IsWindowVisible(w) && std::strcmp(cls, "#32770") == 0 && GetDlgItem(w, s->control)) {
+    s->found = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK PrintChildText(HWND w, LPARAM) {
+  char text[512] = {};
+  if (IsWindowVisible(w) && GetWindowTextA(w, text, sizeof text) > 0) std::printf(" [%s]", text);
+  return TRUE;
+}
+
+BOOL CALLBACK PrintDialog(HWND w, LPARAM seen) {
+  char cls[16] = {}, title[256] = {};
+  GetClassNameA(w, cls, sizeof cls);
+  if (!IsWindowVisible(w) || std::strcmp(cls, "#32770") != 0) return TRUE;
+  GetWindowTextA(w, title, sizeof title);
+  std::printf("\"%s\":", title);
+  EnumChildWindows(w, &PrintChildText, 0);
+  std::printf("\n");
+  *reinterpret_cast<bool*>(seen) = true;
+  return TRUE;
+}
+
 bool Arg(int argc, char** argv, const char* verb, int count) {
   return argc >= 2 + count && std::strcmp(argv[1], verb) == 0;
 }
@@ -151,6 +188,19 @@ int main(int argc, char** argv) {
       }
       Sleep(100);
     }
+    return 1;
+  }
+  if (Arg(argc, argv, "dialog", 2)) {
+    DWORD limit = static_cast<DWORD>(std::atoi(argv[3])) * 1000, start = GetTickCount();
+    DialogSearch search{std::atoi(argv[2]), nullptr};
+    while (GetTickCount() - start < limit) {
+      EnumWindows(&FindDialogWith, reinterpret_cast<LPARAM>(&search));
+      if (search.found) return 0;
+      Sleep(100);
+    }
+    bool seen = false;
+    EnumWindows(&PrintDialog, reinterpret_cast<LPARAM>(&seen));
+    if (!seen) std::printf("no dialog\n");
     return 1;
   }
   if (Arg(argc, argv, "dword", 2)) {
@@ -238,6 +288,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::fprintf(stderr, "usage: wprobe list | wait CLASS S | gone CLASS S | close CLASS | keyboard | point CLASS X Y | move CLASS X Y | "
-                       "answer S | dword KEY NAME | forget KEY | text CLASS | ime TEXT | font FACE | timeclick CLASS X Y TARGET S\n");
+                       "answer S | dialog ID S | dword KEY NAME | forget KEY | text CLASS | ime TEXT | font FACE | timeclick CLASS X Y TARGET S\n");
   return 2;
 }

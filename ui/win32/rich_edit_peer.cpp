@@ -12,6 +12,7 @@
 #include "core/rtf/rich_text.h"
 #include "core/rtf/rtf_reader.h"
 #include "ui/win32/rich_print.h"
+#include "ui/win32/system_libraries.h"
 
 namespace ui::win32 {
 
@@ -40,7 +41,7 @@ DWORD CALLBACK WriteSink(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* writ
 class RichEditWindow : public TextWindow<RichEditPeer> {
  public:
   RichEditWindow(RichEdit& edit, HWND parent) : TextWindow(edit, parent) {
-    static HMODULE library = LoadLibraryA("riched20.dll");
+    static HMODULE library = LoadSystemLibrary("riched20.dll");
     (void)library;
     MakeWindow();
     Attach();

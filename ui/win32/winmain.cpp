@@ -3,5 +3,9 @@
 #include <windows.h>
 
 #include "ui/application.h"
+#include "ui/win32/system_libraries.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return ui::ProgramMain(); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  ui::win32::LoadLibrariesFromSystemOnly();
+  return ui::ProgramMain();
+}

@@ -1,39 +1,23 @@
-// The log sheet's whole load (recovery, .Pcr, .Txt, .Bin, then the sheet shown) on the three
-// files cut from one input at the marks below. A set that cannot be read is refused with a
-// message, and the sheet on screen is then left as it was.
+// The sheet's whole read (recovery, .Pcr, .Txt, .Bin) on the three files cut from one input at
+// the marks below, on a disk in memory. A set that cannot be read is refused with a message;
+// a set that is read has every note within the lines read, and writes back to a set that reads
+// the same again.
 
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
-#include "core/error.h"
-#include "logsheet/log_sheet_window.h"
-#include "ui/application.h"
-#include "ui/file.h"
-#include "ui/headless/fixture.h"
-#include "ui/probe.h"
+#include "core/memory_disk.h"
+#include "core/outline_file.h"
+#include "core/sheet_set.h"
 
 namespace {
 
 constexpr std::string_view kTxtMark = "\n==Txt==\n";
 constexpr std::string_view kBinMark = "\n==Bin==\n";
 constexpr char kBase[] = "C:\\notes\\sheet";
-
-struct StandIn : ui::Form {
-  StandIn() : ui::Form("TMain") {}
-};
-
-struct Desktop {
-  ui::probe::Session session{[](const std::string&) { std::abort(); }};
-  ui::App app;
-  StandIn* palette = nullptr;
-  Desktop() {
-    app.CreateForm(palette);
-    app.CreateForm(MainOut);
-    std::filesystem::create_directories(ui::headless::HostPath("C:\\notes"));
-  }
-};
+constexpr char kAgain[] = "C:\\notes\\again";
 
 // The part of `input` before `mark`, and the rest after it; all of it when there is no mark.
 std::string_view Cut(std::string_view& input, std::string_view mark) {
@@ -43,29 +27,52 @@ std::string_view Cut(std::string_view& input, std::string_view mark) {
   return part;
 }
 
+bool SameSheet(const core::SheetContents& a, const core::SheetContents& b) {
+  if (a.tree.Count() != b.tree.Count()) return false;
+  core::NoteStore x, y;
+  x.NoteLines = a.note_lines;
+  y.NoteLines = b.note_lines;
+  for (int i = 1; i <= a.tree.Count(); ++i) {
+    const core::OutlineItem &p = a.tree.ItemAt(i), &q = b.tree.ItemAt(i);
+    if (p.Level() != q.Level() || p.ItemText() != q.ItemText() || x.NoteOf(p.Span) != y.NoteOf(q.Span)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static Desktop* desktop = new Desktop;  // one desktop for the whole run
-  (void)desktop;
   std::string_view input(reinterpret_cast<const char*>(data), size);
+  core::MemoryDisk disk;
   const std::string base = kBase;
-  ui::ReplaceFileBytes(base + ".Pcr", Cut(input, kTxtMark));
-  ui::ReplaceFileBytes(base + ".Txt", Cut(input, kBinMark));
-  ui::ReplaceFileBytes(base + ".Bin", input);
+  disk.files[base + ".Pcr"] = Cut(input, kTxtMark);
+  disk.files[base + ".Txt"] = Cut(input, kBinMark);
+  disk.files[base + ".Bin"] = input;
 
-  MainOut->NewSheet();
-  const int items_before = MainOut->olTree.Items().Count();
+  core::SheetContents read;
   try {
-    MainOut->LoadSheet(base);
+    read = core::ReadSheetSet(disk, base);
   } catch (const core::Error& e) {
     if (std::string_view(e.what()).empty()) std::abort();
-    if (MainOut->olTree.Items().Count() != items_before || MainOut->Caption() != kNewSheetCaption) std::abort();
     return 0;
   }
-  // A loaded sheet has an item selected, and every item's note lies within the lines read.
-  auto& items = MainOut->olTree.Items();
-  if (items.Count() == 0 || items.Selected() < 1) std::abort();
-  for (int i = 1; i <= items.Count(); ++i) (void)MainOut->Notes.NoteOf(MainOut->SpanOf(i));
+  if (read.tree.Count() == 0 || read.tree.Selected() < 1) std::abort();
+  core::NoteStore notes;
+  notes.NoteLines = read.note_lines;
+  for (int i = 1; i <= read.tree.Count(); ++i) {
+    const core::NoteSpan& span = read.tree.ItemAt(i).Span;
+    if (span.StartLine < 0 || span.LineCount < 0 ||
+        static_cast<std::size_t>(span.StartLine) + span.LineCount > read.note_lines.size()) {
+      std::abort();
+    }
+  }
+  // Written as the program saves it, the set reads back the same.
+  core::SheetContents copy = read;
+  try {
+    core::WriteSheetSet(disk, kAgain, copy.tree, notes);
+  } catch (const core::OutlineError&) {
+    return 0;  // an item text the outline file cannot hold is refused before anything is written
+  }
+  if (!SameSheet(core::ReadSheetSet(disk, kAgain), read)) std::abort();
   return 0;
 }

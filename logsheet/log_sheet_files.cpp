@@ -1,5 +1,5 @@
-// The log sheet's menu bar and its file commands: new, open, save, save as, adding a text
-// file, exit, and the note pane's clipboard.
+// The log sheet's file commands: new, open, save, save as, adding a text file, exit, and the
+// note pane's clipboard.
 
 #include "core/cp932.h"
 #include "core/sheet_files.h"
@@ -18,36 +18,6 @@ constexpr char kSaveQuestion[] = "ログシートをセーブしますか ?";
 std::string BaseOf(const std::string& path) { return core::cp932::ChangeFileExt(path, ""); }
 
 }  // namespace
-
-void TMainOut::BuildMenu() {
-  struct Entry {
-    ui::MenuItem& menu;
-    std::vector<std::pair<ui::MenuItem*, void (TMainOut::*)()>> items;
-  };
-  const Entry entries[] = {
-      {mmFile,
-       {{&mnNew, &TMainOut::mnNewClick}, {&mnOpen, &TMainOut::mnOpenClick}, {&mnSave, &TMainOut::mnSaveClick},
-        {&mnSaveAs, &TMainOut::mnSaveAsClick}, {&N1, nullptr}, {&mnAdd, &TMainOut::mnAddClick}, {&N2, nullptr},
-        {&mnExit, &TMainOut::mnExitClick}}},
-      {mmEdit,
-       {{&mnInsNode, &TMainOut::mnInsNodeClick}, {&mnLowInsertNode, &TMainOut::mnAddNodeClick},
-        {&mnDel, &TMainOut::mnDelClick}, {&N3, nullptr}, {&mnCopy, &TMainOut::mnCopyClick},
-        {&mnCut, &TMainOut::mnCutClick}, {&mnPaste, &TMainOut::mnPasteClick}, {&N4, nullptr},
-        {&mnSplit, &TMainOut::mnSplitClick}, {&K2, &TMainOut::SpeedButton9Click}}},
-      {mmShow,
-       {{&mnPrevNote, &TMainOut::mnPrevNodeClick}, {&mnNextNote, &TMainOut::mnNextNodeClick}, {&N5, nullptr},
-        {&mnLevelDown, &TMainOut::mnLevelDownClick}, {&mnLevelUp, &TMainOut::mnLevelUpClick},
-        {&K1, &TMainOut::SpeedButton10Click}}},
-  };
-  for (const Entry& e : entries) {
-    for (auto [item, handler] : e.items) {
-      e.menu.Add(*item);
-      if (handler) item->OnClick = [this, handler = handler] { (this->*handler)(); };
-    }
-    MainMenu1.Add(e.menu);
-  }
-  SetMenu(&MainMenu1);
-}
 
 bool TMainOut::AskToSave(ui::ModalResult& answer) {
   StoreNote(olTree.Items().Selected());

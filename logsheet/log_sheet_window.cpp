@@ -1,9 +1,8 @@
 #include "logsheet/log_sheet_window.h"
 
 #include "core/cp932.h"
-#include "core/outline_file.h"
-#include "core/sheet_commit.h"
-#include "core/sheet_files.h"
+#include "core/sheet_set.h"
+#include "logsheet/sheet_disk.h"
 #include "memo/memo_state.h"
 #include "settings/settings_store.h"
 #include "ui/application.h"
@@ -26,16 +25,6 @@ class HourGlass {
   ~HourGlass() { ui::Screen::SetCursor(ui::Cursor::Default); }
   HourGlass(const HourGlass&) = delete;
   HourGlass& operator=(const HourGlass&) = delete;
-};
-
-// The commit's file steps are the toolkit's, each of which the headless desktop can fail.
-class ToolkitDisk : public core::SheetDisk {
- public:
-  bool Exists(const std::string& path) override { return ui::FileExists(path); }
-  std::string Read(const std::string& path) override { return ui::ReadFileBytes(path); }
-  void WriteFlushed(const std::string& path, std::string_view bytes) override { ui::WriteFileFlushed(path, bytes); }
-  void RenameReplacing(const std::string& from, const std::string& to) override { ui::RenameReplacing(from, to); }
-  void Remove(const std::string& path) override { ui::RemoveFile(path); }
 };
 
 }  // namespace
@@ -126,6 +115,37 @@ void TMainOut::LayOut() {
   moNote.SetScrollBars(ui::ScrollBars::Vertical);
 }
 
+// The menu bar: file, edit, move; a separator has no handler.
+void TMainOut::BuildMenu() {
+  struct Entry {
+    ui::MenuItem& menu;
+    std::vector<std::pair<ui::MenuItem*, void (TMainOut::*)()>> items;
+  };
+  const Entry entries[] = {
+      {mmFile,
+       {{&mnNew, &TMainOut::mnNewClick}, {&mnOpen, &TMainOut::mnOpenClick}, {&mnSave, &TMainOut::mnSaveClick},
+        {&mnSaveAs, &TMainOut::mnSaveAsClick}, {&N1, nullptr}, {&mnAdd, &TMainOut::mnAddClick}, {&N2, nullptr},
+        {&mnExit, &TMainOut::mnExitClick}}},
+      {mmEdit,
+       {{&mnInsNode, &TMainOut::mnInsNodeClick}, {&mnLowInsertNode, &TMainOut::mnAddNodeClick},
+        {&mnDel, &TMainOut::mnDelClick}, {&N3, nullptr}, {&mnCopy, &TMainOut::mnCopyClick},
+        {&mnCut, &TMainOut::mnCutClick}, {&mnPaste, &TMainOut::mnPasteClick}, {&N4, nullptr},
+        {&mnSplit, &TMainOut::mnSplitClick}, {&K2, &TMainOut::SpeedButton9Click}}},
+      {mmShow,
+       {{&mnPrevNote, &TMainOut::mnPrevNodeClick}, {&mnNextNote, &TMainOut::mnNextNodeClick}, {&N5, nullptr},
+        {&mnLevelDown, &TMainOut::mnLevelDownClick}, {&mnLevelUp, &TMainOut::mnLevelUpClick},
+        {&K1, &TMainOut::SpeedButton10Click}}},
+  };
+  for (const Entry& e : entries) {
+    for (auto [item, handler] : e.items) {
+      e.menu.Add(*item);
+      if (handler) item->OnClick = [this, handler = handler] { (this->*handler)(); };
+    }
+    MainMenu1.Add(e.menu);
+  }
+  SetMenu(&MainMenu1);
+}
+
 TMainOut::~TMainOut() {
   olTree.OnClick = nullptr;
   ClearSheet();
@@ -192,31 +212,13 @@ void TMainOut::NewSheet() {
   ShowIndex();
 }
 
-std::vector<core::NoteSpan> TMainOut::Spans() const {
-  const auto& items = olTree.Items();
-  std::vector<core::NoteSpan> spans;
-  spans.reserve(items.Count());
-  for (int i = 1; i <= items.Count(); ++i) spans.push_back(items.ItemAt(i).Span);
-  return spans;
-}
-
 void TMainOut::SaveSheet(const std::string& base) {
   HourGlass busy;
   int caret = moNote.SelStart();
   StoreNote(olTree.Items().Selected());
   moNote.SetSelStart(caret);
-  std::vector<core::NoteSpan> spans = Spans();
-  Notes.Compact(spans);
-  auto& items = olTree.Items();
-  for (int i = 1; i <= items.Count(); ++i) items.ItemAt(i).Span = spans[i - 1];
-
-  core::SheetBytes bytes;
-  bytes.pcr = core::OutlineBytes(items);
-  bytes.txt = core::TxtBytes(Notes.NoteLines);
-  bytes.bin = core::BinBytes(spans);
   ToolkitDisk disk;
-  core::CommitSheet(disk, base, bytes);
-
+  core::WriteSheetSet(disk, base, olTree.Items(), Notes);
   SetCaption(base);
   Dirty = false;
   ShowIndex();
@@ -225,24 +227,12 @@ void TMainOut::SaveSheet(const std::string& base) {
 // Everything is read and checked before the sheet is touched: a load that fails leaves the
 // sheet on screen as it was, with nothing lost, and the error is shown.
 void TMainOut::LoadSheet(const std::string& base) {
-  ToolkitDisk disk;
-  core::RecoverSheet(disk, base);
-  ReadSheet(base);
-}
-
-void TMainOut::ReadSheet(const std::string& base) {
   HourGlass busy;
-  core::OutlineTree loaded;
-  core::ReadOutline(loaded, ui::ReadFileBytes(base + ".Pcr"));
-  if (loaded.Count() == 0) throw core::OutlineError(core::outline_message::kBadIndex);
-  std::vector<std::string> lines = core::ParseTxt(ui::ReadFileBytes(base + ".Txt"));
-  std::vector<core::NoteSpan> spans =
-      core::ParseBin(ui::ReadFileBytes(base + ".Bin"), loaded.Count(), lines.size(), base + ".Bin");
-  for (int i = 1; i <= loaded.Count(); ++i) loaded.ItemAt(i).Span = spans[i - 1];
-
+  ToolkitDisk disk;
+  core::SheetContents loaded = core::ReadSheetSet(disk, base);
   ClearSheet();
-  olTree.ReplaceItems(std::move(loaded));
-  Notes.NoteLines = std::move(lines);
+  olTree.ReplaceItems(std::move(loaded.tree));
+  Notes.NoteLines = std::move(loaded.note_lines);
   SetCaption(base);
   Dirty = false;
   ShowNote();
@@ -316,12 +306,7 @@ void TMainOut::LoadDefaultSheet() {
   const std::string base = DefaultSheetBase();
   ToolkitDisk disk;
   try {
-    core::RecoverSheet(disk, base);
-    if (!ui::FileExists(base + ".Pcr") && !ui::FileExists(base + ".Txt") && !ui::FileExists(base + ".Bin")) {
-      SetCaption(kDefaultSheetCaption);
-      return;
-    }
-    ReadSheet(base);
+    if (core::SheetSetExists(disk, base)) LoadSheet(base);
     SetCaption(kDefaultSheetCaption);
   } catch (const std::exception& e) {
     ui::MessageBox(base + " のログシートを読み込めません\n" + e.what(), ui::Application->Title(), ui::MsgButtons::OK,

@@ -120,8 +120,6 @@ class TMainOut : public ui::Form {
 
  private:
   static int ParkedTop();  // just below the screen's bottom edge
-  // The span of every item's note, in item order.
-  std::vector<core::NoteSpan> Spans() const;
   void LayOut();
   void BuildMenu();
   // Stores the pending note; a changed sheet asks "ログシートをセーブしますか ?". False on Cancel.
@@ -130,8 +128,6 @@ class TMainOut : public ui::Form {
   bool SaveThroughDialog();
   void CompleteExchange();
   void LoadDefaultSheet();
-  // LoadSheet's reading, once an interrupted save of the set has been recovered.
-  void ReadSheet(const std::string& base);
   void FocusNote();
   std::string exchange_note_;  // the note the exchange took away, kept from the clipboard
 };

@@ -136,5 +136,5 @@ void TMain::FormCloseQuery(bool& can_close) {
   }
   can_close = quit;
   WritePositions(Form1->Top(), Form1->Left(), Top(), Left());
-  WriteDate(Memo.LastDate);
+  WriteDate(MainOut->LastDate);
 }

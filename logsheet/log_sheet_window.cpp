@@ -4,7 +4,6 @@
 #include "core/outline_file.h"
 #include "core/sheet_commit.h"
 #include "core/sheet_files.h"
-#include "memo/memo_state.h"
 #include "settings/settings_store.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
@@ -305,7 +304,7 @@ void TMainOut::ShowAtBottom() {
 }
 
 void TMainOut::FormShow() {
-  Memo.LastDate = ReadDate(Memo.LastDate);
+  LastDate = ReadDate(LastDate);
   LoadDefaultSheet();
 }
 

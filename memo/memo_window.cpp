@@ -113,8 +113,6 @@ void TForm1::FormCreate() {
   Memo.HeightCapped = false;
   Memo.BottomDrag = false;
 
-  Memo.LastDate = ui::ShortDateText();
-
   Edit1.SetWordWrap(false);
   Edit1.SetScrollBars(ui::ScrollBars::None);
   Memo.LineCounter = 2;

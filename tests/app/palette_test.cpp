@@ -11,6 +11,7 @@
 #include "memo/memo_window.h"
 #include "memo/modify_dialog.h"
 #include "tests/app/started_program.h"
+#include "ui/clock.h"
 #include "ui/file.h"
 #include "ui/headless/fixture.h"
 #include "ui/screen.h"
@@ -120,7 +121,8 @@ TEST_F(Palette, CancelAtTheQuitQuestionStillWritesThePositionsAndTheDate) {
   EXPECT_EQ(ui::probe::NativeRegistryDword(kPositionKey, "Left"), 1024u - 160);
   EXPECT_EQ(ui::probe::NativeRegistryDword(kPositionKey, "Main.Top"), 0u);
   EXPECT_EQ(ui::probe::NativeRegistryDword(kPositionKey, "Main.Left"), 0u);
-  EXPECT_NE(HostFile("C:\\pochira\\pochira.ini").find("hiduke=" + Memo.LastDate), std::string::npos);
+  EXPECT_NE(HostFile("C:\\pochira\\pochira.ini").find("hiduke=" + ui::ShortDateText()), std::string::npos)
+      << "a sheet never shown keeps today's date";
   EXPECT_TRUE(HostFile("C:\\pochira\\Memo1.txt").empty()) << "nothing is autosaved after Cancel";
 }
 

@@ -3,6 +3,7 @@
 #include "core/cp932.h"
 #include "help/about_box.h"
 #include "help/help_viewer.h"
+#include "memo/memo_options.h"
 #include "memo/memo_size.h"
 #include "memo/memo_state.h"
 #include "settings/options_dialog.h"
@@ -224,6 +225,18 @@ void TForm1::N3Click() {
   OptionDlg->Show();
   Hide();
   Timer1.SetInterval(0);
+}
+
+ui::Font memo::EditorFont() { return Form1->Edit1.GetFont(); }
+
+void memo::ApplyOptions(const DisplaySettings& display, const ui::Font& editor_font) {
+  Display = display;
+  Form1->Edit1.SetFont(editor_font);
+}
+
+void memo::BackFromOptions() {
+  Form1->Show();
+  Form1->Timer1.SetInterval(1);
 }
 
 void TForm1::K6Click() { HelpDlg->Show(); }

@@ -4,7 +4,6 @@
 
 #include "memo/measured_lines.h"
 #include "memo/memo_autosave.h"
-#include "ui/color_dialog.h"
 #include "ui/file_dialogs.h"
 #include "ui/font_dialog.h"
 #include "ui/print_dialog.h"
@@ -86,7 +85,6 @@ class TForm1 : public ui::Form {
   ui::OpenDialog OpenDialog1;
   ui::SaveDialog SaveDialog1;
   ui::PrintDialog PrintDialog1;
-  ui::ColorDialog ColorDialog1;  // the options window's two colour buttons share it
   ui::FontDialog FontDialog1;
   ui::MenuItem File1{"ﾌｧｲﾙ(&F)"};
   ui::MenuItem K9{"ﾌｧｲﾙを開く"};

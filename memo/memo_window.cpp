@@ -56,8 +56,6 @@ TForm1::TForm1() : ui::Form("TForm1") {
   Edit1.SetPopupMenu(&PopupMenu1);
   Memo1.SetBounds({0, 0, 73, 89});
   Memo1.Hide();
-  Memo2.Hide();
-  Memo2.SetText("Memo2");
   Memo3.Hide();
   BuildMenu();
   K6.OnClick = [this] { K6Click(); };

@@ -119,7 +119,6 @@ class TForm1 : public ui::Form {
   ui::Label Label1{this};
   ui::RichEdit Edit1{this};
   ui::RichEdit Memo1{this};  // the clear command's undo copy
-  ui::RichEdit Memo2{this};  // the log sheet's split command borrows it
   ui::Memo Memo3{this};      // composes the text of a record
   memo::MemoAutosave Autosave{Edit1};
 

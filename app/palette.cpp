@@ -127,7 +127,6 @@ void TMain::FormCloseQuery(bool& can_close) {
   if (quit) {
     Form1->Edit1.Clear();
     Form1->Memo1.Clear();
-    Form1->Memo2.Clear();
     Form1->Close();
     if (MainOut->Visible()) {
       if (MainOut->Caption() == kDefaultSheetCaption) MainOut->mnSaveClick();
@@ -136,5 +135,5 @@ void TMain::FormCloseQuery(bool& can_close) {
   }
   can_close = quit;
   WritePositions(Form1->Top(), Form1->Left(), Top(), Left());
-  WriteDate(Memo.LastDate);
+  WriteDate(MainOut->LastDate);
 }

@@ -43,7 +43,7 @@ struct Desk {
     }
     tree.SetSelected(kItems);
     MainOut->ShowNote();
-    Memo.LastDate = ui::ShortDateText();
+    MainOut->LastDate = ui::ShortDateText();
     for (int l = 0; l < kMemoLines; ++l) memo_text += bench::NoteLine(0, l) + "\r\n";
   }
   ui::probe::Session session{[](const std::string&) {}};

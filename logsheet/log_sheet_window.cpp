@@ -3,7 +3,6 @@
 #include "core/cp932.h"
 #include "core/sheet_set.h"
 #include "logsheet/sheet_disk.h"
-#include "memo/memo_state.h"
 #include "settings/settings_store.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
@@ -295,7 +294,7 @@ void TMainOut::ShowAtBottom() {
 }
 
 void TMainOut::FormShow() {
-  Memo.LastDate = ReadDate(Memo.LastDate);
+  LastDate = ReadDate(LastDate);
   LoadDefaultSheet();
 }
 

@@ -7,6 +7,7 @@
 #include "core/note_store.h"
 #include "ui/file_dialogs.h"
 #include "ui/form.h"
+#include "ui/clock.h"
 #include "ui/graphic_controls.h"
 #include "ui/menus.h"
 #include "ui/outline_view.h"
@@ -104,6 +105,13 @@ class TMainOut : public ui::Form {
   void mnCopyClick();
   void mnCutClick();
   void mnPasteClick();
+  // Files a record (its lines, the first its title) as a new item under the heading of `date`,
+  // which is made first when the newest heading is of another day.
+  void FileRecord(const std::string& date, const std::vector<std::string>& lines);
+  // The date of the newest date heading: read from the settings at each showing, kept there at
+  // the quit; today's until the sheet is first shown.
+  std::string LastDate = ui::ShortDateText();
+
   // The sheet's places on the screen, besides hidden: in view with its bottom edge on the
   // screen's, shown and in front; or parked just below the screen, out of sight and still shown.
   void ShowAtBottom();

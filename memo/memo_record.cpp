@@ -1,5 +1,4 @@
-// Recording the memo into the log sheet: each record a new item under a heading for its day,
-// made through the sheet's own item commands and its note pane.
+// Recording the memo into the log sheet, which files each record under a heading for its day.
 
 #include "core/sheet_files.h"
 #include "logsheet/log_sheet_window.h"
@@ -12,17 +11,6 @@
 namespace {
 
 constexpr char kFileNotRecorded[] = "ファイルの存在するデーターは記録しません";
-
-// The note pane's first line replaced; the program's text counts as an edit, so that the next
-// store takes it into the selected item.
-void PutFirstNoteLine(TMainOut& sheet, const std::string& text) {
-  HardLines hard(sheet.moNote);
-  std::vector<std::string> lines = sheet.moNote.Lines();
-  if (lines.empty()) lines.emplace_back();
-  lines[0] = text;
-  sheet.moNote.SetLines(lines);
-  sheet.moNote.SetModified(true);
-}
 
 }  // namespace
 
@@ -40,33 +28,15 @@ bool TForm1::RecordMemo() {
     sheet.Show();
   }
   const std::string today = ui::ShortDateText();
-  // The selected item becomes the day's heading when its note has no first line; otherwise a
-  // new heading is made when the newest one is of another day.
-  if (sheet.moNote.Line(0).empty()) {
-    PutFirstNoteLine(sheet, today);
-    Memo.LastDate = today;
-    sheet.mnLevelUpClick();
-  } else if (Memo.LastDate != today) {
-    sheet.mnAddNodeClick();
-    PutFirstNoteLine(sheet, today);
-    Memo.LastDate = today;
-    sheet.mnLevelUpClick();
-  }
-
-  sheet.mnAddNodeClick();
-  // The memo's paragraphs go over whole, however the editor wraps them.
+  // The title line, then the memo's paragraphs whole, however the editor wraps them; composed in
+  // Memo3 and taken as a plain text lays them out, which drops an empty last line.
   Memo3.SetWordWrap(false);
   std::vector<std::string> note = core::ParseTxt(Edit1.Text());
   note.insert(note.begin(), Label1.Caption());
   Memo3.SetLines(note);
-  {
-    HardLines hard(sheet.moNote);
-    sheet.moNote.SetLines(Memo3.Lines());
-  }
+  note = Memo3.Lines();
   Memo3.Clear();
-  sheet.moNote.SetModified(true);
-  sheet.mnLevelUpClick();
-  sheet.mnLevelDownClick();
+  sheet.FileRecord(today, note);
 
   bool kept = true;
   if (sheet.Caption() == kDefaultSheetCaption) {

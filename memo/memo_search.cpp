@@ -1,5 +1,6 @@
-// Finding and replacing in the memo, from the find and replace window's two fields. Positions and
-// lengths are the editor's own (characters), so that a hit selects exactly the text found.
+// Finding and replacing in the memo, on the texts the find and replace window hands over. The
+// run's state is the memo's own. Positions and lengths are the editor's own (characters), so that
+// a hit selects exactly the text found.
 
 #include <string>
 
@@ -13,8 +14,8 @@ void TForm1::Replace1Click() {
   ReplaceDialog1->Show();
 }
 
-std::optional<ui::Selection> TForm1::FindNext() {
-  return Edit1.Find(ReplaceDialog1->Find.Text(), Search.SearchPos);
+std::optional<ui::Selection> TForm1::FindNext(const std::string& find) {
+  return Edit1.Find(find, Search.SearchPos);
 }
 
 void TForm1::ShowSelection() {
@@ -22,8 +23,8 @@ void TForm1::ShowSelection() {
   Edit1.SetFocus();
 }
 
-void TForm1::SearchText() {
-  std::optional<ui::Selection> hit = FindNext();
+void TForm1::SearchText(const std::string& find) {
+  std::optional<ui::Selection> hit = FindNext(find);
   if (!hit) {
     ui::ShowMessage("見つかりませんでした");
     return;
@@ -33,11 +34,10 @@ void TForm1::SearchText() {
   Search.SearchPos = hit->start + hit->length;
 }
 
-TForm1::ReplaceStep TForm1::ReplaceNext(HitShown shown) {
-  const std::string replacement = ReplaceDialog1->Replace.Text();
+TForm1::ReplaceStep TForm1::ReplaceNext(const std::string& find, const std::string& replacement, HitShown shown) {
   if (replacement.empty()) return ReplaceStep::NoReplacementText;
   if (Search.ReplaceDone) return ReplaceStep::AlreadyDone;
-  std::optional<ui::Selection> hit = FindNext();
+  std::optional<ui::Selection> hit = FindNext(find);
   if (!hit) {
     Search.ReplaceDone = true;
     return ReplaceStep::RunEnded;
@@ -56,4 +56,28 @@ TForm1::ReplaceStep TForm1::ReplaceNext(HitShown shown) {
 void TForm1::SayReplaceStep(ReplaceStep step) {
   if (step == ReplaceStep::NoReplacementText) ui::ShowMessage("置換する文字列を入力してください");
   if (step == ReplaceStep::RunEnded) ui::ShowMessage(std::to_string(Search.ReplaceCount) + "個の文字を置換しました");
+}
+
+// A single replace is a run of its own: with no hit left it says it replaced none.
+void TForm1::ReplaceText(const std::string& find, const std::string& replacement) {
+  Search.ReplaceDone = false;
+  Search.ReplaceCount = 0;
+  SayReplaceStep(ReplaceNext(find, replacement, HitShown::Each));
+}
+
+// Each replacement moves the search behind the text it put in, so the run ends at the text's end.
+// The editor is drawn once, and scrolled to the last replacement, as the run ends, not at every
+// replacement.
+void TForm1::ReplaceAll(const std::string& find, const std::string& replacement) {
+  Search.ReplaceDone = false;
+  Search.ReplaceCount = 0;
+  ReplaceStep step;
+  {
+    ui::TextControl::FrozenDrawing frozen(Edit1);
+    do {
+      step = ReplaceNext(find, replacement, HitShown::AtTheEnd);
+    } while (step == ReplaceStep::Replaced);
+  }
+  if (Search.ReplaceCount > 0) ShowSelection();
+  SayReplaceStep(step);
 }

@@ -3,7 +3,6 @@
 // and the memo commands for the whole run.
 
 #include <cstdint>
-#include <string>
 
 #include "settings/display_settings.h"
 
@@ -14,7 +13,6 @@ struct MemoState {
   bool TelopRunning = false;      // the marquee runs
   bool FileMode = false;          // the editor holds a file opened with the open command
   bool BottomDrag = false;        // the editor's bottom edge is being dragged
-  std::string LastDate;           // date of the newest date heading of the log sheet
 };
 
 extern MemoState Memo;

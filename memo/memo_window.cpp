@@ -3,6 +3,7 @@
 #include "core/cp932.h"
 #include "help/about_box.h"
 #include "help/help_viewer.h"
+#include "memo/memo_options.h"
 #include "memo/memo_size.h"
 #include "memo/memo_state.h"
 #include "settings/options_dialog.h"
@@ -55,8 +56,6 @@ TForm1::TForm1() : ui::Form("TForm1") {
   Edit1.SetPopupMenu(&PopupMenu1);
   Memo1.SetBounds({0, 0, 73, 89});
   Memo1.Hide();
-  Memo2.Hide();
-  Memo2.SetText("Memo2");
   Memo3.Hide();
   BuildMenu();
   K6.OnClick = [this] { K6Click(); };
@@ -112,8 +111,6 @@ void TForm1::FormCreate() {
   Display.gamen = true;
   Memo.HeightCapped = false;
   Memo.BottomDrag = false;
-
-  Memo.LastDate = ui::ShortDateText();
 
   Edit1.SetWordWrap(false);
   Edit1.SetScrollBars(ui::ScrollBars::None);
@@ -226,6 +223,18 @@ void TForm1::N3Click() {
   OptionDlg->Show();
   Hide();
   Timer1.SetInterval(0);
+}
+
+ui::Font memo::EditorFont() { return Form1->Edit1.GetFont(); }
+
+void memo::ApplyOptions(const DisplaySettings& display, const ui::Font& editor_font) {
+  Display = display;
+  Form1->Edit1.SetFont(editor_font);
+}
+
+void memo::BackFromOptions() {
+  Form1->Show();
+  Form1->Timer1.SetInterval(1);
 }
 
 void TForm1::K6Click() { HelpDlg->Show(); }

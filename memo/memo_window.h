@@ -4,7 +4,6 @@
 
 #include "memo/measured_lines.h"
 #include "memo/memo_autosave.h"
-#include "ui/color_dialog.h"
 #include "ui/file_dialogs.h"
 #include "ui/font_dialog.h"
 #include "ui/print_dialog.h"
@@ -59,24 +58,16 @@ class TForm1 : public ui::Form {
   void K15Click();
   void K4Click();
   void Replace1Click();
-  // The find and replace window's routines, on its two fields. The search selects the next hit
-  // or says there is none. A replace step replaces the next hit, scrolled into view and with the
-  // keyboard in the editor; a step that ends a run has something to say: how many it replaced,
-  // or that there is no replacement text.
-  void SearchText();
-  enum class ReplaceStep { Replaced, RunEnded, NoReplacementText, AlreadyDone };
-  // Each step of a run of replace-all need not show its hit: the run shows its last one as it
-  // ends (ShowSelection).
-  enum class HitShown { Each, AtTheEnd };
-  ReplaceStep ReplaceNext(HitShown shown = HitShown::Each);
-  void SayReplaceStep(ReplaceStep step);
-  // The selection scrolled into view, and the keyboard in the editor.
-  void ShowSelection();
-  struct SearchState {
-    int SearchPos = 0;        // where the next search starts
-    unsigned ReplaceCount = 0;  // replacements in this run
-    bool ReplaceDone = false;   // the run found nothing more to replace
-  } Search;
+  // The find and replace window's buttons, each on its fields' texts. A replace run that ends
+  // says how many it replaced, or that there is no replacement text.
+  // 検索: selects the next hit of `find` behind the search position, or says there is none.
+  void SearchText(const std::string& find);
+  // 置換: replaces the next hit, scrolled into view with the keyboard in the editor.
+  void ReplaceText(const std::string& find, const std::string& replacement);
+  // 全て置換: replaces every hit behind the search position, drawn once and the last one shown.
+  void ReplaceAll(const std::string& find, const std::string& replacement);
+  // The editor's height, for the find and replace window to open just below the text.
+  int EditorHeight() const { return Edit1.Height(); }
   ui::HitArea HitTest(ui::HitArea platform_answer) override;
   void Moved() override;
   // The options window, shown while the memo is hidden and still.
@@ -94,7 +85,6 @@ class TForm1 : public ui::Form {
   ui::OpenDialog OpenDialog1;
   ui::SaveDialog SaveDialog1;
   ui::PrintDialog PrintDialog1;
-  ui::ColorDialog ColorDialog1;  // the options window's two colour buttons share it
   ui::FontDialog FontDialog1;
   ui::MenuItem File1{"ﾌｧｲﾙ(&F)"};
   ui::MenuItem K9{"ﾌｧｲﾙを開く"};
@@ -129,7 +119,6 @@ class TForm1 : public ui::Form {
   ui::Label Label1{this};
   ui::RichEdit Edit1{this};
   ui::RichEdit Memo1{this};  // the clear command's undo copy
-  ui::RichEdit Memo2{this};  // the log sheet's split command borrows it
   ui::Memo Memo3{this};      // composes the text of a record
   memo::MemoAutosave Autosave{Edit1};
 
@@ -138,7 +127,22 @@ class TForm1 : public ui::Form {
   // The memo as a new item of the log sheet, under the heading of its day. A record in the
   // default sheet is saved with it; false when that save failed, which has been said.
   bool RecordMemo();
-  std::optional<ui::Selection> FindNext();
+  // The search and replace run: a replace step replaces the next hit; a step that ends a run has
+  // something to say (SayReplaceStep).
+  enum class ReplaceStep { Replaced, RunEnded, NoReplacementText, AlreadyDone };
+  // Each step of a run of replace-all need not show its hit: the run shows its last one as it
+  // ends (ShowSelection).
+  enum class HitShown { Each, AtTheEnd };
+  std::optional<ui::Selection> FindNext(const std::string& find);
+  ReplaceStep ReplaceNext(const std::string& find, const std::string& replacement, HitShown shown);
+  void SayReplaceStep(ReplaceStep step);
+  // The selection scrolled into view, and the keyboard in the editor.
+  void ShowSelection();
+  struct SearchState {
+    int SearchPos = 0;          // where the next search starts
+    unsigned ReplaceCount = 0;  // replacements in this run
+    bool ReplaceDone = false;   // the run found nothing more to replace
+  } Search;
   // Steps of a tick: the line probe, then fitting the width, the height and the window.
   void ProbeLines();
   void FitWidth();

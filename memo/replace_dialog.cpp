@@ -46,41 +46,16 @@ void TReplaceDialog1::FormShow() { SetTop(TopByTheMemo()); }
 // Just below the memo's text, wherever the user left the window's left edge. A memo low on the
 // screen would put "OK", the only way to close the window, off the screen: it opens above then.
 int TReplaceDialog1::TopByTheMemo() const {
-  const int below = Form1->Top() + Form1->Edit1.Height() + 20;
+  const int below = Form1->Top() + Form1->EditorHeight() + 20;
   if (below + Height() <= ui::Screen::Height()) return below;
   return std::max(0, Form1->Top() - Height());
 }
 
-void TReplaceDialog1::Button1Click() {
-  Form1->Search.ReplaceCount = 0;
-  Form1->SearchText();
-}
+// The buttons hand the fields' texts to the memo, which keeps the search position and the run.
+void TReplaceDialog1::Button1Click() { Form1->SearchText(Find.Text()); }
 
-void TReplaceDialog1::Button2Click() {
-  Form1->Search.ReplaceDone = false;
-  Form1->Search.ReplaceCount = 0;
-  Form1->SayReplaceStep(Form1->ReplaceNext());
-}
+void TReplaceDialog1::Button2Click() { Form1->ReplaceText(Find.Text(), Replace.Text()); }
 
-// Each replacement moves the search behind the text it put in, so the run ends at the text's end.
-// The editor is drawn once, and scrolled to the last replacement, as the run ends, not at every
-// replacement.
-void TReplaceDialog1::Button3Click() {
-  Form1->Search.ReplaceDone = false;
-  Form1->Search.ReplaceCount = 0;
-  TForm1::ReplaceStep step;
-  {
-    ui::TextControl::FrozenDrawing frozen(Form1->Edit1);
-    do {
-      step = Form1->ReplaceNext(TForm1::HitShown::AtTheEnd);
-    } while (step == TForm1::ReplaceStep::Replaced);
-  }
-  if (Form1->Search.ReplaceCount > 0) Form1->ShowSelection();
-  Form1->SayReplaceStep(step);
-}
+void TReplaceDialog1::Button3Click() { Form1->ReplaceAll(Find.Text(), Replace.Text()); }
 
-void TReplaceDialog1::OKBtnClick() {
-  Form1->Search.ReplaceDone = false;
-  Form1->Search.ReplaceCount = 0;
-  Hide();
-}
+void TReplaceDialog1::OKBtnClick() { Hide(); }

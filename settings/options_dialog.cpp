@@ -5,9 +5,9 @@
 #include <initializer_list>
 #include <string>
 
+#include "memo/memo_options.h"
 #include "memo/memo_size.h"
 #include "memo/memo_state.h"
-#include "memo/memo_window.h"
 #include "settings/settings_store.h"
 #include "ui/dialogs.h"
 #include "ui/exception.h"
@@ -132,7 +132,7 @@ TOptionDlg::TOptionDlg() : ui::Form("TOptionDlg") {
 void TOptionDlg::FormShow() {
   CheckBox1.SetChecked(Display.gamen);
 
-  int h = Form1->Edit1.GetFont().PixelHeight();
+  int h = memo::EditorFont().PixelHeight();
   if (h == kDefaultFontPixels && !Display.fontbold) {
     CheckBox11.SetChecked(false);
   } else if (int row = RowOfPixels(h); row >= 0) {
@@ -152,7 +152,7 @@ void TOptionDlg::FormShow() {
   }
 
   CheckBox3.SetChecked(Display.fixcolor);
-  if (Display.fixcolor) Form1->ColorDialog1.SetColor(Display.backcolor);
+  if (Display.fixcolor) ColorDialog1.SetColor(Display.backcolor);
 
   CheckBox6.SetChecked(Display.Bar);
   CheckBox4.SetChecked(Display.mojikesi);
@@ -178,7 +178,7 @@ void TOptionDlg::Timer1Timer() {
 }
 
 TOptionDlg::Choice TOptionDlg::Chosen(MarginRule rule) const {
-  Choice c{Display, Form1->Edit1.GetFont()};
+  Choice c{Display, memo::EditorFont()};
   DisplaySettings& d = c.display;
   d.gamen = CheckBox1.Checked();
   d.fixcolor = CheckBox3.Checked();
@@ -228,8 +228,7 @@ TOptionDlg::Choice TOptionDlg::Chosen(MarginRule rule) const {
 
 void TOptionDlg::OKBtnClick() {
   Choice c = Chosen(MarginRule::Ok);
-  Display = c.display;
-  Form1->Edit1.SetFont(c.font);
+  memo::ApplyOptions(c.display, c.font);
   BackToMemo();
 }
 
@@ -238,8 +237,7 @@ void TOptionDlg::OKBtnClick() {
 void TOptionDlg::Button2Click() {
   Choice c = Chosen(MarginRule::Save);
   SaveSettings(c.display, c.font);
-  Display = c.display;
-  Form1->Edit1.SetFont(c.font);
+  memo::ApplyOptions(c.display, c.font);
   ui::ShowMessage("設定を保存しました");
   BackToMemo();
 }
@@ -247,15 +245,14 @@ void TOptionDlg::Button2Click() {
 void TOptionDlg::CancelBtnClick() { BackToMemo(); }
 
 void TOptionDlg::Button1Click() {
-  if (Form1->ColorDialog1.Execute()) Display.backcolor = Form1->ColorDialog1.GetColor();
+  if (ColorDialog1.Execute()) Display.backcolor = ColorDialog1.GetColor();
 }
 
 void TOptionDlg::Button3Click() {
-  if (Form1->ColorDialog1.Execute()) Display.ChosenFontColor = Form1->ColorDialog1.GetColor();
+  if (ColorDialog1.Execute()) Display.ChosenFontColor = ColorDialog1.GetColor();
 }
 
 void TOptionDlg::BackToMemo() {
-  Form1->Show();
-  Form1->Timer1.SetInterval(1);
+  memo::BackFromOptions();
   Hide();
 }

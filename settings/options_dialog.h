@@ -6,6 +6,7 @@
 #include "settings/display_settings.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
+#include "ui/color_dialog.h"
 #include "ui/form.h"
 #include "ui/graphic_controls.h"
 #include "ui/list_box.h"
@@ -51,6 +52,7 @@ class TOptionDlg : public ui::Form {
   ui::Button CancelBtn{&Panel1};
   ui::Button Button2{&Panel1};
   ui::Timer Timer1;
+  ui::ColorDialog ColorDialog1;  // the two colour buttons share it
 
  private:
   // What the controls ask for, ready to replace the running settings; a size that is not a

@@ -60,7 +60,6 @@ TEST_F(MemoWindow, FirstStartBeepsAndTakesTheBuiltInShape) {
   EXPECT_EQ(Display.takasa, 199);
   EXPECT_EQ(Display.PreviousHaba, 487);
   EXPECT_EQ(Memo.LineCounter, 2);
-  EXPECT_EQ(Memo.LastDate, ui::ShortDateText());
   EXPECT_FALSE(memo.Visible());
   EXPECT_FALSE(memo.Edit1.WordWrap());
   EXPECT_TRUE(Display.gamen && Display.fixfont && Display.flex);

@@ -86,7 +86,7 @@ TEST_F(Recording, ADaysMemosGoUnderOneHeadingAndTheNextDayStartsAnotherAtTheEnd)
   EXPECT_EQ(Outline(), (Lines{"2026/12/9", "\t12:34:56"}));
   EXPECT_EQ(NoteOf(1), Lines{"2026/12/9"});
   EXPECT_EQ(NoteOf(2), (Lines{"12:34:56", "日本語の一行目", long_line}));
-  EXPECT_EQ(Memo.LastDate, "2026/12/9");
+  EXPECT_EQ(MainOut->LastDate, "2026/12/9");
   // The record is on the disk at once: the memo's own file is about to hold the next memo.
   EXPECT_EQ(core::ParseTxt(HostFile(kDefault + ".Txt")), (Lines{"2026/12/9", "12:34:56", "日本語の一行目", long_line}));
   // The memo is back to its empty shape and keeps the keyboard; undo brings the text back.
@@ -115,7 +115,7 @@ TEST_F(Recording, ADaysMemosGoUnderOneHeadingAndTheNextDayStartsAnotherAtTheEnd)
   Choose("記録してクリア");
   EXPECT_EQ(Outline(), (Lines{"2026/12/9", "\t12:34:56", "\t12:35:56", "2026/12/10", "\t12:35:56"}));
   EXPECT_EQ(NoteOf(5), (Lines{"12:35:56", "二つ目"}));
-  EXPECT_EQ(Memo.LastDate, "2026/12/10");
+  EXPECT_EQ(MainOut->LastDate, "2026/12/10");
   EXPECT_TRUE(ui::probe::Boxes().empty());
 
   // The quit saves the sheet beside the program and keeps the date of its newest heading.
@@ -192,7 +192,7 @@ TEST_F(Recording, OnASheetFromAnEarlierRunRecordsFollowTheStoredDateAndTheLastTo
   Choose("記録を開く");
   EXPECT_TRUE(MainOut->Visible());
   EXPECT_EQ(MainOut->Top() + MainOut->Height(), ui::Screen::Height());
-  EXPECT_EQ(Memo.LastDate, "2026/12/09");
+  EXPECT_EQ(MainOut->LastDate, "2026/12/09");
 
   TypeMemo("昼の記録");
   Choose("記録してクリア");

@@ -276,7 +276,7 @@ TEST_F(OptionsDialog, ASettingsFileThatCannotBeWrittenIsReportedAndOnlyOkThenApp
   EXPECT_TRUE(Display.hanten);
 }
 
-TEST_F(OptionsDialog, TheColourButtonsShareTheMemosColourDialogAndTheMemoShowsTheFixedBackground) {
+TEST_F(OptionsDialog, TheColourButtonsShareOneColourDialogAndTheMemoShowsTheFixedBackground) {
   OpenOptions();
   ui::probe::Click(dlg().CheckBox3);
   ui::probe::Click(dlg().CheckBox5);

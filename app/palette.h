@@ -13,11 +13,11 @@ class TMain : public ui::Form {
   void FormCreate();
   void FormShow();
   void FormCloseQuery(bool& can_close);
-  void SpeedButton1Click();
-  void SpeedButton2Click();
-  void SpeedButton3Click();
-  void SpeedButton4Click();
-  void SpeedButton5Click();
+  void SpeedButton1Click();  // 貼: the memo shown, or hidden when it is shown
+  void SpeedButton2Click();  // 前: the keyboard to the memo's editor, which brings it forward
+  void SpeedButton3Click();  // 終: the program asked to quit
+  void SpeedButton4Click();  // ログ: the log sheet slid into view, or out of it
+  void SpeedButton5Click();  // the help picture: the help window
 
   ui::SpeedButton SpeedButton1{this};
   ui::SpeedButton SpeedButton2{this};

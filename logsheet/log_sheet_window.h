@@ -64,21 +64,20 @@ class TMainOut : public ui::Form {
   void SaveSheet(const std::string& base);
   void LoadSheet(const std::string& base);
 
-  // The item commands.
-  void mnInsNodeClick();
-  void mnAddNodeClick();
-  void mnLowInsertNodeClick();
-  void SpeedButton10Click();
-  void mnDelClick();
-  void mnPrevNodeClick();
-  void mnNextNodeClick();
-  void mnLevelDownClick();
-  void mnLevelUpClick();
-  void mnSplitClick();
-  void SpeedButton9Click();
-  // "開" and "閉": every item opened; every item closed, in index order.
-  void SpeedButton11Click();
-  void SpeedButton12Click();
+  // The item commands, by their buttons and menu items.
+  void mnInsNodeClick();        // 上に挿入, 挿入 (upper): a blank item above the selection
+  void mnAddNodeClick();        // 下に挿入 (menu): a blank item at the end of the top level
+  void mnLowInsertNodeClick();  // 挿入 (lower): a blank item below the selection
+  void SpeedButton10Click();    // 子, 子を作成: a child under the selection, opened
+  void mnDelClick();            // 削除: the selected item and its children deleted
+  void mnPrevNodeClick();       // 上に移動: the selection up one shown row
+  void mnNextNodeClick();       // 下に移動: the selection down one shown row
+  void mnLevelDownClick();      // 下, 下位レベル: the item one level deeper, under the item above
+  void mnLevelUpClick();        // 上, 上位レベル: the item one level higher
+  void mnSplitClick();          // 分割: the note cut at the caret into two items
+  void SpeedButton9Click();     // 交換, 交換 (menu): the note taken, to be placed at the next row clicked
+  void SpeedButton11Click();    // 開: every item opened
+  void SpeedButton12Click();    // 閉: every item closed, in index order
 
   // The splitter: the outline's three rightmost pixels, dragged.
   void pnOutlineMouseDown(ui::MouseButton button, ui::Point at);

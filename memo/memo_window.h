@@ -30,34 +30,34 @@ class TForm1 : public ui::Form {
   void Edit1MouseMove(unsigned shift, int x, int y);
   void Edit1MouseUp(ui::MouseButton button, unsigned shift, int x, int y);
   // The file commands of the "ﾌｧｲﾙ(&F)" submenu, and the undo of what an open replaced.
-  void K9Click();
-  void K12Click();
-  void SaveAs1Click();
-  void Print1Click();
-  void K11Click();
+  void K9Click();       // ﾌｧｲﾙを開く: a text file into the memo, which then edits that file
+  void K12Click();      // 上書保存: the opened file saved over (or named first)
+  void SaveAs1Click();  // 名前をつけて保存: the text saved under a name chosen
+  void Print1Click();   // 印刷: the text printed on the printer chosen
+  void K11Click();      // 元に戻す: what the last clear or open replaced comes back
   // The editor's text as Rich Text Format to a file, which a failed write leaves as it was.
   void SaveEditorTo(const std::string& path);
   // The undo copy of the memo's text and shape into Memo1, which "元に戻す" brings back.
   void TakeUndoCopy();
   // The memo back to its empty starting shape, as the clear and the record-and-clear leave it.
   void ResetMemo();
-  void K1Click();
+  void K1Click();  // クリア: the memo emptied and small again, kept for 元に戻す
   // Recording into the log sheet: open it, record and clear, record and close, close unrecorded.
-  void K10Click();
-  void K16Click();
-  void K7Click();
-  void Close1Click();
+  void K10Click();     // 記録を開く: the log sheet slid into view
+  void K16Click();     // 記録してクリア: the memo recorded, then emptied
+  void K7Click();      // 記録して閉じる: the memo recorded, then hidden
+  void Close1Click();  // 記録せずに閉じる: hidden, an opened file's text kept as the memo
   // The edit, search and settings submenus: their update handlers as they open, and their items.
-  void Edit3Click();
-  void K8Click();
-  void K2Click();
-  void K3Click();
-  void Cut1Click();
-  void K5Click();
-  void K14Click();
-  void K15Click();
-  void K4Click();
-  void Replace1Click();
+  void Edit3Click();   // 編集(&E) opening: copy, paste and cut enabled as they can act
+  void K8Click();      // 環境設定 opening: フォント enabled when text is selected
+  void K2Click();      // コピー: the selection copied
+  void K3Click();      // 貼りつけ: the clipboard's text pasted
+  void Cut1Click();    // 切り取り: the selection cut
+  void K5Click();      // 全てを選択: the whole text selected
+  void K14Click();     // 先頭: the caret to the top
+  void K15Click();     // 最後: the caret to the end
+  void K4Click();      // フォント: a font chosen for the selection
+  void Replace1Click();  // 検索・置換: the find and replace window opened below the text
   // The find and replace window's buttons, each on its fields' texts. A replace run that ends
   // says how many it replaced, or that there is no replacement text.
   // 検索: selects the next hit of `find` behind the search position, or says there is none.
@@ -70,11 +70,9 @@ class TForm1 : public ui::Form {
   int EditorHeight() const { return Edit1.Height(); }
   ui::HitArea HitTest(ui::HitArea platform_answer) override;
   void Moved() override;
-  // The options window, shown while the memo is hidden and still.
-  void N3Click();
-  // The help window, shown beside the memo, and the version box, modal.
-  void K6Click();
-  void About1Click();
+  void N3Click();  // ｵﾌﾟｼｮﾝ: the options window, shown while the memo is hidden and still
+  void K6Click();      // ヘルプ(&H): the help window, shown beside the memo
+  void About1Click();  // ﾊﾞｰｼﾞｮﾝ情報: the version box, modal
   // The see-through margin: the background is never erased, and each paint first lets the
   // windows beneath repaint while the memo is off the screen.
   bool HandleEraseBackground(ui::Canvas&) override { return true; }

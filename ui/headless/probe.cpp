@@ -6,10 +6,12 @@
 
 #include "ui/application.h"
 #include "ui/headless/disk.h"
+#include "ui/headless/form_peer.h"
 #include "ui/headless/menus.h"
 #include "ui/headless/peers.h"
 #include "ui/headless/registry.h"
 #include "ui/headless/text_peer.h"
+#include "ui/headless/timer_peer.h"
 #include "ui/headless/world.h"
 
 namespace ui::probe {

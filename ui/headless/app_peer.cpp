@@ -54,17 +54,8 @@ class AppPeerImpl : public AppPeer {
   void Post(std::function<void()> call) override { TheWorld().posted.push_back(std::move(call)); }
 
   ModalResult MessageBox(const BoxRequest& box) override {
-    World& w = TheWorld();
-    ModalResult answer;
-    if (w.answers.empty()) {
-      Fault("a message box nobody answered: \"" + box.text + "\"");
-      answer = box.buttons == MsgButtons::OK ? ModalResult::OK : ModalResult::Cancel;
-    } else {
-      answer = w.answers.front();
-      w.answers.pop_front();
-    }
-    w.boxes.push_back({box, answer});
-    return answer;
+    ModalResult unanswered = box.buttons == MsgButtons::OK ? ModalResult::OK : ModalResult::Cancel;
+    return TheWorld().message_boxes.Next(box, "a message box nobody answered: \"" + box.text + "\"", unanswered);
   }
 
   // The name typed is taken as the platform takes it: in the dialog's folder unless it is a full
@@ -72,13 +63,7 @@ class AppPeerImpl : public AppPeer {
   // that exists.
   std::optional<FileChoice> FileDialog(const FileRequest& request) override {
     World& w = TheWorld();
-    w.file_dialogs.push_back(request);
-    if (w.file_answers.empty()) {
-      Fault("a file dialog nobody answered: \"" + request.title + "\"");
-      return std::nullopt;
-    }
-    FileAnswer answer = w.file_answers.front();
-    w.file_answers.pop_front();
+    FileAnswer answer = w.file_dialogs.Next(request, "a file dialog nobody answered: \"" + request.title + "\"");
     if (!answer.name) return std::nullopt;
     std::string path = *answer.name;
     bool full = (path.size() > 1 && path[1] == ':') || (!path.empty() && path[0] == '\\');
@@ -99,40 +84,18 @@ class AppPeerImpl : public AppPeer {
   PrintDialogAnswer PrintDialog() override {
     World& w = TheWorld();
     if (w.printers.empty()) return {PrintDialogOutcome::NoPrinter, {}};
-    ++w.print_dialogs;
-    bool ok = false;
-    if (w.print_answers.empty()) {
-      Fault("a print dialog nobody answered");
-    } else {
-      ok = w.print_answers.front();
-      w.print_answers.pop_front();
+    if (!w.print_dialogs.Next(w.printers.front(), "a print dialog nobody answered")) {
+      return {PrintDialogOutcome::Cancelled, {}};
     }
-    if (!ok) return {PrintDialogOutcome::Cancelled, {}};
     return {PrintDialogOutcome::Chosen, {w.printers.front(), {}}};
   }
 
   std::optional<Color> ColorDialog(Color initial) override {
-    World& w = TheWorld();
-    w.color_dialogs.push_back(initial);
-    if (w.color_answers.empty()) {
-      Fault("a colour dialog nobody answered");
-      return std::nullopt;
-    }
-    std::optional<Color> answer = w.color_answers.front();
-    w.color_answers.pop_front();
-    return answer;
+    return TheWorld().color_dialogs.Next(initial, "a colour dialog nobody answered");
   }
 
   std::optional<Font> FontDialog(const Font& initial) override {
-    World& w = TheWorld();
-    w.font_dialogs.push_back(initial);
-    if (w.font_answers.empty()) {
-      Fault("a font dialog nobody answered");
-      return std::nullopt;
-    }
-    std::optional<Font> answer = w.font_answers.front();
-    w.font_answers.pop_front();
-    return answer;
+    return TheWorld().font_dialogs.Next(initial, "a font dialog nobody answered");
   }
 
   void Beep() override { ++TheWorld().beeps; }

@@ -49,22 +49,22 @@ void RunFor(int ms) {
   }
 }
 
-void Answer(ModalResult answer) { TheWorld().answers.push_back(answer); }
+void Answer(ModalResult answer) { TheWorld().message_boxes.answers.push_back(answer); }
 
 std::vector<ShownBox> Boxes() {
   std::vector<ShownBox> shown;
-  for (auto& b : TheWorld().boxes) shown.push_back({b.request.text, b.request.title, b.request.icon});
+  for (const BoxRequest& b : TheWorld().message_boxes.shown) shown.push_back({b.text, b.title, b.icon});
   return shown;
 }
 
 void AnswerFileDialog(std::optional<std::string> name, bool read_only) {
-  TheWorld().file_answers.push_back({std::move(name), read_only});
+  TheWorld().file_dialogs.answers.push_back({std::move(name), read_only});
 }
 
 // The platform's own captions when the program gives none.
 std::vector<ShownFileDialog> FileDialogs() {
   std::vector<ShownFileDialog> shown;
-  for (const FileRequest& r : TheWorld().file_dialogs) {
+  for (const FileRequest& r : TheWorld().file_dialogs.shown) {
     ShownFileDialog d{r.title, r.file_name, {}, r.show_read_only};
     if (d.title.empty()) d.title = r.kind == FileDialogKind::Open ? "開く" : "名前を付けて保存";
     for (const FileType& type : r.types) d.types.push_back(type.description);
@@ -73,13 +73,13 @@ std::vector<ShownFileDialog> FileDialogs() {
   return shown;
 }
 
-void AnswerColorDialog(std::optional<Color> chosen) { TheWorld().color_answers.push_back(chosen); }
-std::vector<Color> ColorDialogs() { return TheWorld().color_dialogs; }
-void AnswerFontDialog(std::optional<Font> chosen) { TheWorld().font_answers.push_back(std::move(chosen)); }
-std::vector<Font> FontDialogs() { return TheWorld().font_dialogs; }
+void AnswerColorDialog(std::optional<Color> chosen) { TheWorld().color_dialogs.answers.push_back(chosen); }
+std::vector<Color> ColorDialogs() { return TheWorld().color_dialogs.shown; }
+void AnswerFontDialog(std::optional<Font> chosen) { TheWorld().font_dialogs.answers.push_back(std::move(chosen)); }
+std::vector<Font> FontDialogs() { return TheWorld().font_dialogs.shown; }
 
-void AnswerPrintDialog(bool print) { TheWorld().print_answers.push_back(print); }
-int PrintDialogsShown() { return TheWorld().print_dialogs; }
+void AnswerPrintDialog(bool print) { TheWorld().print_dialogs.answers.push_back(print); }
+int PrintDialogsShown() { return static_cast<int>(TheWorld().print_dialogs.shown.size()); }
 int NativePrinterCount() { return static_cast<int>(TheWorld().printers.size()); }
 
 bool NativeVisible(const Form& form) { return PeerOf(form).visible(); }

@@ -194,6 +194,10 @@ void KeyUp(TextControl& control, int key);
 // A key pressed and released: its key going down, the character it makes (Backspace, Tab, Enter
 // and Escape make one), its key coming up.
 void PressKey(TextControl& control, int key);
+// The character the keyboard makes of a key as the platform translates key presses, for the keys
+// that tests press (Backspace, Tab, Enter, Escape, the numeric keypad's "*", "+" and "-"); none
+// for the others, nor while Ctrl or Alt is held in `shift`.
+std::string_view CharOfKey(int key, unsigned shift = 0);
 // Characters typed one by one; CP932, "\r" for Enter.
 void Type(TextControl& control, std::string_view text);
 void MouseDown(WinControl& control, MouseButton button, Point at);

@@ -178,78 +178,53 @@ std::vector<std::string> NativeMenu(MenuItem& root) {
 }
 
 namespace {
+
 // A point inside a control for a press that only has to land on it.
 constexpr Point kInside{5, 5};
-}  // namespace
 
-void Click(SpeedButton& button) {
-  PeerOf(button).ButtonDown(MouseButton::Left, kInside);
-  PeerOf(button).ButtonUp(MouseButton::Left, kInside);
+// The left button pressed and released at a point of a control's window.
+void ClickWindow(WinControl& control, Point at = kInside) {
+  PeerOf(control).ButtonDown(MouseButton::Left, at);
+  PeerOf(control).ButtonUp(MouseButton::Left, at);
   Pump();
 }
+
+// A key pressed and released in a window of a dialog's kind, which is given the keyboard first:
+// the window's dialog keys come first, as the platform's message loop offers them to it, and a
+// key the window leaves goes down and makes its character in the control.
+void PressDialogKey(WinControl& control, int key, unsigned shift) {
+  PeerOf(control).TakeFocus();
+  TheWorld().shift_held = shift;
+  Form* form = control.OwningForm();
+  if (!form || !form->HandleDialogKey(&control, key, shift)) {
+    PeerOf(control).KeyDown(key);
+    if (std::string_view ch = CharOfKey(key, shift); !ch.empty()) PeerOf(control).Char(ch);
+  }
+  TheWorld().shift_held = 0;
+  Pump();
+  PeerOf(control).KeyUp(key);
+  Pump();
+}
+
+}  // namespace
+
+void Click(SpeedButton& button) { ClickWindow(button); }
 
 std::string NativeCaption(const Button& button) { return headless::PushButtonCaption(button); }
 
-void Click(Button& button) {
-  PeerOf(button).ButtonDown(MouseButton::Left, kInside);
-  PeerOf(button).ButtonUp(MouseButton::Left, kInside);
-  Pump();
-}
+void Click(Button& button) { ClickWindow(button); }
+void PressKey(Button& button, int key, unsigned shift) { PressDialogKey(button, key, shift); }
 
-// The window's dialog keys come first, as the platform's message loop offers them to it.
-void PressKey(Button& button, int key, unsigned shift) {
-  PeerOf(button).TakeFocus();
-  TheWorld().shift_held = shift;
-  Form* form = button.OwningForm();
-  if (!form || !form->HandleDialogKey(&button, key, shift)) PeerOf(button).KeyDown(key);
-  TheWorld().shift_held = 0;
-  Pump();
-  PeerOf(button).KeyUp(key);
-  Pump();
-}
+void Click(CheckBox& box) { ClickWindow(box); }
+void PressKey(CheckBox& box, int key, unsigned shift) { PressDialogKey(box, key, shift); }
 
-void Click(CheckBox& box) {
-  PeerOf(box).ButtonDown(MouseButton::Left, kInside);
-  PeerOf(box).ButtonUp(MouseButton::Left, kInside);
-  Pump();
-}
-
-void PressKey(CheckBox& box, int key, unsigned shift) {
-  PeerOf(box).TakeFocus();
-  TheWorld().shift_held = shift;
-  Form* form = box.OwningForm();
-  if (!form || !form->HandleDialogKey(&box, key, shift)) PeerOf(box).KeyDown(key);
-  TheWorld().shift_held = 0;
-  Pump();
-  PeerOf(box).KeyUp(key);
-  Pump();
-}
-
-void PressKey(Edit& edit, int key, unsigned shift) {
-  PeerOf(edit).TakeFocus();
-  TheWorld().shift_held = shift;
-  Form* form = edit.OwningForm();
-  bool taken = form && form->HandleDialogKey(&edit, key, shift);
-  TheWorld().shift_held = 0;
-  if (!taken) {
-    PeerOf(edit).KeyDown(key);
-    if (key == kKeyEnter || key == kKeyTab || key == 0x08) PeerOf(edit).Char(key == 0x08 ? "\b" : key == kKeyTab ? "\t" : "\r");
-  }
-  Pump();
-  PeerOf(edit).KeyUp(key);
-  Pump();
-}
+void PressKey(Edit& edit, int key, unsigned shift) { PressDialogKey(edit, key, shift); }
 
 bool NativeChecked(const CheckBox& box) { return dynamic_cast<CheckBoxPeer&>(*box.Peer()).Checked(); }
 std::string NativeCaption(const CheckBox& box) { return headless::CheckBoxCaption(box); }
 Color NativeCaptionColor(const CheckBox& box) { return headless::CheckBoxTextColor(box); }
 
-void ClickRow(ListBox& list, int row) {
-  Point at = headless::ListBoxRowPoint(list, row);
-  PeerOf(list).ButtonDown(MouseButton::Left, at);
-  PeerOf(list).ButtonUp(MouseButton::Left, at);
-  Pump();
-}
+void ClickRow(ListBox& list, int row) { ClickWindow(list, headless::ListBoxRowPoint(list, row)); }
 
 std::vector<std::string> NativeItems(const ListBox& list) { return headless::ListBoxRows(list); }
 int NativeItemIndex(const ListBox& list) { return dynamic_cast<ListBoxPeer&>(*list.Peer()).ItemIndex(); }
@@ -262,11 +237,7 @@ ImeMode NativeIme(Edit& edit) {
   return dynamic_cast<const headless::TextPeerImpl&>(*edit.Peer()).ime_on_focus().value_or(ImeMode::Hiragana);
 }
 
-void ClickAt(OutlineView& view, Point at) {
-  PeerOf(view).ButtonDown(MouseButton::Left, at);
-  PeerOf(view).ButtonUp(MouseButton::Left, at);
-  Pump();
-}
+void ClickAt(OutlineView& view, Point at) { ClickWindow(view, at); }
 
 int NativeBeeps() { return TheWorld().beeps; }
 

@@ -9,6 +9,7 @@
 
 #include "core/error.h"
 #include "logsheet/log_sheet_window.h"
+#include "tests/program_path.h"
 #include "ui/application.h"
 #include "ui/file.h"
 #include "ui/headless/fixture.h"
@@ -25,7 +26,7 @@ struct StandIn : ui::Form {
 };
 
 struct Desktop {
-  ui::probe::Session session{[](const std::string&) { std::abort(); }};
+  ui::probe::Session session{[](const std::string&) { std::abort(); }, kProgramPath};
   ui::App app;
   StandIn* palette = nullptr;
   Desktop() {

@@ -30,10 +30,13 @@
 namespace ui::probe {
 
 // A clean platform for one test; `on_fault` hears of a message box or a modal window nobody
-// answered.
+// answered. `program` is the path the program runs from where a test places it: on the headless
+// desktop, whose disk then holds its folder; the toolkit knows no program folder of its own, and
+// without one the program has none. The real platform runs the program from where its
+// executable lies, and takes no path from the test.
 class Session {
  public:
-  explicit Session(std::function<void(const std::string&)> on_fault);
+  explicit Session(std::function<void(const std::string&)> on_fault, std::string program = {});
   ~Session();
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;

@@ -7,6 +7,7 @@
 #include "memo/memo_size.h"
 #include "memo/memo_state.h"
 #include "memo/memo_window.h"
+#include "tests/program_path.h"
 #include "ui/application.h"
 #include "ui/clock.h"
 #include "ui/headless/fixture.h"
@@ -33,7 +34,7 @@ class MemoWindow : public ::testing::Test {
     return *Form1;
   }
 
-  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
+  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }, kProgramPath};
   ui::App app;
 };
 

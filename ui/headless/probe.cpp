@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "core/cp932.h"
 #include "ui/application.h"
 #include "ui/headless/disk.h"
 #include "ui/headless/form_peer.h"
@@ -19,14 +20,16 @@ namespace ui::probe {
 using headless::PeerOf;
 using headless::TheWorld;
 
-// A fresh desktop with a disk of its own, a temporary folder of the host.
-Session::Session(std::function<void(const std::string&)> on_fault) {
+// A fresh desktop with a disk of its own, a temporary folder of the host, and the program's
+// folder on it.
+Session::Session(std::function<void(const std::string&)> on_fault, std::string program) {
   headless::ResetWorld();
   TheWorld().on_fault = std::move(on_fault);
   std::string pattern = (std::filesystem::temp_directory_path() / "pochira-desktop-XXXXXX").string();
   if (!mkdtemp(pattern.data())) headless::Fault("cannot make the desktop's disk folder");
   TheWorld().disk_root = pattern;
-  std::filesystem::create_directories(std::filesystem::path(pattern) / "C" / "pochira");
+  std::filesystem::create_directories(headless::HostPath(core::cp932::ExtractFileDir(program)));
+  TheWorld().exe_name = std::move(program);
 }
 
 Session::~Session() {

@@ -80,7 +80,7 @@ struct ForeignWindow {
 
 struct World {
   Size screen{1024, 768};
-  std::string exe_name = "C:\\pochira\\pochira.exe";
+  std::string exe_name;  // the path the program runs from, as its test gives it (ui::probe::Session)
   std::string disk_root;  // the host folder that stands for the drives (see disk.h)
   // The current user's registry: keys by folded path (see registry.h here), values by folded name.
   std::map<std::string, std::map<std::string, RegistryValue>> registry;

@@ -60,12 +60,9 @@ TEST_F(MemoWindow, FirstStartBeepsAndTakesTheBuiltInShape) {
   EXPECT_EQ(Display.haba, 487);
   EXPECT_EQ(Display.takasa, 199);
   EXPECT_EQ(Display.PreviousHaba, 487);
-  EXPECT_EQ(Memo.LineCounter, 2);
   EXPECT_EQ(Memo.LastDate, ui::ShortDateText());
   EXPECT_FALSE(memo.Visible());
   EXPECT_FALSE(memo.Edit1.WordWrap());
-  EXPECT_TRUE(Display.gamen && Display.fixfont && Display.flex);
-  EXPECT_FALSE(Display.mojikesi || Display.hanten || Display.anime || Display.Bar || Memo.FileMode);
   EXPECT_FALSE(memo.K11.Enabled()) << "nothing to undo before the first clear";
 }
 

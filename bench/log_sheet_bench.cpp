@@ -11,6 +11,7 @@
 
 #include "bench/large_sheet.h"
 #include "logsheet/log_sheet_window.h"
+#include "tests/program_path.h"
 #include "ui/application.h"
 #include "ui/file.h"
 #include "ui/headless/disk.h"
@@ -43,7 +44,7 @@ struct Desk {
     tree.SetSelected(1);
     sheet->ShowNote();
   }
-  ui::probe::Session session{[](const std::string&) {}};
+  ui::probe::Session session{[](const std::string&) {}, kProgramPath};
   ui::App app;
   TMainOut* sheet = nullptr;
 };

@@ -13,6 +13,7 @@
 #include "logsheet/log_sheet_window.h"
 #include "memo/memo_state.h"
 #include "memo/memo_window.h"
+#include "tests/program_path.h"
 #include "ui/application.h"
 #include "ui/clock.h"
 #include "ui/headless/disk.h"
@@ -46,7 +47,7 @@ struct Desk {
     MainOut->LastDate = ui::ShortDateText();
     for (int l = 0; l < kMemoLines; ++l) memo_text += bench::NoteLine(0, l) + "\r\n";
   }
-  ui::probe::Session session{[](const std::string&) {}};
+  ui::probe::Session session{[](const std::string&) {}, kProgramPath};
   ui::App app;
   std::string memo_text;
 };

@@ -8,6 +8,7 @@
 
 #include "memo/memo_state.h"
 #include "memo/memo_window.h"
+#include "tests/program_path.h"
 #include "ui/application.h"
 #include "ui/headless/fixture.h"
 #include "ui/probe.h"
@@ -18,7 +19,7 @@ constexpr int kLines = 20'000;
 constexpr int kLineChars = 48;  // with its CR LF, 50 bytes a line
 
 void TickMemo(benchmark::State& state, int lines) {
-  ui::probe::Session session{[&](const std::string& fault) { state.SkipWithError(fault.c_str()); }};
+  ui::probe::Session session{[&](const std::string& fault) { state.SkipWithError(fault.c_str()); }, kProgramPath};
   ui::App app;
   Memo = MemoState{};
   Display = DisplaySettings{};

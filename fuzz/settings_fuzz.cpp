@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "settings/settings_store.h"
+#include "tests/program_path.h"
 #include "ui/application.h"
 #include "ui/file.h"
 #include "ui/headless/fixture.h"
@@ -16,7 +17,7 @@
 namespace {
 
 struct Desktop {
-  ui::probe::Session session{[](const std::string&) { std::abort(); }};
+  ui::probe::Session session{[](const std::string&) { std::abort(); }, kProgramPath};
   ui::App app;
 };
 

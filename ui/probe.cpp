@@ -6,11 +6,8 @@
 
 namespace ui::probe {
 
-namespace {
-
-// The character the keyboard makes of a key, as the platform's translation of key presses does
-// for the keys that tests press; none for the others.
-std::string_view CharOfKey(int key) {
+std::string_view CharOfKey(int key, unsigned shift) {
+  if (shift & (ssCtrl | ssAlt)) return {};
   switch (key) {
     case 0x08: return "\b";
     case 0x09: return "\t";
@@ -23,8 +20,6 @@ std::string_view CharOfKey(int key) {
   }
 }
 
-}  // namespace
-
 void PressKey(TextControl& control, int key) {
   KeyDown(control, key);
   if (std::string_view ch = CharOfKey(key); !ch.empty()) Char(control, ch);
@@ -33,7 +28,7 @@ void PressKey(TextControl& control, int key) {
 
 void PressKey(OutlineView& view, int key, unsigned shift) {
   KeyDown(view, key, shift);
-  if (std::string_view ch = CharOfKey(key); !ch.empty() && (shift & (ssCtrl | ssAlt)) == 0) Char(view, ch);
+  if (std::string_view ch = CharOfKey(key, shift); !ch.empty()) Char(view, ch);
   KeyUp(view, key);
 }
 

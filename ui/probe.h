@@ -30,10 +30,13 @@
 namespace ui::probe {
 
 // A clean platform for one test; `on_fault` hears of a message box or a modal window nobody
-// answered.
+// answered. `program` is the path the program runs from where a test places it: on the headless
+// desktop, whose disk then holds its folder; the toolkit knows no program folder of its own, and
+// without one the program has none. The real platform runs the program from where its
+// executable lies, and takes no path from the test.
 class Session {
  public:
-  explicit Session(std::function<void(const std::string&)> on_fault);
+  explicit Session(std::function<void(const std::string&)> on_fault, std::string program = {});
   ~Session();
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
@@ -194,6 +197,10 @@ void KeyUp(TextControl& control, int key);
 // A key pressed and released: its key going down, the character it makes (Backspace, Tab, Enter
 // and Escape make one), its key coming up.
 void PressKey(TextControl& control, int key);
+// The character the keyboard makes of a key as the platform translates key presses, for the keys
+// that tests press (Backspace, Tab, Enter, Escape, the numeric keypad's "*", "+" and "-"); none
+// for the others, nor while Ctrl or Alt is held in `shift`.
+std::string_view CharOfKey(int key, unsigned shift = 0);
 // Characters typed one by one; CP932, "\r" for Enter.
 void Type(TextControl& control, std::string_view text);
 void MouseDown(WinControl& control, MouseButton button, Point at);

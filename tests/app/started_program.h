@@ -9,6 +9,7 @@
 
 #include "app/startup.h"
 #include "memo/memo_state.h"
+#include "tests/program_path.h"
 #include "ui/application.h"
 #include "ui/probe.h"
 
@@ -25,6 +26,6 @@ class StartedProgram : public ::testing::Test {
   }
   std::string LastBox() const { return ui::probe::Boxes().empty() ? "" : ui::probe::Boxes().back().text; }
 
-  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
+  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }, kProgramPath};
   std::unique_ptr<ui::App> app;
 };

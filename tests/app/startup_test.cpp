@@ -10,6 +10,7 @@
 #include "memo/modify_dialog.h"
 #include "memo/replace_dialog.h"
 #include "settings/options_dialog.h"
+#include "tests/program_path.h"
 #include "ui/application.h"
 #include "ui/headless/fixture.h"
 #include "ui/probe.h"
@@ -27,7 +28,7 @@ int WindowsCreated() {
 
 class StartUp : public ::testing::Test {
  protected:
-  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
+  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }, kProgramPath};
   ui::App app;
 };
 

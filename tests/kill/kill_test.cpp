@@ -21,6 +21,7 @@
 #include "memo/memo_window.h"
 #include "settings/settings_store.h"
 #include "tests/kill/generations.h"
+#include "tests/program_path.h"
 #include "ui/application.h"
 #include "ui/file.h"
 #include "ui/headless/fixture.h"
@@ -104,7 +105,7 @@ class KillWhileSaving : public ::testing::Test {
       const int said = RunAndKill(what, folder, finished + 1, ms, finished);
       SCOPED_TRACE(what + " kill " + std::to_string(k) + " after " + std::to_string(ms) + " ms, generation " +
                    std::to_string(said) + " finished");
-      ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
+      ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }, kProgramPath};
       DiskOf disk(folder);
       const int found = check(said);
       ++loads;

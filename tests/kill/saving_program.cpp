@@ -19,6 +19,7 @@
 #include "memo/memo_window.h"
 #include "settings/settings_store.h"
 #include "tests/kill/generations.h"
+#include "tests/program_path.h"
 #include "ui/application.h"
 #include "ui/headless/fixture.h"
 #include "ui/probe.h"
@@ -86,7 +87,7 @@ int main(int argc, char** argv) {
   ui::probe::Session session{[](const std::string& fault) {
     std::fprintf(stderr, "%s\n", fault.c_str());
     std::abort();
-  }};
+  }, kProgramPath};
   // The desktop's disk is the test's folder, kept after the process (the killed never clean up).
   std::filesystem::remove_all(std::exchange(ui::headless::TheWorld().disk_root, argv[2]));
   std::filesystem::create_directories(ui::headless::HostPath("C:\\pochira"));

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "logsheet/log_sheet_window.h"
+#include "tests/program_path.h"
 #include "ui/application.h"
 #include "ui/file.h"
 #include "ui/headless/fixture.h"
@@ -63,7 +64,7 @@ class LogSheet : public ::testing::Test {
     return texts;
   }
 
-  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
+  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }, kProgramPath};
   ui::App app;
   struct StandIn : ui::Form {
     StandIn() : ui::Form("TMain") {}

@@ -127,14 +127,3 @@ TEST_F(AutoFit, EachChangeWritesTheTimeIntoTheTitleLineExceptForAnOpenedFile) {
   Type("b");
   EXPECT_EQ(memo().Label1.Caption(), "C:\\メモ\\file.txt");
 }
-
-TEST_F(AutoFit, AMemoAtRestCausesNoMovesResizesOrPaints) {
-  Type("メモ");
-  Tick(5);
-  int moves = ui::probe::NativeMoves(memo()), resizes = ui::probe::NativeResizes(memo());
-  int paints = ui::probe::NativePaints(memo());
-  Tick(1000);
-  EXPECT_EQ(ui::probe::NativeMoves(memo()), moves);
-  EXPECT_EQ(ui::probe::NativeResizes(memo()), resizes);
-  EXPECT_EQ(ui::probe::NativePaints(memo()), paints);
-}

@@ -6,6 +6,7 @@
 
 #include "memo/memo_state.h"
 #include "memo/memo_window.h"
+#include "tests/program_path.h"
 #include "ui/application.h"
 #include "ui/headless/fixture.h"
 #include "ui/probe.h"
@@ -27,6 +28,6 @@ class ShownMemo : public ::testing::Test {
     ui::probe::MouseUp(memo().Edit1, ui::MouseButton::Right, {20, 5});
   }
 
-  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
+  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }, kProgramPath};
   ui::App app;
 };

@@ -6,6 +6,7 @@
 
 #include "memo/memo_state.h"
 #include "memo/memo_window.h"
+#include "tests/program_path.h"
 #include "ui/application.h"
 #include "ui/probe.h"
 
@@ -17,6 +18,6 @@ class MemoOnThePlatform : public ::testing::Test {
     app.CreateForm(Form1);
     Form1->Show();
   }
-  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
+  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }, kProgramPath};
   ui::App app;
 };

@@ -6,6 +6,7 @@
 #include "memo/memo_state.h"
 #include "memo/memo_window.h"
 #include "settings/options_dialog.h"
+#include "tests/program_path.h"
 #include "ui/application.h"
 #include "ui/probe.h"
 #include "ui/screen.h"
@@ -31,7 +32,7 @@ class OptionsOnThePlatform : public ::testing::Test {
     edit.SelectAll();
     ui::probe::Type(edit, text);
   }
-  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
+  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }, kProgramPath};
   ui::App app;
 };
 

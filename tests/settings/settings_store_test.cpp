@@ -5,6 +5,7 @@
 
 #include "settings/settings_store.h"
 #include "tests/failure_message.h"
+#include "tests/program_path.h"
 #include "ui/application.h"
 #include "ui/exception.h"
 #include "ui/file.h"
@@ -17,7 +18,7 @@ const std::string kIni = "C:\\pochira\\pochira.ini";
 
 class SettingsStore : public ::testing::Test {
  protected:
-  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
+  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }, kProgramPath};
   ui::App app;
   DisplaySettings settings;
   ui::Font font;  // the memo editor's, 12 pixels as its creation leaves it

@@ -22,6 +22,7 @@
 #include "memo/memo_state.h"
 #include "memo/memo_window.h"
 #include "settings/settings_store.h"
+#include "tests/program_path.h"
 #include "ui/application.h"
 #include "ui/file.h"
 #include "ui/headless/fixture.h"
@@ -100,7 +101,7 @@ class DamagedFiles : public ::testing::Test {
               << " with a bit flipped\n";
   }
 
-  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }};
+  ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }, kProgramPath};
 };
 
 // A set as the sheet's save writes it: items on three levels, notes of several lines.

@@ -117,9 +117,8 @@ TEST_F(Contract, ADesignedDialogHasItsFrameClientSizeAndPlace) {
   EXPECT_EQ(native.left, (ui::Screen::Width() - native.width) / 2);
   EXPECT_EQ(native.top, (ui::Screen::Height() - native.height) / 2);
   EXPECT_TRUE(ui::probe::NativeStayOnTop(*form));
-  EXPECT_EQ(form->Caption(), "バージョン情報");
-  EXPECT_EQ(form->Frame().border, BorderStyle::Dialog);
-  EXPECT_EQ(form->GetFont().color, ui::clBlack);
+  EXPECT_EQ(ui::probe::NativeCaption(*form), "バージョン情報");
+  EXPECT_EQ(ui::probe::NativeBorder(*form), BorderStyle::Dialog);
 }
 
 TEST_F(Contract, ShowModalReturnsTheResultSetWhileItRuns) {

@@ -5,16 +5,20 @@
 #include "ui/clock.h"
 #include "ui/menus.h"
 
+// A submenu's handler runs as the submenu is built, before its items are read: what it changes
+// is in the menu that opens.
 TEST_F(Contract, AMenuIsBuiltWithItsCaptionsSubmenusSeparatorsCheckedAndGrayedItems) {
   ui::MenuItem file{"ﾌｧｲﾙ(&F)"}, open{"ﾌｧｲﾙを開く"}, line{"-"}, print{"印刷"}, edit{"編集(&E)"}, undo{"元に戻す"},
       help{"ヘルプ(&H)"};
   int opened = 0;
-  edit.OnClick = [&] { ++opened; };
+  edit.OnClick = [&] {
+    ++opened;
+    undo.SetEnabled(false);
+  };
   file.Add(open);
   file.Add(line);
   file.Add(print);
   edit.Add(undo);
-  undo.SetEnabled(false);
   print.SetChecked(true);
   ui::PopupMenu menu;
   menu.Add(file);
@@ -24,6 +28,7 @@ TEST_F(Contract, AMenuIsBuiltWithItsCaptionsSubmenusSeparatorsCheckedAndGrayedIt
   EXPECT_EQ(ui::probe::NativeMenu(menu.Root()),
             (std::vector<std::string>{"ﾌｧｲﾙ(&F)", "  ﾌｧｲﾙを開く", "  -", "  印刷 (checked)", "編集(&E)", "  元に戻す (disabled)",
                                       "ヘルプ(&H)"}));
+  EXPECT_EQ(opened, 1) << "the submenu's handler runs once as it is built";
 }
 
 TEST_F(Contract, DatesAndTimesComeInTheJapaneseLocalesFormats) {

@@ -1,6 +1,6 @@
 #include "ui/headless/desktop.h"
 
-#include "ui/headless/peers.h"
+#include "ui/headless/form_peer.h"
 #include "ui/headless/world.h"
 
 namespace ui::headless {

@@ -1,5 +1,5 @@
 #pragma once
-// The headless desktop's disk: Windows paths ("C:\\pochira\\pochira.ini") map to files below a
+// The headless desktop's disk: Windows paths ("C:\\notes\\日誌.Pcr") map to files below a
 // folder of the host that the test owns, so that files really land on disk.
 
 #include <filesystem>

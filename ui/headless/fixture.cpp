@@ -1,8 +1,9 @@
 #include "ui/headless/fixture.h"
 
 #include "ui/application.h"
-#include "ui/headless/peers.h"
+#include "ui/headless/form_peer.h"
 #include "ui/headless/text_peer.h"
+#include "ui/headless/timer_peer.h"
 
 namespace ui::headless {
 

@@ -1,7 +1,7 @@
 #pragma once
 // What a test does with the headless desktop beyond ui/probe.h, which both backends offer: what
 // the real platform cannot do in a test. The virtual clock and its timers, the screen's size and
-// the program's place on the disk, menus and modal windows answered by a script, other programs'
+// another place for the program, menus and modal windows answered by a script, other programs'
 // windows, file faults (ui/headless/disk.h), and counts of the work done.
 
 #include <functional>
@@ -15,8 +15,8 @@
 
 namespace ui::headless {
 
-// The desktop of a fresh session (ui::probe::Session): the screen's size and the path the
-// program runs from.
+// The desktop of a fresh session (ui::probe::Session): the screen's size, and the path the
+// program runs from in place of the one the session was given; no folder is made for it.
 void SetScreen(Size size);
 void SetExeName(std::string path);
 

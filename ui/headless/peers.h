@@ -1,7 +1,8 @@
 #pragma once
-// The headless backend's peers: in-memory windows, timers and the application's event queue.
+// The headless backend's windows: what every in-memory window of the platform holds, the kinds
+// of window the controls' peers are made of, and what a test reads of the controls' windows.
+// The form's window is in form_peer.h, the timers in timer_peer.h.
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,13 +11,10 @@
 #include "ui/canvas.h"
 #include "ui/check_box.h"
 #include "ui/control.h"
-#include "ui/form.h"
-#include "ui/headless/menus.h"
 #include "ui/list_box.h"
 #include "ui/peers.h"
 #include "ui/scroll_box.h"
 #include "ui/text_controls.h"
-#include "ui/timer.h"
 
 namespace ui::headless {
 
@@ -140,83 +138,12 @@ class PressablePeer : public WindowPeerAs<Kind> {
   bool pushed_ = false;
 };
 
-class FormPeerImpl : public WindowPeerAs<FormPeer> {
- public:
-  explicit FormPeerImpl(Form& form);
-  ~FormPeerImpl() override;
-
-  // A form's window also moves, shows and hides as a top-level window.
-  void SetBounds(const Bounds& b) override;
-  void SetVisible(bool visible) override;
-
-  void SetCaption(const std::string& caption) override { caption_ = caption; }
-  void SetImeMode(ImeMode mode) override { ime_ = mode; }
-  ImeMode ime() const { return ime_; }
-  void SetFrame(const FrameStyle& frame) override { frame_ = frame; }
-  void Show(bool activate) override;
-  void BringToFront() override;
-  Bounds WindowBounds() override { return bounds_; }
-  Size FrameSize() override;
-  void SetShownInPlace(bool shown) override;
-  void CaptureBackdrop() override;
-  void SetMenu(MenuItem* root) override;
-  // The menu bar as built: the top level when the window took it or the user last went to it,
-  // a menu's items when it last opened.
-  const std::vector<BuiltMenuItem>& menu_bar() const { return menu_bar_; }
-  void ChooseFromMenuBar(const std::vector<std::string>& captions);
-  // The windows whose pixels the last capture took, the front one first.
-  const std::vector<std::string>& backdrop() const { return backdrop_; }
-  // Visible, and not taken off the screen in place.
-  bool on_screen() const { return visible_ && !off_screen_; }
-
-  Form& form() const { return form_; }
-  const std::string& caption() const { return caption_; }
-  const FrameStyle& frame() const { return frame_; }
-  // What a point of the window is: the desktop's answer by the frame, which the form may change.
-  HitArea HitTest(Point client);
-  // A press of the left button at a client point, dragged to a screen point: the platform moves
-  // the window when the point is its caption.
-  void DragFrom(Point client, Point to);
-  // The user drags the window to a new place, as the platform's move would.
-  void MoveByUser(Point to);
-  // The user asks the window to close, by its system menu or its close box.
-  void CloseByUser() { form_.HandleCloseRequest(); }
-
- protected:
-  void BeforePaint() override { form_.HandlePaintRequest(); }
-
- private:
-  Form& form_;
-  std::vector<std::string> backdrop_;
-  bool off_screen_ = false;
-  std::string caption_;
-  FrameStyle frame_;
-  ImeMode ime_ = ImeMode::Off;
-  MenuItem* menu_ = nullptr;
-  std::vector<BuiltMenuItem> menu_bar_;
-};
-
 // The headless window of a control.
 WindowPeerImpl& PeerOf(const WinControl& control);
 // The scroll box's bar as the platform shows it, and the user's scrolling of it.
 ScrollBarState ScrollBarOf(const ScrollBox& box);
 void ScrollByUser(ScrollBox& box, ScrollRequest request, int thumb);
 void WheelByUser(ScrollBox& box, int notches_down);
-FormPeerImpl& PeerOf(const Form& form);
-
-class TimerPeerImpl : public TimerPeer {
- public:
-  explicit TimerPeerImpl(Timer& timer);
-  ~TimerPeerImpl() override;
-  void Schedule(int interval_ms) override { interval_ = interval_ms; }
-  int interval() const { return interval_; }
-  Timer& timer() const { return timer_; }
-
- private:
-  Timer& timer_;
-  int interval_ = 0;
-};
-
 // The caption a push button's window holds.
 std::string PushButtonCaption(const Button& button);
 // A check box's window: its caption and the colour it draws the caption in.
@@ -225,9 +152,5 @@ Color CheckBoxTextColor(const CheckBox& box);
 // A list box's window: its rows, and the point of a row in its client area.
 std::vector<std::string> ListBoxRows(const ListBox& list);
 Point ListBoxRowPoint(const ListBox& list, int row);
-
-// One round of the timers: those due fire, in creation order. A handler may stop or start timers;
-// those chosen at the start of the round fire.
-void FireTimerRound(const std::function<bool(const TimerPeerImpl&)>& due);
 
 }  // namespace ui::headless

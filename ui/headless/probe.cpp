@@ -4,12 +4,15 @@
 
 #include <filesystem>
 
+#include "core/cp932.h"
 #include "ui/application.h"
 #include "ui/headless/disk.h"
+#include "ui/headless/form_peer.h"
 #include "ui/headless/menus.h"
 #include "ui/headless/peers.h"
 #include "ui/headless/registry.h"
 #include "ui/headless/text_peer.h"
+#include "ui/headless/timer_peer.h"
 #include "ui/headless/world.h"
 
 namespace ui::probe {
@@ -17,14 +20,16 @@ namespace ui::probe {
 using headless::PeerOf;
 using headless::TheWorld;
 
-// A fresh desktop with a disk of its own, a temporary folder of the host.
-Session::Session(std::function<void(const std::string&)> on_fault) {
+// A fresh desktop with a disk of its own, a temporary folder of the host, and the program's
+// folder on it.
+Session::Session(std::function<void(const std::string&)> on_fault, std::string program) {
   headless::ResetWorld();
   TheWorld().on_fault = std::move(on_fault);
   std::string pattern = (std::filesystem::temp_directory_path() / "pochira-desktop-XXXXXX").string();
   if (!mkdtemp(pattern.data())) headless::Fault("cannot make the desktop's disk folder");
   TheWorld().disk_root = pattern;
-  std::filesystem::create_directories(std::filesystem::path(pattern) / "C" / "pochira");
+  std::filesystem::create_directories(headless::HostPath(core::cp932::ExtractFileDir(program)));
+  TheWorld().exe_name = std::move(program);
 }
 
 Session::~Session() {
@@ -47,22 +52,22 @@ void RunFor(int ms) {
   }
 }
 
-void Answer(ModalResult answer) { TheWorld().answers.push_back(answer); }
+void Answer(ModalResult answer) { TheWorld().message_boxes.answers.push_back(answer); }
 
 std::vector<ShownBox> Boxes() {
   std::vector<ShownBox> shown;
-  for (auto& b : TheWorld().boxes) shown.push_back({b.request.text, b.request.title, b.request.icon});
+  for (const BoxRequest& b : TheWorld().message_boxes.shown) shown.push_back({b.text, b.title, b.icon});
   return shown;
 }
 
 void AnswerFileDialog(std::optional<std::string> name, bool read_only) {
-  TheWorld().file_answers.push_back({std::move(name), read_only});
+  TheWorld().file_dialogs.answers.push_back({std::move(name), read_only});
 }
 
 // The platform's own captions when the program gives none.
 std::vector<ShownFileDialog> FileDialogs() {
   std::vector<ShownFileDialog> shown;
-  for (const FileRequest& r : TheWorld().file_dialogs) {
+  for (const FileRequest& r : TheWorld().file_dialogs.shown) {
     ShownFileDialog d{r.title, r.file_name, {}, r.show_read_only};
     if (d.title.empty()) d.title = r.kind == FileDialogKind::Open ? "開く" : "名前を付けて保存";
     for (const FileType& type : r.types) d.types.push_back(type.description);
@@ -71,13 +76,13 @@ std::vector<ShownFileDialog> FileDialogs() {
   return shown;
 }
 
-void AnswerColorDialog(std::optional<Color> chosen) { TheWorld().color_answers.push_back(chosen); }
-std::vector<Color> ColorDialogs() { return TheWorld().color_dialogs; }
-void AnswerFontDialog(std::optional<Font> chosen) { TheWorld().font_answers.push_back(std::move(chosen)); }
-std::vector<Font> FontDialogs() { return TheWorld().font_dialogs; }
+void AnswerColorDialog(std::optional<Color> chosen) { TheWorld().color_dialogs.answers.push_back(chosen); }
+std::vector<Color> ColorDialogs() { return TheWorld().color_dialogs.shown; }
+void AnswerFontDialog(std::optional<Font> chosen) { TheWorld().font_dialogs.answers.push_back(std::move(chosen)); }
+std::vector<Font> FontDialogs() { return TheWorld().font_dialogs.shown; }
 
-void AnswerPrintDialog(bool print) { TheWorld().print_answers.push_back(print); }
-int PrintDialogsShown() { return TheWorld().print_dialogs; }
+void AnswerPrintDialog(bool print) { TheWorld().print_dialogs.answers.push_back(print); }
+int PrintDialogsShown() { return static_cast<int>(TheWorld().print_dialogs.shown.size()); }
 int NativePrinterCount() { return static_cast<int>(TheWorld().printers.size()); }
 
 bool NativeVisible(const Form& form) { return PeerOf(form).visible(); }
@@ -176,78 +181,53 @@ std::vector<std::string> NativeMenu(MenuItem& root) {
 }
 
 namespace {
+
 // A point inside a control for a press that only has to land on it.
 constexpr Point kInside{5, 5};
-}  // namespace
 
-void Click(SpeedButton& button) {
-  PeerOf(button).ButtonDown(MouseButton::Left, kInside);
-  PeerOf(button).ButtonUp(MouseButton::Left, kInside);
+// The left button pressed and released at a point of a control's window.
+void ClickWindow(WinControl& control, Point at = kInside) {
+  PeerOf(control).ButtonDown(MouseButton::Left, at);
+  PeerOf(control).ButtonUp(MouseButton::Left, at);
   Pump();
 }
+
+// A key pressed and released in a window of a dialog's kind, which is given the keyboard first:
+// the window's dialog keys come first, as the platform's message loop offers them to it, and a
+// key the window leaves goes down and makes its character in the control.
+void PressDialogKey(WinControl& control, int key, unsigned shift) {
+  PeerOf(control).TakeFocus();
+  TheWorld().shift_held = shift;
+  Form* form = control.OwningForm();
+  if (!form || !form->HandleDialogKey(&control, key, shift)) {
+    PeerOf(control).KeyDown(key);
+    if (std::string_view ch = CharOfKey(key, shift); !ch.empty()) PeerOf(control).Char(ch);
+  }
+  TheWorld().shift_held = 0;
+  Pump();
+  PeerOf(control).KeyUp(key);
+  Pump();
+}
+
+}  // namespace
+
+void Click(SpeedButton& button) { ClickWindow(button); }
 
 std::string NativeCaption(const Button& button) { return headless::PushButtonCaption(button); }
 
-void Click(Button& button) {
-  PeerOf(button).ButtonDown(MouseButton::Left, kInside);
-  PeerOf(button).ButtonUp(MouseButton::Left, kInside);
-  Pump();
-}
+void Click(Button& button) { ClickWindow(button); }
+void PressKey(Button& button, int key, unsigned shift) { PressDialogKey(button, key, shift); }
 
-// The window's dialog keys come first, as the platform's message loop offers them to it.
-void PressKey(Button& button, int key, unsigned shift) {
-  PeerOf(button).TakeFocus();
-  TheWorld().shift_held = shift;
-  Form* form = button.OwningForm();
-  if (!form || !form->HandleDialogKey(&button, key, shift)) PeerOf(button).KeyDown(key);
-  TheWorld().shift_held = 0;
-  Pump();
-  PeerOf(button).KeyUp(key);
-  Pump();
-}
+void Click(CheckBox& box) { ClickWindow(box); }
+void PressKey(CheckBox& box, int key, unsigned shift) { PressDialogKey(box, key, shift); }
 
-void Click(CheckBox& box) {
-  PeerOf(box).ButtonDown(MouseButton::Left, kInside);
-  PeerOf(box).ButtonUp(MouseButton::Left, kInside);
-  Pump();
-}
-
-void PressKey(CheckBox& box, int key, unsigned shift) {
-  PeerOf(box).TakeFocus();
-  TheWorld().shift_held = shift;
-  Form* form = box.OwningForm();
-  if (!form || !form->HandleDialogKey(&box, key, shift)) PeerOf(box).KeyDown(key);
-  TheWorld().shift_held = 0;
-  Pump();
-  PeerOf(box).KeyUp(key);
-  Pump();
-}
-
-void PressKey(Edit& edit, int key, unsigned shift) {
-  PeerOf(edit).TakeFocus();
-  TheWorld().shift_held = shift;
-  Form* form = edit.OwningForm();
-  bool taken = form && form->HandleDialogKey(&edit, key, shift);
-  TheWorld().shift_held = 0;
-  if (!taken) {
-    PeerOf(edit).KeyDown(key);
-    if (key == kKeyEnter || key == kKeyTab || key == 0x08) PeerOf(edit).Char(key == 0x08 ? "\b" : key == kKeyTab ? "\t" : "\r");
-  }
-  Pump();
-  PeerOf(edit).KeyUp(key);
-  Pump();
-}
+void PressKey(Edit& edit, int key, unsigned shift) { PressDialogKey(edit, key, shift); }
 
 bool NativeChecked(const CheckBox& box) { return dynamic_cast<CheckBoxPeer&>(*box.Peer()).Checked(); }
 std::string NativeCaption(const CheckBox& box) { return headless::CheckBoxCaption(box); }
 Color NativeCaptionColor(const CheckBox& box) { return headless::CheckBoxTextColor(box); }
 
-void ClickRow(ListBox& list, int row) {
-  Point at = headless::ListBoxRowPoint(list, row);
-  PeerOf(list).ButtonDown(MouseButton::Left, at);
-  PeerOf(list).ButtonUp(MouseButton::Left, at);
-  Pump();
-}
+void ClickRow(ListBox& list, int row) { ClickWindow(list, headless::ListBoxRowPoint(list, row)); }
 
 std::vector<std::string> NativeItems(const ListBox& list) { return headless::ListBoxRows(list); }
 int NativeItemIndex(const ListBox& list) { return dynamic_cast<ListBoxPeer&>(*list.Peer()).ItemIndex(); }
@@ -260,11 +240,7 @@ ImeMode NativeIme(Edit& edit) {
   return dynamic_cast<const headless::TextPeerImpl&>(*edit.Peer()).ime_on_focus().value_or(ImeMode::Hiragana);
 }
 
-void ClickAt(OutlineView& view, Point at) {
-  PeerOf(view).ButtonDown(MouseButton::Left, at);
-  PeerOf(view).ButtonUp(MouseButton::Left, at);
-  Pump();
-}
+void ClickAt(OutlineView& view, Point at) { ClickWindow(view, at); }
 
 int NativeBeeps() { return TheWorld().beeps; }
 

@@ -1,12 +1,14 @@
 #pragma once
 // The in-memory desktop of the headless backend: a virtual screen and clock, the windows in
-// z-order, timers fired by the test, and message boxes answered from a queue the test fills.
+// z-order, timers fired by the test, and message boxes and dialogs answered from queues the test
+// fills.
 
 #include <deque>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/dialogs.h"
@@ -26,9 +28,28 @@ namespace ui::headless {
 class FormPeerImpl;
 class TimerPeerImpl;
 
-struct BoxRecord {
-  BoxRequest request;
-  ModalResult answer = ModalResult::None;
+// Tells the test of a dialog nobody scripted, or of another misuse of the desktop.
+void Fault(const std::string& what);
+
+// A dialog of the platform's as the test answers it: the answers it scripted, taken in order,
+// and what each dialog showed as it opened.
+template <class Answer, class Shown>
+struct ScriptedDialog {
+  std::deque<Answer> answers;
+  std::vector<Shown> shown;
+
+  // A dialog opens showing `showing`; the test's next answer, or when it scripted none, the
+  // fault is told and `unanswered` given.
+  Answer Next(Shown showing, const std::string& fault, Answer unanswered = {}) {
+    shown.push_back(std::move(showing));
+    if (answers.empty()) {
+      Fault(fault);
+      return unanswered;
+    }
+    Answer answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+  }
 };
 
 // A file dialog's scripted answer: the name typed into it, or none for Cancel.
@@ -59,7 +80,7 @@ struct ForeignWindow {
 
 struct World {
   Size screen{1024, 768};
-  std::string exe_name = "C:\\pochira\\pochira.exe";
+  std::string exe_name;  // the path the program runs from, as its test gives it (ui::probe::Session)
   std::string disk_root;  // the host folder that stands for the drives (see disk.h)
   // The current user's registry: keys by folded path (see registry.h here), values by folded name.
   std::map<std::string, std::map<std::string, RegistryValue>> registry;
@@ -70,17 +91,15 @@ struct World {
   std::vector<std::string> desktop_log;
   std::vector<TimerPeerImpl*> timers;  // in creation order
   std::deque<std::function<void()>> posted;
-  std::deque<ModalResult> answers;
-  std::vector<BoxRecord> boxes;
-  std::deque<FileAnswer> file_answers;
-  std::vector<FileRequest> file_dialogs;  // as shown, in order
-  std::vector<std::string> printers;      // none until a test installs one
-  std::deque<bool> print_answers;         // OK or Cancel for the next print dialogs
-  int print_dialogs = 0;                  // shown
-  std::deque<std::optional<Color>> color_answers;  // the colour chosen, or none for Cancel
-  std::vector<Color> color_dialogs;                // the colour each one showed preselected
-  std::deque<std::optional<Font>> font_answers;    // the font chosen, or none for Cancel
-  std::vector<Font> font_dialogs;                  // the font each one opened with
+  ScriptedDialog<ModalResult, BoxRequest> message_boxes;  // the button pressed
+  ScriptedDialog<FileAnswer, FileRequest> file_dialogs;
+  std::vector<std::string> printers;  // none until a test installs one
+  // OK or Cancel; each showed the default printer.
+  ScriptedDialog<bool, std::string> print_dialogs;
+  // The colour chosen, or none for Cancel; each showed a colour preselected.
+  ScriptedDialog<std::optional<Color>, Color> color_dialogs;
+  // The font chosen, or none for Cancel; each opened with a font.
+  ScriptedDialog<std::optional<Font>, Font> font_dialogs;
   std::vector<PrintJob> print_jobs;
   std::map<std::string, std::deque<std::function<void(Form&)>>> modal_scripts;  // by class name
   std::vector<PaintRecord> paints;
@@ -115,7 +134,6 @@ struct World {
 
 World& TheWorld();
 void ResetWorld();
-void Fault(const std::string& what);
 
 // Deterministic text metrics: a half-width character is h div 2 pixels, a full-width one h.
 constexpr int CharWidth(std::size_t bytes, int h) { return bytes == 2 ? h : h / 2; }

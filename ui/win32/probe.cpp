@@ -49,7 +49,8 @@ void ForEachAnswering(Act act) {
 }
 }  // namespace
 
-Session::Session(std::function<void(const std::string&)> on_fault) {
+// The program runs from where the test's executable lies.
+Session::Session(std::function<void(const std::string&)> on_fault, std::string) {
   fault = std::move(on_fault);
   ForEachAnswering([](auto& answering) { answering.Arm(&ReportFault); });
 }

@@ -1,24 +1,35 @@
-// The settings file's reader on any bytes as pochira.ini: every value is read or left at its
-// default, and a key written by the program's own writer (the date, at every quit) reads back
-// as written and leaves every other value as it was read.
+// The settings file's reading on any bytes as pochira.ini, in memory: every value is read or left
+// at its default, and a key written by the program's own writer (the date, at every quit) reads
+// back as written and leaves every other value as it was read.
 
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "settings/settings_store.h"
-#include "tests/program_path.h"
-#include "ui/application.h"
-#include "ui/file.h"
-#include "ui/headless/fixture.h"
-#include "ui/probe.h"
+#include "ui/headless/ini_text.h"
+#include "ui/ini_file.h"
 
 namespace {
 
-struct Desktop {
-  ui::probe::Session session{[](const std::string&) { std::abort(); }, kProgramPath};
-  ui::App app;
+// The file's format over bytes in memory, as the headless desktop's file peer reads it.
+class TextPeer : public ui::IniPeer {
+ public:
+  explicit TextPeer(ui::headless::IniText& text) : text_(text) {}
+  std::string ReadString(const std::string& section, const std::string& key,
+                         const std::string& default_value) override {
+    return text_.Read(section, key, default_value);
+  }
+  bool WriteString(const std::string& section, const std::string& key, const std::string& value) override {
+    text_.Write(section, key, value);
+    text_ = ui::headless::IniText(text_.Bytes());  // written out and read in again, as a file is
+    return true;
+  }
+
+ private:
+  ui::headless::IniText& text_;
 };
 
 struct Read {
@@ -27,10 +38,10 @@ struct Read {
   std::string date;
 };
 
-Read ReadAll() {
+Read ReadAll(ui::IniFile& ini) {
   Read r;
-  ReadSettings(r.display, r.font);
-  r.date = ReadDate("none");
+  ReadSettingsFrom(ini, r.display, r.font);
+  r.date = ini.ReadString(kSettingsSection, kDateKey, "none");
   return r;
 }
 
@@ -45,13 +56,12 @@ bool Same(const Read& a, const Read& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static Desktop* desktop = new Desktop;  // one desktop for the whole run
-  (void)desktop;
-  ui::ReplaceFileBytes(SettingsFilePath(), std::string_view(reinterpret_cast<const char*>(data), size));
-  Read first = ReadAll();
+  ui::headless::IniText text{std::string(reinterpret_cast<const char*>(data), size)};
+  ui::IniFile ini("C:\\pochira\\pochira.ini", std::make_unique<TextPeer>(text));
+  Read first = ReadAll(ini);
   if (first.font.height >= 0) std::abort();
-  WriteDate("2026/12/9");
-  Read again = ReadAll();
+  ini.WriteString(kSettingsSection, kDateKey, "2026/12/9");
+  Read again = ReadAll(ini);
   if (!Same(first, again) || again.date != "2026/12/9") std::abort();
   return 0;
 }

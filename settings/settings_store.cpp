@@ -20,6 +20,10 @@ std::string SettingsFilePath() { return core::cp932::ChangeFileExt(ui::Applicati
 
 void ReadSettings(DisplaySettings& settings, ui::Font& editor_font) {
   ui::IniFile ini(SettingsFilePath());
+  ReadSettingsFrom(ini, settings, editor_font);
+}
+
+void ReadSettingsFrom(ui::IniFile& ini, DisplaySettings& settings, ui::Font& editor_font) {
   // A size below one pixel would leave the memo arithmetic nothing to divide by: kept as missing.
   int fontsize = ini.ReadInteger(kSettingsSection, "fontsize", 0);
   if (fontsize > 0) editor_font.height = -fontsize;
@@ -58,10 +62,10 @@ void SaveSettings(const DisplaySettings& settings, const ui::Font& editor_font) 
 }
 
 std::string ReadDate(const std::string& current) {
-  return ui::IniFile(SettingsFilePath()).ReadString(kSettingsSection, "hiduke", current);
+  return ui::IniFile(SettingsFilePath()).ReadString(kSettingsSection, kDateKey, current);
 }
 
-void WriteDate(const std::string& date) { ui::IniFile(SettingsFilePath()).WriteString(kSettingsSection, "hiduke", date); }
+void WriteDate(const std::string& date) { ui::IniFile(SettingsFilePath()).WriteString(kSettingsSection, kDateKey, date); }
 
 std::optional<ui::Point> ReadPosition(const std::string& top_name, const std::string& left_name) {
   ui::Registry reg;

@@ -49,6 +49,7 @@ bool ParseIniInteger(const std::string& text, int& value) {
 }
 
 IniFile::IniFile(std::string path) : path_(std::move(path)), peer_(backend::NewIniPeer(path_)) {}
+IniFile::IniFile(std::string path, std::unique_ptr<IniPeer> peer) : path_(std::move(path)), peer_(std::move(peer)) {}
 IniFile::~IniFile() = default;
 
 std::string IniFile::ReadString(const std::string& section, const std::string& key,

@@ -27,6 +27,8 @@ std::unique_ptr<IniPeer> NewIniPeer(const std::string& path);
 class IniFile {
  public:
   explicit IniFile(std::string path);
+  // Over a peer of the caller's: the same reading rules on other storage (a text in memory).
+  IniFile(std::string path, std::unique_ptr<IniPeer> peer);
   ~IniFile();
   IniFile(const IniFile&) = delete;
   IniFile& operator=(const IniFile&) = delete;

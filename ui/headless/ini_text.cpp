@@ -119,9 +119,13 @@ std::string IniText::Bytes() const {
   const IniText& profile = *this;
   std::string text;
   for (const Section& section : profile.sections) {
-    // A name read from "[... <lead byte> ]" lost its blank to the trim: the blank goes back, so
-    // that the header still ends at its "]".
-    if (!section.name.empty()) text += "[" + section.name + (EndsInLoneLeadByte(section.name) ? " " : "") + "]\r\n";
+    // Every section but the lines before the first header has its header, a blank name's too
+    // ("[ ]"), so that its keys never join the section above. A name read from
+    // "[... <lead byte> ]" lost its blank to the trim: the blank goes back, so that the header
+    // still ends at its "]".
+    if (&section != &profile.sections.front()) {
+      text += "[" + section.name + (EndsInLoneLeadByte(section.name) ? " " : "") + "]\r\n";
+    }
     for (const Key& key : section.keys) text += key.name + (key.value ? "=" + *key.value : "") + "\r\n";
   }
   if (profile.utf8) return std::string(kUtf8Bom) + Convert(text, "UTF-8", "CP932");

@@ -104,19 +104,26 @@ void TMain::SpeedButton5Click() { HelpDlg->Show(); }
 bool TMain::AutosaveMemo() {
   try {
     ui::ReplaceFileBytes(MemoFilePath(), Form1->Edit1.SaveToRtf());
-    Form1->Autosave.Stop();  // what the quit clears next is not to be written
     return true;
   } catch (const ui::Exception&) {
     ui::ShowMessage("自動保存しませんでした");
+    Form1->Autosave.FailureTold();
     return false;
   }
 }
 
 // A memo that could not be autosaved is not dropped: the quit is refused as after Cancel, so
 // that the user can save it elsewhere. An opened file with unsaved changes is offered for saving
-// while the editor still holds them. A log sheet save that fails ends the shutdown with its
-// error, the sheet still open with its notes.
+// while the editor still holds them. The log sheet is saved and closed before the memo is
+// emptied: a sheet that stays open (its save failed, or the user backed out of its question or
+// its save dialog) ends the shutdown there, with the memo and the sheet as they were. While the
+// quit asks, the memo is not written in the background: the quit writes it itself.
 void TMain::FormCloseQuery(bool& can_close) {
+  struct HeldAutosave {
+    memo::MemoAutosave& autosave;
+    ~HeldAutosave() { autosave.Release(); }
+  } held{Form1->Autosave};
+  Form1->Autosave.Hold();
   bool quit = ui::MessageBox("ぽち～らを終了しますか？", "確認", ui::MsgButtons::OKCancel, ui::MsgIcon::Question) ==
               ui::ModalResult::OK;
   if (quit && Memo.FileMode && Form1->Edit1.Modified()) {
@@ -124,14 +131,16 @@ void TMain::FormCloseQuery(bool& can_close) {
     ModifyDlg->ShowModal();
   }
   if (quit && !Memo.FileMode) quit = AutosaveMemo();
+  if (quit && MainOut->Visible()) {
+    if (MainOut->Caption() == kDefaultSheetCaption) MainOut->mnSaveClick();
+    MainOut->Close();
+    quit = !MainOut->Visible();
+  }
   if (quit) {
+    Form1->Autosave.Stop();  // what the quit clears next is not to be written
     Form1->Edit1.Clear();
     Form1->Memo1.Clear();
     Form1->Close();
-    if (MainOut->Visible()) {
-      if (MainOut->Caption() == kDefaultSheetCaption) MainOut->mnSaveClick();
-      MainOut->Close();
-    }
   }
   can_close = quit;
   WritePositions(Form1->Top(), Form1->Left(), Top(), Left());

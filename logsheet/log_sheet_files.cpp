@@ -28,14 +28,13 @@ bool TMainOut::AskToSave(ui::ModalResult& answer) {
   return answer != ui::ModalResult::Cancel;
 }
 
+// A save that the user backs out of, in the save dialog, ends the command as Cancel would: the
+// sheet stays as it is, unsaved and not replaced.
 void TMainOut::mnNewClick() {
   if (Caption() == kDefaultSheetCaption) mnSaveClick();
   ui::ModalResult answer;
   if (!AskToSave(answer)) return;
-  if (answer == ui::ModalResult::Yes) {
-    if (Caption() != kNewSheetCaption) SaveSheet(Caption());
-    else if (!SaveThroughDialog()) return;
-  }
+  if (answer == ui::ModalResult::Yes && !SaveUnderCaption()) return;
   NewSheet();
 }
 
@@ -45,18 +44,18 @@ void TMainOut::mnOpenClick() {
   if (Caption() == kDefaultSheetCaption) mnSaveClick();
   ui::ModalResult answer;
   if (!AskToSave(answer)) return;
-  if (answer == ui::ModalResult::Yes) mnSaveClick();
+  if (answer == ui::ModalResult::Yes && !SaveUnderCaption()) return;
   dlOpen.SetFilter(kOutlineFilter);
   if (!dlOpen.Execute()) return;
   LoadSheet(BaseOf(dlOpen.FileName()));
 }
 
-void TMainOut::mnSaveClick() {
-  if (Caption() == kNewSheetCaption) {
-    mnSaveAsClick();
-    return;
-  }
+void TMainOut::mnSaveClick() { SaveUnderCaption(); }
+
+bool TMainOut::SaveUnderCaption() {
+  if (Caption() == kNewSheetCaption) return SaveThroughDialog();
   SaveSheet(Caption() == kDefaultSheetCaption ? DefaultSheetBase() : Caption());
+  return true;
 }
 
 void TMainOut::SaveDefaultSheet() {

@@ -329,7 +329,7 @@ void TMainOut::FormCloseQuery(bool& can_close) {
   // Closing hides the sheet and the next showing loads the default set again: what is not
   // saved now would be gone then.
   try {
-    mnSaveClick();
+    if (!SaveUnderCaption()) can_close = false;
   } catch (const std::exception& e) {
     ui::Application->ShowException(e);
     can_close = false;

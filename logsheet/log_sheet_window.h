@@ -122,7 +122,8 @@ class TMainOut : public ui::Form {
   // Each showing from hidden: the date of the newest heading, and the default sheet loaded.
   void FormShow();
   // Stores the pending note; a changed default sheet is saved, and before changes to another
-  // sheet are dropped the user is asked. A save that fails keeps the window open.
+  // sheet are dropped the user is asked. A save that fails or is cancelled in its dialog keeps
+  // the window open, as Cancel does.
   void FormCloseQuery(bool& can_close);
 
  private:
@@ -133,6 +134,9 @@ class TMainOut : public ui::Form {
   bool AskToSave(ui::ModalResult& answer);
   // The save dialog, and the save under the name chosen; false when it was cancelled.
   bool SaveThroughDialog();
+  // "上書き保存" as the roads that close or replace the sheet take it: false when the user
+  // cancelled the save dialog of a sheet never saved. A failure throws.
+  bool SaveUnderCaption();
   void CompleteExchange();
   void LoadDefaultSheet();
   void FocusNote();

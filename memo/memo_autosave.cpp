@@ -38,6 +38,7 @@ void MemoAutosave::Stop() {
 }
 
 void MemoAutosave::Timer1Timer() {
+  if (held_) return;
   quiet_ms_ += kTickMs;
   waiting_ms_ += kTickMs;
   if (quiet_ms_ >= kQuietMs || waiting_ms_ >= kLongestWaitMs) Save();

@@ -26,6 +26,15 @@ class MemoAutosave {
   void Flush();
   // The memo has been written for the last time (the quit): later changes are not written.
   void Stop();
+  // While held (the quit asks its questions), a write that falls due waits for the release.
+  void Hold() { held_ = true; }
+  void Release() { held_ = false; }
+  // The user has been told that the memo could not be written (the quit's own message): the
+  // background says nothing more of it until a write has succeeded again.
+  void FailureTold() {
+    failure_said_ = true;
+    written_.clear();
+  }
 
   bool Pending() const { return pending_; }
 
@@ -37,6 +46,7 @@ class MemoAutosave {
   ui::Timer timer_;
   bool pending_ = false;
   bool stopped_ = false;
+  bool held_ = false;
   bool failure_said_ = false;
   int quiet_ms_ = 0;
   int waiting_ms_ = 0;

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 #include "app/palette.h"
 #include "core/rtf/rtf_reader.h"
@@ -23,6 +25,14 @@ constexpr char kPositionKey[] = "\\Software\\Brenmar\\ぽちーら";
 std::string HostFile(const char* windows_path) {
   std::ifstream in(ui::headless::HostPath(windows_path), std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> FilesIn(const char* windows_folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(ui::headless::HostPath(windows_folder))) {
+    names.push_back(entry.path().filename().string());
+  }
+  return names;
 }
 
 class Palette : public StartedProgram {
@@ -174,6 +184,91 @@ TEST_F(Palette, AFailedAutosaveKeepsTheMemoAndRefusesTheQuit) {
   EXPECT_EQ(Form1->Edit1.Text(), "消えては困るメモ");
   EXPECT_TRUE(Form1->Visible());
   EXPECT_TRUE(ui::probe::NativeRegistryKeyExists(kPositionKey)) << "the positions are written as after Cancel";
+}
+
+// A memo file that cannot be written is told once by the background autosave, never over the
+// quit's own question, not again after the quit has said it too, and again only after a write
+// has succeeded and a new one failed.
+TEST_F(Palette, AnUnwritableMemoFileIsToldOnceAndNeverOverTheQuitsQuestion) {
+  const std::string file = ui::headless::HostPath("C:\\pochira\\Memo1.txt");
+  std::filesystem::create_directory(file);
+  ui::probe::Click(Main->SpeedButton1);
+  ui::probe::Type(Form1->Edit1, "一");
+  // Typing stops and the quit is asked at once: its question stays up long enough for the
+  // background write to fall due.
+  ui::headless::WhileNextBoxIsUp([] { ui::probe::RunFor(10000); });
+  ui::probe::Answer(ui::ModalResult::OK);  // the quit's own message
+  Quit(ui::ModalResult::OK);
+  EXPECT_FALSE(app->Terminated());
+  ASSERT_EQ(ui::probe::Boxes().size(), 2u);
+  EXPECT_EQ(ui::probe::Boxes()[0].text, "ぽち～らを終了しますか？");
+  EXPECT_EQ(ui::probe::Boxes()[1].text, "自動保存しませんでした");
+
+  ui::probe::Type(Form1->Edit1, "二");
+  ui::probe::RunFor(30000);
+  EXPECT_EQ(ui::probe::Boxes().size(), 2u) << "the quit has told it already";
+
+  std::filesystem::remove(file);
+  ui::probe::Type(Form1->Edit1, "三");
+  ui::probe::RunFor(3000);
+  EXPECT_EQ(core::rtf::ReadRtf(HostFile("C:\\pochira\\Memo1.txt")).Text(), "一二三");
+
+  std::filesystem::remove(file);
+  std::filesystem::create_directory(file);
+  ui::probe::Answer(ui::ModalResult::OK);
+  ui::probe::Type(Form1->Edit1, "四");
+  ui::probe::RunFor(3000);
+  ui::probe::Type(Form1->Edit1, "五");
+  ui::probe::RunFor(30000);
+  ASSERT_EQ(ui::probe::Boxes().size(), 3u) << "a new failure after a success is told, once";
+  EXPECT_EQ(ui::probe::Boxes()[2].text, "自動保存しませんでした");
+  EXPECT_EQ(Form1->Edit1.Text(), "一二三四五");
+}
+
+// A sheet that will not close ends the quit there: the user backed out of saving it (Cancel in
+// its question, or in its save dialog after Yes), or its save failed. The memo and the sheet are
+// then as they were, and the next quit, answered differently, goes through.
+TEST_F(Palette, ASheetThatStaysOpenEndsTheQuitWithTheMemoAndTheSheetAsTheyWere) {
+  ui::probe::Click(Main->SpeedButton1);
+  ui::probe::Type(Form1->Edit1, "まだ書くメモ");
+  ui::probe::Click(Main->SpeedButton4);
+  ui::probe::ChooseFromMenuBar(*MainOut, {"ﾌｧｲﾙ", "新規作成"});
+  MainOut->moNote.SelectAll();
+  ui::probe::Type(MainOut->moNote, "名前のない記録");
+  const auto files_before = FilesIn("C:\\pochira");
+
+  auto quit_answering_the_sheet = [&](ui::ModalResult answer, std::optional<std::string> save_as) {
+    ui::probe::Answer(ui::ModalResult::OK);  // the quit's question
+    ui::probe::Answer(answer);               // "ログシートをセーブしますか ?"
+    if (answer == ui::ModalResult::Yes) ui::probe::AnswerFileDialog(save_as);
+    ui::probe::Click(Main->SpeedButton3);
+  };
+  for (ui::ModalResult answer : {ui::ModalResult::Cancel, ui::ModalResult::Yes}) {
+    SCOPED_TRACE(answer == ui::ModalResult::Cancel ? "Cancel at the question" : "Yes, then Cancel in the dialog");
+    quit_answering_the_sheet(answer, std::nullopt);
+    EXPECT_FALSE(app->Terminated());
+    EXPECT_EQ(LastBox(), "ログシートをセーブしますか ?");
+    EXPECT_TRUE(MainOut->Visible());
+    EXPECT_EQ(MainOut->Caption(), "NewFile");
+    EXPECT_EQ(MainOut->moNote.Text(), "名前のない記録");
+    EXPECT_EQ(Form1->Edit1.Text(), "まだ書くメモ") << "the memo is not emptied";
+    EXPECT_TRUE(Form1->Visible());
+  }
+  // Only the memo's autosave and the settings were written: no sheet file.
+  for (const std::string& name : FilesIn("C:\\pochira")) {
+    EXPECT_TRUE(name == "Memo1.txt" || name == "pochira.ini" || std::count(files_before.begin(), files_before.end(), name))
+        << name;
+  }
+
+  // Typing after a refused quit is written in the background again.
+  ui::probe::Type(Form1->Edit1, "。");
+  ui::probe::RunFor(3000);
+  EXPECT_EQ(core::rtf::ReadRtf(HostFile("C:\\pochira\\Memo1.txt")).Text(), "まだ書くメモ。");
+
+  quit_answering_the_sheet(ui::ModalResult::Yes, "C:\\pochira\\記録.Pcr");
+  EXPECT_TRUE(app->Terminated());
+  EXPECT_NE(HostFile("C:\\pochira\\記録.Txt").find("名前のない記録"), std::string::npos);
+  EXPECT_EQ(Form1->Edit1.Text(), "");
 }
 
 namespace {

@@ -66,6 +66,34 @@ TEST_F(LogSheet, NewOnAChangedUnnamedSheetSavesThroughTheDialogOrNotAtAll) {
   EXPECT_EQ(saved.ItemAt(1).ItemText(), "未保存");
 }
 
+// Yes to saving a sheet never saved, then Cancel in the save dialog: the user asked for nothing
+// to be lost. The close and the open end there as Cancel would, and nothing is written.
+TEST_F(LogSheet, ASaveCancelledInItsDialogKeepsTheWindowOpenAndTheSheetAsItWas) {
+  sheet->NewSheet();
+  TypeNote("名前のない記録");
+  ui::probe::Answer(ui::ModalResult::Yes);
+  ui::probe::AnswerFileDialog(std::nullopt);
+  Choose(*sheet, "ﾌｧｲﾙ", "終了");
+  EXPECT_TRUE(sheet->Visible());
+
+  ui::probe::Answer(ui::ModalResult::Yes);
+  ui::probe::AnswerFileDialog(std::nullopt);  // the save dialog; no open dialog may follow
+  Choose(*sheet, "ﾌｧｲﾙ", "開く");
+  EXPECT_EQ(ui::probe::FileDialogs().size(), 2u);
+
+  EXPECT_EQ(Errors(), (std::vector<std::string>(2, "ログシートをセーブしますか ?")));
+  EXPECT_EQ(sheet->Caption(), "NewFile");
+  EXPECT_EQ(sheet->moNote.Text(), "名前のない記録");
+  EXPECT_TRUE(std::filesystem::is_empty(ui::headless::HostPath("C:\\notes")));
+
+  // Saved under a name, the same close goes through.
+  ui::probe::Answer(ui::ModalResult::Yes);
+  ui::probe::AnswerFileDialog("C:\\notes\\記録.Pcr");
+  Choose(*sheet, "ﾌｧｲﾙ", "終了");
+  EXPECT_FALSE(sheet->Visible());
+  EXPECT_EQ(sheet->Caption(), "C:\\notes\\記録");
+}
+
 TEST_F(LogSheet, FilesThatAreDamagedBinaryOrOutOfReachCostTheSheetNothing) {
   using Lines = std::vector<std::string>;
   Build({{1, "今日"}});

@@ -54,6 +54,12 @@ class AppPeerImpl : public AppPeer {
   void Post(std::function<void()> call) override { TheWorld().posted.push_back(std::move(call)); }
 
   ModalResult MessageBox(const BoxRequest& box) override {
+    World& w = TheWorld();
+    if (!w.box_scripts.empty()) {
+      std::function<void()> script = std::move(w.box_scripts.front());
+      w.box_scripts.pop_front();
+      script();
+    }
     ModalResult unanswered = box.buttons == MsgButtons::OK ? ModalResult::OK : ModalResult::Cancel;
     return TheWorld().message_boxes.Next(box, "a message box nobody answered: \"" + box.text + "\"", unanswered);
   }

@@ -35,6 +35,8 @@ void WhenModal(const std::string& class_name, std::function<void(Form&)> script)
   TheWorld().modal_scripts[class_name].push_back(std::move(script));
 }
 
+void WhileNextBoxIsUp(std::function<void()> script) { TheWorld().box_scripts.push_back(std::move(script)); }
+
 ForeignWindow& PlantWindow(const std::string& name, Bounds bounds) {
   return TheWorld().foreign.emplace_back(ForeignWindow{name, bounds});
 }

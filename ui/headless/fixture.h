@@ -32,6 +32,9 @@ void PickFromMenu(std::vector<std::string> captions);
 int MenusOpened();
 // The next modal window of this class runs the script, which must end it.
 void WhenModal(const std::string& class_name, std::function<void(Form&)> script);
+// While the next message box is up, before it takes its answer, the script runs: time passing
+// in the box's own event loop, where the timers go on ticking (RunFor).
+void WhileNextBoxIsUp(std::function<void()> script);
 
 // Another program's window, beneath the program's own and beneath those planted before it.
 ForeignWindow& PlantWindow(const std::string& name, Bounds bounds);

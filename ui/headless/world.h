@@ -102,6 +102,7 @@ struct World {
   ScriptedDialog<std::optional<Font>, Font> font_dialogs;
   std::vector<PrintJob> print_jobs;
   std::map<std::string, std::deque<std::function<void(Form&)>>> modal_scripts;  // by class name
+  std::deque<std::function<void()>> box_scripts;  // each run while a message box is up
   std::vector<PaintRecord> paints;
   std::function<void(const WinControl&)> on_paint;
   // A dialog nobody scripted; tests turn this into a failure.

@@ -5,7 +5,8 @@
 //   wprobe close CLASS          asks the window of CLASS to close, as its frame's close would
 //   wprobe point CLASS X Y      prints the screen point of the client point (X, Y) of CLASS
 //   wprobe move CLASS X Y       moves the window of CLASS to (X, Y), as a drag would
-//   wprobe answer S             waits up to S seconds for a message box, prints its text, presses OK
+//   wprobe answer S [BUTTON]    waits up to S seconds for a message box, prints its text, presses OK
+//                               (or BUTTON: yes, no, cancel)
 //   wprobe dialog ID S          waits up to S seconds for a dialog holding a control of that ID (the
 //                               print dialog's printer list is 1139); if none comes, prints what
 //                               dialogs there are, each caption with its texts, and exits 1
@@ -183,7 +184,9 @@ int main(int argc, char** argv) {
         GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
         std::printf("%s\n", text);
         std::fflush(stdout);
-        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+        int button = IDOK;
+        if (argc > 3) button = !_stricmp(argv[3], "yes") ? IDYES : !_stricmp(argv[3], "no") ? IDNO : IDCANCEL;
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
         return 0;
       }
       Sleep(100);
@@ -288,6 +291,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::fprintf(stderr, "usage: wprobe list | wait CLASS S | gone CLASS S | close CLASS | keyboard | point CLASS X Y | move CLASS X Y | "
-                       "answer S | dialog ID S | dword KEY NAME | forget KEY | text CLASS | ime TEXT | font FACE | timeclick CLASS X Y TARGET S\n");
+                       "answer S [BUTTON] | dialog ID S | dword KEY NAME | forget KEY | text CLASS | ime TEXT | font FACE | timeclick CLASS X Y TARGET S\n");
   return 2;
 }

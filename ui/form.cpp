@@ -20,8 +20,11 @@ Form::~Form() = default;
 
 Bounds Form::GetBounds() const { return peer_ ? peer_->WindowBounds() : bounds_; }
 
+// A whole size given is the window's from then on, until a client size is given again.
 void Form::BoundsChanged(const Bounds& old) {
   if (peer_) peer_->SetBounds(bounds_);
+  if (old.width != bounds_.width) client_width_given_ = false;
+  if (old.height != bounds_.height) client_height_given_ = false;
   if (Size{old.width, old.height} != Size{bounds_.width, bounds_.height}) Realign();
 }
 
@@ -56,6 +59,7 @@ void Form::Apply(const FormDesign& design) {
   SetFont(design.font);
   SetColor(design.color);
   SetBounds({design.at.x, design.at.y, design.size.width, design.size.height});
+  client_width_given_ = client_height_given_ = false;
   if (design.client_width) SetClientWidth(design.client_width);
   if (design.client_height) SetClientHeight(design.client_height);
 }
@@ -72,8 +76,8 @@ void Form::SetBorderStyle(BorderStyle s) {
   Size client = ClientSize();
   frame_.border = s;
   peer_->SetFrame(frame_);
-  SetClientWidth(client.width);
-  SetClientHeight(client.height);
+  Size frame = peer_->FrameSize();
+  Resize({client.width + frame.width, client.height + frame.height});
 }
 
 void Form::SetBorderIcons(unsigned icons) {
@@ -88,17 +92,36 @@ void Form::SetStayOnTop(bool on) {
   peer_->SetFrame(frame_);
 }
 
+// The client area changes on the way whichever size stays, so the controls are aligned again
+// even when the window keeps its size.
 void Form::SetMenu(MainMenu* menu) {
   if (menu == menu_) return;
-  Size client = ClientSize();
+  Size whole = {Width(), Height()}, client = ClientSize();
   menu_ = menu;
   peer_->SetMenu(menu_ ? &menu_->Root() : nullptr);
-  SetClientWidth(client.width);
-  SetClientHeight(client.height);
+  Size frame = peer_->FrameSize();
+  Resize({client_width_given_ ? client.width + frame.width : whole.width,
+          client_height_given_ ? client.height + frame.height : whole.height});
+  Realign();
 }
 
-void Form::SetClientWidth(int w) { SetWidth(w + peer_->FrameSize().width); }
-void Form::SetClientHeight(int h) { SetHeight(h + peer_->FrameSize().height); }
+void Form::SetClientWidth(int w) {
+  SetWidth(w + peer_->FrameSize().width);
+  client_width_given_ = true;
+}
+
+void Form::SetClientHeight(int h) {
+  SetHeight(h + peer_->FrameSize().height);
+  client_height_given_ = true;
+}
+
+// The toolkit's own resize leaves which size the window was given as it was.
+void Form::Resize(Size size) {
+  bool width_given = client_width_given_, height_given = client_height_given_;
+  SetBounds({Left(), Top(), size.width, size.height});
+  client_width_given_ = width_given;
+  client_height_given_ = height_given;
+}
 
 void Form::ApplyPosition() {
   if (positioned_) return;

@@ -27,7 +27,7 @@ struct FormDesign {
   Font font{};
   Color color = clBtnFace;
   Point at{};           // the window's top left corner on the screen
-  Size size{320, 240};  // the whole window's
+  Size size{320, 240};  // the whole window's: frame, caption and menu bar included
   // The size inside the frame, which then decides the window's size; 0 leaves `size` as it is.
   int client_width = 0, client_height = 0;
 };
@@ -62,6 +62,7 @@ class Form : public WinControl {
 
   int ClientWidth() const { return ClientSize().width; }
   int ClientHeight() const { return ClientSize().height; }
+  // The window's size by its client area's, which a menu bar set later then keeps.
   void SetClientWidth(int w);
   void SetClientHeight(int h);
 
@@ -90,8 +91,9 @@ class Form : public WinControl {
   // The control that takes the keyboard focus whenever the window is activated.
   WinControl* ActiveControl() const { return active_control_; }
   void SetActiveControl(WinControl* control) { active_control_ = control; }
-  // The window's menu bar, or none. The client size stays what it was: the window grows by the
-  // bar, as a designer lays out the client area under it.
+  // The window's menu bar, or none. The window keeps the size it was last given, across and
+  // down: a client size stays and the window grows by the bar, as a designer lays out the client
+  // area under it; a whole size stays and the bar takes its line from the client area.
   MainMenu* Menu() const { return menu_; }
   void SetMenu(MainMenu* menu);
 
@@ -131,11 +133,15 @@ class Form : public WinControl {
  private:
   bool CloseQuery();
   void ApplyPosition();
+  void Resize(Size size);
 
   std::string class_name_;
   std::string caption_;
   FrameStyle frame_;
   FormPosition position_ = FormPosition::Designed;
+  // Whether the width and the height were last given as the client area's, or as the whole
+  // window's.
+  bool client_width_given_ = false, client_height_given_ = false;
   bool positioned_ = false;
   bool modal_ = false;
   ModalResult modal_result_ = ModalResult::None;

@@ -95,10 +95,12 @@ TEST_F(LogSheet, ClosingANamedSheetWithChangesAsksAndCancelKeepsItOpen) {
 }
 
 TEST_F(LogSheet, TheWindowIsButtonsOutlineAndNoteSideBySideAndCloseAllLeavesTheTopItemsShown) {
-  EXPECT_EQ(sheet->Left(), 0);
-  EXPECT_EQ(sheet->Top() + sheet->Height(), ui::Screen::Height());
+  // The whole window, menu bar inside, as designed on the screen's bottom edge.
+  EXPECT_EQ(ui::probe::NativeBounds(*sheet), (ui::Bounds{0, ui::Screen::Height() - 229, 639, 229}));
   EXPECT_EQ(ui::Application->HintColor(), ui::clAqua);
   ui::Size client = sheet->ClientSize();
+  EXPECT_EQ(ui::probe::NativeClientSize(*sheet), client);
+  EXPECT_GE(client.height, sheet->SpeedButton8.GetBounds().Bottom()) << "the last row of buttons is not cut off";
   EXPECT_EQ(sheet->Panel2.GetBounds(), (ui::Bounds{0, 0, 105, client.height}));
   EXPECT_EQ(sheet->pnOutline.GetBounds(), (ui::Bounds{105, 0, 168, client.height}));
   EXPECT_EQ(sheet->pnMemo.GetBounds(), (ui::Bounds{273, 0, client.width - 273, client.height}));

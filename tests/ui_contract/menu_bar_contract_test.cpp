@@ -1,6 +1,8 @@
 #include "tests/ui_contract/contract_fixture.h"
 
 #include "ui/menus.h"
+#include "ui/panel.h"
+#include "ui/screen.h"
 
 namespace {
 
@@ -25,8 +27,10 @@ class NotebookForm : public ui::Form {
     mnSave.OnClick = [this] { ++saved; };
     mnRecent1.OnClick = [this] { ++recent_opened; };
     mnToolBar.OnClick = [this] { mnToolBar.SetChecked(!mnToolBar.Checked()); };
+    Page.SetAlign(ui::Align::Client);
   }
   ui::MainMenu MainMenu1;
+  ui::Panel Page{this};  // fills the client area
   ui::MenuItem mnFile{"ファイル(&F)"}, mnOpen{"開く(&O)..."}, mnLine{"-"}, mnSave{"上書き保存(&S)"},
       mnRecent{"最近のファイル(&R)"}, mnRecent1{"日記.Pcr"};
   ui::MenuItem mnView{"表示(&V)"}, mnToolBar{"ツールバー(&T)"};
@@ -85,4 +89,54 @@ TEST_F(Contract, AMenuBarKeepsTheClientSizeAndRunsItsMenusAsTheyOpen) {
   EXPECT_EQ(ui::probe::NativeClientSize(form), (ui::Size{400, 300}));
   EXPECT_EQ(ui::probe::NativeBounds(form).height, height_without);
   EXPECT_TRUE(ui::probe::NativeMenuBar(form).empty());
+}
+
+// A window designed by its whole size, frame, caption and menu bar included, as the log sheet is
+// drawn: it stays that size on the bottom edge of the screen, and the bar takes its line from
+// the client area, which the controls inside still fill.
+TEST_F(Contract, AWindowGivenItsWholeSizeKeepsItAndTheMenuBarTakesItsLineFromTheClientArea) {
+  // The bar's height, from a window given its client size, which grows by it.
+  NotebookForm& by_client = *app.Adopt(std::make_unique<NotebookForm>());
+  by_client.Apply({.at = {300, 40}, .client_width = 400, .client_height = 300});
+  by_client.Show();
+  ui::probe::Pump();
+  ui::Bounds bare = ui::probe::NativeBounds(by_client);
+  ui::Size frame{bare.width - 400, bare.height - 300};
+  by_client.SetMenu(&by_client.MainMenu1);
+  ui::probe::Pump();
+  int bar = ui::probe::NativeBounds(by_client).height - bare.height;
+  ASSERT_GT(bar, 0);
+
+  constexpr int kWidth = 639, kHeight = 229;
+  NotebookForm& sheet = *app.Adopt(std::make_unique<NotebookForm>());
+  sheet.Apply({.caption = "ログシート", .at = {0, ui::Screen::Height() - kHeight}, .size = {kWidth, kHeight}});
+  sheet.SetMenu(&sheet.MainMenu1);
+  sheet.Show();
+  ui::probe::Pump();
+  const ui::Size inside{kWidth - frame.width, kHeight - frame.height - bar};
+  EXPECT_EQ(ui::probe::NativeBounds(sheet), (ui::Bounds{0, ui::Screen::Height() - kHeight, kWidth, kHeight}))
+      << "the window is as designed, its bottom on the screen's";
+  EXPECT_EQ(sheet.GetBounds(), ui::probe::NativeBounds(sheet));
+  EXPECT_EQ(ui::probe::NativeClientSize(sheet), inside) << "frame, caption and menu bar inside the design";
+  EXPECT_EQ(sheet.ClientSize(), inside);
+  EXPECT_EQ(ui::probe::NativeClientSize(sheet.Page), inside) << "the controls follow the client area";
+  EXPECT_EQ(ui::probe::NativeHitTest(sheet, {20, inside.height - 1}), ui::HitArea::Client);
+  EXPECT_EQ(ui::probe::NativeHitTest(sheet, {20, -3}), ui::HitArea::Other) << "the bar above the client area";
+  EXPECT_EQ(ui::probe::NativeHitTest(sheet, {20, -bar - 6}), ui::HitArea::Caption) << "the caption above the bar";
+
+  // A size given later is kept in the same way: the client's grows the window, the whole's not.
+  sheet.SetMenu(nullptr);
+  ui::probe::Pump();
+  EXPECT_EQ(ui::probe::NativeBounds(sheet).height, kHeight);
+  EXPECT_EQ(ui::probe::NativeClientSize(sheet.Page).height, kHeight - frame.height);
+  sheet.SetClientHeight(150);
+  sheet.SetMenu(&sheet.MainMenu1);
+  ui::probe::Pump();
+  EXPECT_EQ(ui::probe::NativeClientSize(sheet), (ui::Size{inside.width, 150}));
+  EXPECT_EQ(ui::probe::NativeBounds(sheet).height, 150 + frame.height + bar);
+  sheet.SetHeight(kHeight);
+  sheet.SetMenu(nullptr);
+  ui::probe::Pump();
+  EXPECT_EQ(ui::probe::NativeBounds(sheet).height, kHeight);
+  EXPECT_EQ(ui::probe::NativeClientSize(sheet.Page), (ui::Size{inside.width, kHeight - frame.height}));
 }

@@ -76,6 +76,12 @@ Size FormPeerImpl::FrameSize() {
   return frame;
 }
 
+Point FormPeerImpl::ClientOrigin() const {
+  Size frame = FrameFor(frame_);
+  int border = frame.width / 2;
+  return {border, frame.height - border + (menu_ ? kMenuBarHeight : 0)};
+}
+
 void FormPeerImpl::SetMenu(MenuItem* root) {
   menu_ = root;
   menu_bar_ = root ? BuildLevel(*root) : std::vector<BuiltMenuItem>{};
@@ -129,16 +135,18 @@ void FormPeerImpl::CaptureBackdrop() {
   TheWorld().desktop_log.push_back("backdrop " + form_.ClassName());
 }
 
-// As the desktop answers: the client area inside the frame, the caption band above it, the
-// borders and all outside the window something else. The form has the last word.
+// As the desktop answers: the client area inside the frame, the menu bar above it and the
+// caption band above that, the borders and all outside the window something else. The form has
+// the last word.
 HitArea FormPeerImpl::HitTest(Point client) {
-  Size frame = FrameFor(frame_);
-  int border = frame.width / 2;
+  Size frame = FrameSize();
+  int border = FrameFor(frame_).width / 2;
   int width = bounds_.width - frame.width, height = bounds_.height - frame.height;
+  int bar = menu_ ? kMenuBarHeight : 0, caption_top = border - ClientOrigin().y;
   bool across = client.x >= 0 && client.x < width;
   HitArea platform = HitArea::Other;
   if (across && client.y >= 0 && client.y < height) platform = HitArea::Client;
-  else if (across && client.y < 0 && client.y >= -(frame.height - 2 * border)) platform = HitArea::Caption;
+  else if (across && client.y < -bar && client.y >= caption_top) platform = HitArea::Caption;
   return form_.HitTest(platform);
 }
 

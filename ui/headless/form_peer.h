@@ -27,7 +27,11 @@ class FormPeerImpl : public WindowPeerAs<FormPeer> {
   void Show(bool activate) override;
   void BringToFront() override;
   Bounds WindowBounds() override { return bounds_; }
+  // Frame, caption and menu bar: the window's size outside its client area.
   Size FrameSize() override;
+  // The client area's top left corner in the window: inside the border, below the caption and
+  // the menu bar.
+  Point ClientOrigin() const;
   void SetShownInPlace(bool shown) override;
   void CaptureBackdrop() override;
   void SetMenu(MenuItem* root) override;

@@ -25,8 +25,8 @@ Point WindowPeerImpl::ClientToScreen(Point at) const {
   const auto* form = dynamic_cast<const Form*>(c);
   if (!form) return at;
   const FormPeerImpl& top = PeerOf(*form);
-  Size frame = FrameFor(top.frame());
-  return {at.x + top.bounds().left + frame.width / 2, at.y + top.bounds().top + frame.height - frame.width / 2};
+  Point origin = top.ClientOrigin();
+  return {at.x + top.bounds().left + origin.x, at.y + top.bounds().top + origin.y};
 }
 
 void WindowPeerImpl::SetBounds(const Bounds& b) {

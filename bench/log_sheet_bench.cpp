@@ -57,8 +57,7 @@ Desk& Large() {
 void SaveSheet(benchmark::State& state) {
   Desk& d = Large();
   for (auto _ : state) d.sheet->SaveSheet(kBase);
-  state.SetBytesProcessed(state.iterations() *
-                          std::filesystem::file_size(ui::headless::HostPath(kBase + ".Txt")));
+  state.SetBytesProcessed(state.iterations() * std::filesystem::file_size(ui::headless::HostPath(kBase + ".Txt")));
 }
 BENCHMARK(SaveSheet)->Unit(benchmark::kMillisecond);
 

@@ -66,8 +66,8 @@ void Record(benchmark::State& state, const std::string& caption) {
     state.ResumeTiming();
     Form1->K16Click();
   }
-  if (!Form1->Edit1.Text().empty() || MainOut->Notes.NoteOf(MainOut->SpanOf(MainOut->olTree.Items().Count())).size() !=
-                                          kMemoLines + 1) {
+  if (!Form1->Edit1.Text().empty() ||
+      MainOut->Notes.NoteOf(MainOut->SpanOf(MainOut->olTree.Items().Count())).size() != kMemoLines + 1) {
     state.SkipWithError("the memo was not recorded whole");
   }
   state.counters["items"] = MainOut->olTree.Items().Count();

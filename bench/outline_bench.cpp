@@ -66,9 +66,7 @@ const OutlineTree& SharedTree() {
   return *tree;
 }
 
-std::string TempPath(const char* name) {
-  return (std::filesystem::temp_directory_path() / name).string();
-}
+std::string TempPath(const char* name) { return (std::filesystem::temp_directory_path() / name).string(); }
 
 // The file as a save leaves it, written and read whole as the program's file layer does.
 void WriteWhole(const std::string& path, const std::string& bytes) {
@@ -96,9 +94,7 @@ const std::string& SharedFile() {
   return path;
 }
 
-std::int64_t FileSize(const std::string& path) {
-  return static_cast<std::int64_t>(std::filesystem::file_size(path));
-}
+std::int64_t FileSize(const std::string& path) { return static_cast<std::int64_t>(std::filesystem::file_size(path)); }
 
 void BM_Build(benchmark::State& state) {
   double bytesPerItem = 0;

@@ -323,9 +323,8 @@ void OutlineTree::ShiftLevel(int index, int delta) {
   const int n = Count();
   const int grandparent = level == 2 ? -1 : ParentPos(parent);
   const bool grandparentOpen = grandparent < 0 || items_[grandparent].open_;
-  const bool destinationOpen = parentEnd < n && items_[parentEnd].level_ == level - 1
-                                   ? items_[parentEnd].open_
-                                   : grandparentOpen;
+  const bool destinationOpen =
+      parentEnd < n && items_[parentEnd].level_ == level - 1 ? items_[parentEnd].open_ : grandparentOpen;
   const RowMark mark = MarkRow(pos, parentEnd);
   // The later siblings and their subtrees move up; the raised subtree ends where the parent's did.
   const int moved = end - pos;

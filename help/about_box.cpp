@@ -17,8 +17,9 @@ TAboutDlg::TAboutDlg() : ui::Form("TAboutDlg") {
   Shape2.SetBounds({96, 80, 89, 89});
   Shape2.SetBrushColor(ui::clTeal);
   Shape2.SetPen(ui::clSilver, 2);
-  help::PlaceLogo({Label1, Label2, Shape1, Label4, Label3},
-                  {.first = {16, 24}, .second = {40, 32}, .bar = {72, 48, 90, 4}, .last = {168, 56}, .version = {96, 35}});
+  help::PlaceLogo(
+      {Label1, Label2, Shape1, Label4, Label3},
+      {.first = {16, 24}, .second = {40, 32}, .bar = {72, 48, 90, 4}, .last = {168, 56}, .version = {96, 35}});
 
   Label5.SetFont({"ＭＳ Ｐゴシック", -16, ui::fsBold | ui::fsItalic, ui::clWhite});
   Label5.SetTransparent(true);

@@ -36,11 +36,11 @@ THelpDlg::THelpDlg() : ui::Form("THelpDlg") {
     void (THelpDlg::*handler)();
   };
   const Button buttons[kHelpSectionCount] = {
-      {Panel2, 3, &THelpDlg::Panel2Click},    {Panel3, 29, &THelpDlg::Panel3Click},
-      {Panel4, 55, &THelpDlg::Panel4Click},   {Panel5, 81, &THelpDlg::Panel5Click},
+      {Panel2, 3, &THelpDlg::Panel2Click},     {Panel3, 29, &THelpDlg::Panel3Click},
+      {Panel4, 55, &THelpDlg::Panel4Click},    {Panel5, 81, &THelpDlg::Panel5Click},
       {Panel11, 107, &THelpDlg::Panel11Click}, {Panel6, 133, &THelpDlg::Panel6Click},
-      {Panel7, 159, &THelpDlg::Panel7Click},  {Panel8, 194, &THelpDlg::Panel8Click},
-      {Panel9, 220, &THelpDlg::Panel9Click},  {Panel10, 246, &THelpDlg::Panel10Click},
+      {Panel7, 159, &THelpDlg::Panel7Click},   {Panel8, 194, &THelpDlg::Panel8Click},
+      {Panel9, 220, &THelpDlg::Panel9Click},   {Panel10, 246, &THelpDlg::Panel10Click},
       {Panel12, 272, &THelpDlg::Panel12Click},
   };
   for (int i = 0; i < kHelpSectionCount; ++i) {
@@ -54,9 +54,12 @@ THelpDlg::THelpDlg() : ui::Form("THelpDlg") {
     b.panel.OnClick = [this, handler = b.handler] { (this->*handler)(); };
   }
 
-  help::PlaceLogo({LogoFirst, LogoSecond, LogoBar, LogoLast, LogoVersion},
-                  {.first = {7, 307}, .second = {31, 315}, .bar = {56, 331, 56, 4}, .last = {98, 339},
-                   .version = {65, 318}, .version_color = ui::clWhite});
+  help::PlaceLogo({LogoFirst, LogoSecond, LogoBar, LogoLast, LogoVersion}, {.first = {7, 307},
+                                                                            .second = {31, 315},
+                                                                            .bar = {56, 331, 56, 4},
+                                                                            .last = {98, 339},
+                                                                            .version = {65, 318},
+                                                                            .version_color = ui::clWhite});
 
   Button1.SetBounds({0, 368, 118, 25});
   Button1.SetCaption("終了");

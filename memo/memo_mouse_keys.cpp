@@ -19,9 +19,7 @@ ui::HitArea TForm1::HitTest(ui::HitArea platform_answer) {
 // Every move repaints the whole window at once.
 void TForm1::Moved() { Peer()->Redraw(); }
 
-bool TForm1::InBottomZone(int y) const {
-  return Edit1.Height() == Display.takasa && y > Edit1.Height() - kBottomZone;
-}
+bool TForm1::InBottomZone(int y) const { return Edit1.Height() == Display.takasa && y > Edit1.Height() - kBottomZone; }
 
 void TForm1::Edit1MouseDown(ui::MouseButton button, unsigned, int, int y) {
   if (button == ui::MouseButton::Right && InBottomZone(y)) {

@@ -14,9 +14,7 @@ void TForm1::Replace1Click() {
   ReplaceDialog1->Show();
 }
 
-std::optional<ui::Selection> TForm1::FindNext(const std::string& find) {
-  return Edit1.Find(find, Search.SearchPos);
-}
+std::optional<ui::Selection> TForm1::FindNext(const std::string& find) { return Edit1.Find(find, Search.SearchPos); }
 
 void TForm1::ShowSelection() {
   Edit1.ScrollCaret();

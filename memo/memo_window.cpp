@@ -29,9 +29,7 @@ constexpr ui::Color kBackgrounds[] = {0xFFFFFF, 0xC0C0C0, 0x00FFFF, 0xFFFF00, 0x
 
 }  // namespace
 
-std::string MemoFilePath() {
-  return core::cp932::ExtractFileDir(ui::Application->ExeName()) + "\\Memo1.txt";
-}
+std::string MemoFilePath() { return core::cp932::ExtractFileDir(ui::Application->ExeName()) + "\\Memo1.txt"; }
 
 TForm1::TForm1() : ui::Form("TForm1") {
   Apply({.border = ui::BorderStyle::None,

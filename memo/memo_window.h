@@ -48,15 +48,15 @@ class TForm1 : public ui::Form {
   void K7Click();      // 記録して閉じる: the memo recorded, then hidden
   void Close1Click();  // 記録せずに閉じる: hidden, an opened file's text kept as the memo
   // The edit, search and settings submenus: their update handlers as they open, and their items.
-  void Edit3Click();   // 編集(&E) opening: copy, paste and cut enabled as they can act
-  void K8Click();      // 環境設定 opening: フォント enabled when text is selected
-  void K2Click();      // コピー: the selection copied
-  void K3Click();      // 貼りつけ: the clipboard's text pasted
-  void Cut1Click();    // 切り取り: the selection cut
-  void K5Click();      // 全てを選択: the whole text selected
-  void K14Click();     // 先頭: the caret to the top
-  void K15Click();     // 最後: the caret to the end
-  void K4Click();      // フォント: a font chosen for the selection
+  void Edit3Click();     // 編集(&E) opening: copy, paste and cut enabled as they can act
+  void K8Click();        // 環境設定 opening: フォント enabled when text is selected
+  void K2Click();        // コピー: the selection copied
+  void K3Click();        // 貼りつけ: the clipboard's text pasted
+  void Cut1Click();      // 切り取り: the selection cut
+  void K5Click();        // 全てを選択: the whole text selected
+  void K14Click();       // 先頭: the caret to the top
+  void K15Click();       // 最後: the caret to the end
+  void K4Click();        // フォント: a font chosen for the selection
   void Replace1Click();  // 検索・置換: the find and replace window opened below the text
   // The find and replace window's buttons, each on its fields' texts. A replace run that ends
   // says how many it replaced, or that there is no replacement text.
@@ -70,7 +70,7 @@ class TForm1 : public ui::Form {
   int EditorHeight() const { return Edit1.Height(); }
   ui::HitArea HitTest(ui::HitArea platform_answer) override;
   void Moved() override;
-  void N3Click();  // ｵﾌﾟｼｮﾝ: the options window, shown while the memo is hidden and still
+  void N3Click();      // ｵﾌﾟｼｮﾝ: the options window, shown while the memo is hidden and still
   void K6Click();      // ヘルプ(&H): the help window, shown beside the memo
   void About1Click();  // ﾊﾞｰｼﾞｮﾝ情報: the version box, modal
   // The see-through margin: the background is never erased, and each paint first lets the

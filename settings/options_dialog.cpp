@@ -69,17 +69,18 @@ TOptionDlg::TOptionDlg() : ui::Form("TOptionDlg") {
     const char* caption;
     bool checked;
   };
-  for (const Box& b : {Box{CheckBox1, {24, 24, 370, 17}, "’ぽち～ら’がｳｨﾝﾄﾞｳｽﾞ画面に収まるように自動スクロールする。", true},
-                       Box{CheckBox10, {24, 53, 370, 17}, "文章が納まるように’ぽち～ら’を自動スクロールする。", true},
-                       Box{CheckBox2, {24, 84, 250, 17}, "固定画面の大きさを変更する。", false},
-                       Box{CheckBox9, {24, 133, 380, 17}, "固定画面で固定ピッチフォントを使う。（文字数が正確に反映されます）", true},
-                       Box{CheckBox3, {24, 164, 150, 17}, "背景の色を固定する。", false},
-                       Box{CheckBox5, {178, 164, 200, 17}, "フォントの色を変更する。", false},
-                       Box{CheckBox11, {24, 226, 185, 17}, "フォントサイズを変更する。", false},
-                       Box{CheckBox4, {24, 256, 250, 17}, "画面上部の文字を消す。", false},
-                       Box{CheckBox7, {24, 286, 250, 17}, "画面上部の文字を反転する。", false},
-                       Box{CheckBox8, {24, 313, 250, 17}, "’ぽち～ら’をテロップさせる。", false},
-                       Box{CheckBox6, {24, 341, 280, 17}, "’ぽち～ら’にスクロールバーをつける。", false}}) {
+  for (const Box& b :
+       {Box{CheckBox1, {24, 24, 370, 17}, "’ぽち～ら’がｳｨﾝﾄﾞｳｽﾞ画面に収まるように自動スクロールする。", true},
+        Box{CheckBox10, {24, 53, 370, 17}, "文章が納まるように’ぽち～ら’を自動スクロールする。", true},
+        Box{CheckBox2, {24, 84, 250, 17}, "固定画面の大きさを変更する。", false},
+        Box{CheckBox9, {24, 133, 380, 17}, "固定画面で固定ピッチフォントを使う。（文字数が正確に反映されます）", true},
+        Box{CheckBox3, {24, 164, 150, 17}, "背景の色を固定する。", false},
+        Box{CheckBox5, {178, 164, 200, 17}, "フォントの色を変更する。", false},
+        Box{CheckBox11, {24, 226, 185, 17}, "フォントサイズを変更する。", false},
+        Box{CheckBox4, {24, 256, 250, 17}, "画面上部の文字を消す。", false},
+        Box{CheckBox7, {24, 286, 250, 17}, "画面上部の文字を反転する。", false},
+        Box{CheckBox8, {24, 313, 250, 17}, "’ぽち～ら’をテロップさせる。", false},
+        Box{CheckBox6, {24, 341, 280, 17}, "’ぽち～ら’にスクロールバーをつける。", false}}) {
     b.box.SetBounds(b.at);
     b.box.SetCaption(b.caption);
     b.box.SetChecked(b.checked);
@@ -171,7 +172,8 @@ void TOptionDlg::Timer1Timer() {
   ui::Font caption = CheckBox2.GetFont();
   caption.color = sized ? ui::clWhite : ui::clBlack;
   CheckBox2.SetFont(caption);
-  for (ui::Control* c : std::initializer_list<ui::Control*>{&Label1, &Label2, &Label4, &Edit1, &Edit2}) c->SetVisible(sized);
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&Label1, &Label2, &Label4, &Edit1, &Edit2})
+    c->SetVisible(sized);
   bool sizes = CheckBox11.Checked();
   ListBox1.SetVisible(sizes);
   ListBox2.SetVisible(sizes);
@@ -203,8 +205,10 @@ TOptionDlg::Choice TOptionDlg::Chosen(MarginRule rule) const {
     }
   } else {
     c.font.height = -kDefaultFontPixels;
-    if (rule == MarginRule::Ok) d.fontbold = false;
-    else c.font.style = 0;
+    if (rule == MarginRule::Ok)
+      d.fontbold = false;
+    else
+      c.font.style = 0;
   }
   if (rule == MarginRule::Save) d.fontbold = c.font.style == ui::fsBold;
 

@@ -65,7 +65,9 @@ std::string ReadDate(const std::string& current) {
   return ui::IniFile(SettingsFilePath()).ReadString(kSettingsSection, kDateKey, current);
 }
 
-void WriteDate(const std::string& date) { ui::IniFile(SettingsFilePath()).WriteString(kSettingsSection, kDateKey, date); }
+void WriteDate(const std::string& date) {
+  ui::IniFile(SettingsFilePath()).WriteString(kSettingsSection, kDateKey, date);
+}
 
 std::optional<ui::Point> ReadPosition(const std::string& top_name, const std::string& left_name) {
   ui::Registry reg;

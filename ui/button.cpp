@@ -36,7 +36,9 @@ void Button::Click() {
   if (modal_result_ != ModalResult::None) {
     if (Form* form = OwningForm()) form->SetModalResult(modal_result_);
   }
-  Invoke([&] { if (OnClick) OnClick(); });
+  Invoke([&] {
+    if (OnClick) OnClick();
+  });
 }
 
 void Button::FontChanged() {

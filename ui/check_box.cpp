@@ -30,7 +30,9 @@ void CheckBox::SetFocus() {
 }
 
 void CheckBox::HandleClick() {
-  Invoke([&] { if (OnClick) OnClick(); });
+  Invoke([&] {
+    if (OnClick) OnClick();
+  });
 }
 
 void CheckBox::FontChanged() {

@@ -27,10 +27,26 @@ void Control::SetBounds(const Bounds& b) {
   if (parent_ && align_ != Align::None) parent_->Realign();
 }
 
-void Control::SetLeft(int v) { Bounds b = GetBounds(); b.left = v; SetBounds(b); }
-void Control::SetTop(int v) { Bounds b = GetBounds(); b.top = v; SetBounds(b); }
-void Control::SetWidth(int v) { Bounds b = GetBounds(); b.width = v; SetBounds(b); }
-void Control::SetHeight(int v) { Bounds b = GetBounds(); b.height = v; SetBounds(b); }
+void Control::SetLeft(int v) {
+  Bounds b = GetBounds();
+  b.left = v;
+  SetBounds(b);
+}
+void Control::SetTop(int v) {
+  Bounds b = GetBounds();
+  b.top = v;
+  SetBounds(b);
+}
+void Control::SetWidth(int v) {
+  Bounds b = GetBounds();
+  b.width = v;
+  SetBounds(b);
+}
+void Control::SetHeight(int v) {
+  Bounds b = GetBounds();
+  b.height = v;
+  SetBounds(b);
+}
 
 void Control::SetVisible(bool v) {
   if (visible_ == v) return;
@@ -115,9 +131,7 @@ void Control::VisibleChanged() {
   if (parent_ && parent_->Peer()) parent_->Peer()->Invalidate(GetBounds());
 }
 
-void Control::FontChanged() {
-  Invalidate();
-}
+void Control::FontChanged() { Invalidate(); }
 
 void Control::ParentFontChanged() {
   if (parent_font_) FontChanged();
@@ -180,12 +194,29 @@ void WinControl::Realign() {
       if (c->align_ != which || !c->visible_) continue;
       Bounds b = c->bounds_;
       switch (which) {
-        case Align::Top: b = {rest.left, rest.top, rest.width, b.height}; rest.top += b.height; rest.height -= b.height; break;
-        case Align::Bottom: rest.height -= b.height; b = {rest.left, rest.Bottom(), rest.width, b.height}; break;
-        case Align::Left: b = {rest.left, rest.top, b.width, rest.height}; rest.left += b.width; rest.width -= b.width; break;
-        case Align::Right: rest.width -= b.width; b = {rest.Right(), rest.top, b.width, rest.height}; break;
-        case Align::Client: b = rest; break;
-        case Align::None: break;
+        case Align::Top:
+          b = {rest.left, rest.top, rest.width, b.height};
+          rest.top += b.height;
+          rest.height -= b.height;
+          break;
+        case Align::Bottom:
+          rest.height -= b.height;
+          b = {rest.left, rest.Bottom(), rest.width, b.height};
+          break;
+        case Align::Left:
+          b = {rest.left, rest.top, b.width, rest.height};
+          rest.left += b.width;
+          rest.width -= b.width;
+          break;
+        case Align::Right:
+          rest.width -= b.width;
+          b = {rest.Right(), rest.top, b.width, rest.height};
+          break;
+        case Align::Client:
+          b = rest;
+          break;
+        case Align::None:
+          break;
       }
       if (b == c->bounds_) continue;
       Bounds old = c->bounds_;

@@ -6,11 +6,16 @@ namespace ui {
 
 std::string_view ButtonCaption(ModalResult button) {
   switch (button) {
-    case ModalResult::OK: return "OK";
-    case ModalResult::Cancel: return "ｷｬﾝｾﾙ";
-    case ModalResult::Yes: return "はい(&Y)";
-    case ModalResult::No: return "いいえ(&N)";
-    default: return "";
+    case ModalResult::OK:
+      return "OK";
+    case ModalResult::Cancel:
+      return "ｷｬﾝｾﾙ";
+    case ModalResult::Yes:
+      return "はい(&Y)";
+    case ModalResult::No:
+      return "いいえ(&N)";
+    default:
+      return "";
   }
 }
 
@@ -18,8 +23,6 @@ ModalResult MessageBox(std::string_view text, std::string_view title, MsgButtons
   return Application->Peer().MessageBox({std::string(text), std::string(title), buttons, icon});
 }
 
-void ShowMessage(std::string_view text) {
-  MessageBox(text, Application->Title(), MsgButtons::OK);
-}
+void ShowMessage(std::string_view text) { MessageBox(text, Application->Title(), MsgButtons::OK); }
 
 }  // namespace ui

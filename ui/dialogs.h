@@ -21,8 +21,7 @@ struct BoxRequest {
 // The captions of the buttons, as the program's users know them.
 std::string_view ButtonCaption(ModalResult button);
 
-ModalResult MessageBox(std::string_view text, std::string_view title, MsgButtons buttons,
-                       MsgIcon icon = MsgIcon::None);
+ModalResult MessageBox(std::string_view text, std::string_view title, MsgButtons buttons, MsgIcon icon = MsgIcon::None);
 // A plain box with "OK" under the application's title.
 void ShowMessage(std::string_view text);
 

@@ -46,7 +46,8 @@ bool FileDialog::Execute() {
   if (!choice) return false;
   std::string ext = "." + default_ext_;
   std::string& path = choice->path;
-  if (!default_ext_.empty() && path.size() > ext.size() && SameAscii(std::string_view(path).substr(path.size() - ext.size()), ext)) {
+  if (!default_ext_.empty() && path.size() > ext.size() &&
+      SameAscii(std::string_view(path).substr(path.size() - ext.size()), ext)) {
     path.replace(path.size() - ext.size(), ext.size(), ext);
   }
   file_name_ = path;

@@ -24,7 +24,7 @@ enum class FileDialogKind { Open, Save };
 // asks before it lets the user choose a file that exists.
 struct FileRequest {
   FileDialogKind kind = FileDialogKind::Open;
-  std::string title;        // empty: the platform's own caption
+  std::string title;  // empty: the platform's own caption
   std::vector<FileType> types;
   std::string file_name;    // offered in the name field
   std::string initial_dir;  // empty: the platform's choice

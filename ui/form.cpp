@@ -137,12 +137,16 @@ void Form::SetVisible(bool v) {
   if (v) {
     ApplyPosition();
     visible_ = true;
-    Invoke([&] { if (OnShow) OnShow(); });
+    Invoke([&] {
+      if (OnShow) OnShow();
+    });
     if (visible_) peer_->Show(true);
   } else {
     visible_ = false;
     peer_->SetVisible(false);
-    Invoke([&] { if (OnHide) OnHide(); });
+    Invoke([&] {
+      if (OnHide) OnHide();
+    });
   }
 }
 
@@ -155,7 +159,9 @@ void Form::ShowNoActivate() {
   if (visible_) return;
   ApplyPosition();
   visible_ = true;
-  Invoke([&] { if (OnShow) OnShow(); });
+  Invoke([&] {
+    if (OnShow) OnShow();
+  });
   if (visible_) peer_->Show(false);
 }
 
@@ -189,9 +195,8 @@ ModalResult Form::ShowModal() {
   modal_result_ = ModalResult::None;
   modal_ = true;
   Show();
-  Application->Peer().RunModal(*this, [this] {
-    return modal_result_ != ModalResult::None || Application->Terminated();
-  });
+  Application->Peer().RunModal(*this,
+                               [this] { return modal_result_ != ModalResult::None || Application->Terminated(); });
   modal_ = false;
   Hide();
   return modal_result_;
@@ -248,7 +253,8 @@ bool Form::HandleDialogKey(WinControl* focused, int key, unsigned shift) {
     return false;
   };
   switch (key) {
-    case kKeyEscape: return press([](const Button& b) { return b.Cancel(); });
+    case kKeyEscape:
+      return press([](const Button& b) { return b.Cancel(); });
     case kKeyEnter: {
       auto* pressed = dynamic_cast<Button*>(focused);
       if (pressed && Usable(*pressed)) {
@@ -257,17 +263,24 @@ bool Form::HandleDialogKey(WinControl* focused, int key, unsigned shift) {
       }
       return press([](const Button& b) { return b.Default(); });
     }
-    case kKeyTab: SelectNext(focused, !(shift & ssShift)); return true;
-    default: return false;
+    case kKeyTab:
+      SelectNext(focused, !(shift & ssShift));
+      return true;
+    default:
+      return false;
   }
 }
 
 void Form::DoCreate() {
-  Invoke([&] { if (OnCreate) OnCreate(); });
+  Invoke([&] {
+    if (OnCreate) OnCreate();
+  });
 }
 
 void Form::DoDestroy() {
-  Invoke([&] { if (OnDestroy) OnDestroy(); });
+  Invoke([&] {
+    if (OnDestroy) OnDestroy();
+  });
 }
 
 }  // namespace ui

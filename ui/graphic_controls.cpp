@@ -36,8 +36,10 @@ namespace {
 std::vector<std::string> CaptionLines(const std::string& caption) {
   std::vector<std::string> lines(1);
   for (char c : caption) {
-    if (c == '\n') lines.emplace_back();
-    else lines.back() += c;
+    if (c == '\n')
+      lines.emplace_back();
+    else
+      lines.back() += c;
   }
   return lines;
 }

@@ -38,9 +38,19 @@ class Shape : public Control {
  public:
   explicit Shape(WinControl* parent);
 
-  void SetShape(ShapeType t) { type_ = t; Invalidate(); }
-  void SetBrushColor(Color c) { brush_ = c; Invalidate(); }
-  void SetPen(Color c, int width = 1) { pen_ = c; pen_width_ = width; Invalidate(); }
+  void SetShape(ShapeType t) {
+    type_ = t;
+    Invalidate();
+  }
+  void SetBrushColor(Color c) {
+    brush_ = c;
+    Invalidate();
+  }
+  void SetPen(Color c, int width = 1) {
+    pen_ = c;
+    pen_width_ = width;
+    Invalidate();
+  }
   Color BrushColor() const { return brush_; }
   Color PenColor() const { return pen_; }
   int PenWidth() const { return pen_width_; }

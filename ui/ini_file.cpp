@@ -52,8 +52,7 @@ IniFile::IniFile(std::string path) : path_(std::move(path)), peer_(backend::NewI
 IniFile::IniFile(std::string path, std::unique_ptr<IniPeer> peer) : path_(std::move(path)), peer_(std::move(peer)) {}
 IniFile::~IniFile() = default;
 
-std::string IniFile::ReadString(const std::string& section, const std::string& key,
-                                const std::string& default_value) {
+std::string IniFile::ReadString(const std::string& section, const std::string& key, const std::string& default_value) {
   return peer_->ReadString(section, key, default_value);
 }
 

@@ -33,7 +33,9 @@ void ListBox::SetFocus() {
 }
 
 void ListBox::HandleClick() {
-  Invoke([&] { if (OnClick) OnClick(); });
+  Invoke([&] {
+    if (OnClick) OnClick();
+  });
 }
 
 void ListBox::FontChanged() {

@@ -5,7 +5,9 @@
 namespace ui {
 
 void MenuItem::Click() {
-  Invoke([&] { if (OnClick) OnClick(); });
+  Invoke([&] {
+    if (OnClick) OnClick();
+  });
 }
 
 void PopupMenu::Popup(Point at) {

@@ -131,7 +131,9 @@ void OutlineView::HandleDoubleClick(Point at) {
 }
 
 void OutlineView::HandleMouseMove(Point at) {
-  Invoke([&] { if (OnMouseMove) OnMouseMove(at); });
+  Invoke([&] {
+    if (OnMouseMove) OnMouseMove(at);
+  });
 }
 
 void OutlineView::HandleKeyDown(int key, unsigned shift) {
@@ -141,27 +143,46 @@ void OutlineView::HandleKeyDown(int key, unsigned shift) {
     const bool ctrl = (shift & ssCtrl) != 0;
     const int page = RowsInView() > 1 ? RowsInView() - 1 : 1;  // a row of the last page stays in view
     switch (key) {
-      case kKeyEnter: items_.Toggle(items_.Selected()); break;
-      case kKeyHome: items_.SelectFirstRow(); break;
-      case kKeyEnd: items_.SelectLastShown(); break;
-      case kKeyLeft: if (!items_.SelectParent()) Beep(); break;
-      case kKeyRight: if (!items_.SelectFirstChild()) Beep(); break;
+      case kKeyEnter:
+        items_.Toggle(items_.Selected());
+        break;
+      case kKeyHome:
+        items_.SelectFirstRow();
+        break;
+      case kKeyEnd:
+        items_.SelectLastShown();
+        break;
+      case kKeyLeft:
+        if (!items_.SelectParent()) Beep();
+        break;
+      case kKeyRight:
+        if (!items_.SelectFirstChild()) Beep();
+        break;
       case kKeyUp:
-        if (!ctrl) MoveRows(-1);
-        else if (!items_.SelectPreviousSibling()) Beep();
+        if (!ctrl)
+          MoveRows(-1);
+        else if (!items_.SelectPreviousSibling())
+          Beep();
         break;
       case kKeyDown:
-        if (!ctrl) MoveRows(1);
-        else if (!items_.SelectNextSibling()) Beep();
+        if (!ctrl)
+          MoveRows(1);
+        else if (!items_.SelectNextSibling())
+          Beep();
         break;
-      case kKeyPageUp: MoveRows(-page); break;
-      case kKeyPageDown: MoveRows(page); break;
+      case kKeyPageUp:
+        MoveRows(-page);
+        break;
+      case kKeyPageDown:
+        MoveRows(page);
+        break;
       case kKeyMultiply:
         if (!ctrl) return;  // the character "*" answers the key alone
         items_.OpenAll();
         char_taken_ = true;
         break;
-      default: return;
+      default:
+        return;
     }
     KeepSelectionInView();
     Invalidate();
@@ -175,10 +196,17 @@ void OutlineView::HandleChar(char ch) {
     if (taken || items_.Count() == 0) return;
     const int selected = items_.Selected();
     switch (ch) {
-      case '+': items_.OpenItem(selected); break;
-      case '-': items_.CloseItem(selected); break;
-      case '*': items_.ExpandSubtree(selected); break;
-      default: return;
+      case '+':
+        items_.OpenItem(selected);
+        break;
+      case '-':
+        items_.CloseItem(selected);
+        break;
+      case '*':
+        items_.ExpandSubtree(selected);
+        break;
+      default:
+        return;
     }
     KeepSelectionInView();
     Invalidate();
@@ -186,7 +214,9 @@ void OutlineView::HandleChar(char ch) {
 }
 
 void OutlineView::HandleEnter() {
-  Invoke([&] { if (OnEnter) OnEnter(); });
+  Invoke([&] {
+    if (OnEnter) OnEnter();
+  });
 }
 
 void OutlineView::HandlePaint(Canvas& canvas) {

@@ -18,8 +18,8 @@ class OutlineView : public WinControl {
   static constexpr int kPictureSize = 14;
   static constexpr int kIndent = 14;
   // The platform's numbers of the keys the view answers.
-  static constexpr int kKeyEnter = 0x0D, kKeyPageUp = 0x21, kKeyPageDown = 0x22, kKeyEnd = 0x23,
-                       kKeyHome = 0x24, kKeyLeft = 0x25, kKeyUp = 0x26, kKeyRight = 0x27, kKeyDown = 0x28,
+  static constexpr int kKeyEnter = 0x0D, kKeyPageUp = 0x21, kKeyPageDown = 0x22, kKeyEnd = 0x23, kKeyHome = 0x24,
+                       kKeyLeft = 0x25, kKeyUp = 0x26, kKeyRight = 0x27, kKeyDown = 0x28,
                        kKeyMultiply = 0x6A;  // the numeric keypad's "*"
 
   explicit OutlineView(WinControl* parent);

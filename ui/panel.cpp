@@ -26,16 +26,20 @@ Bounds Frame3D(Canvas& canvas, Bounds r, Color top_left, Color bottom_right, int
 
 void Panel::HandleMouseDown(MouseButton button, Point at) {
   if (button == MouseButton::Left) pressed_ = true;
-  Invoke([&] { if (OnMouseDown) OnMouseDown(button, at); });
+  Invoke([&] {
+    if (OnMouseDown) OnMouseDown(button, at);
+  });
 }
 
 void Panel::HandleMouseMove(Point at) {
-  Invoke([&] { if (OnMouseMove) OnMouseMove(at); });
+  Invoke([&] {
+    if (OnMouseMove) OnMouseMove(at);
+  });
 }
 
 void Panel::HandleMouseUp(MouseButton button, Point at) {
-  const bool clicked = button == MouseButton::Left && pressed_ && at.x >= 0 && at.y >= 0 && at.x < Width() &&
-                       at.y < Height();
+  const bool clicked =
+      button == MouseButton::Left && pressed_ && at.x >= 0 && at.y >= 0 && at.x < Width() && at.y < Height();
   if (button == MouseButton::Left) pressed_ = false;
   Invoke([&] {
     if (OnMouseUp) OnMouseUp(button, at);
@@ -56,16 +60,14 @@ void Panel::HandlePaint(Canvas& canvas) {
   auto bevel = [&](BevelCut cut) {
     if (cut == BevelCut::None) return;
     bool raised = cut == BevelCut::Raised;
-    r = Frame3D(canvas, r, raised ? clBtnHighlight : clBtnShadow, raised ? clBtnShadow : clBtnHighlight,
-                bevel_width_);
+    r = Frame3D(canvas, r, raised ? clBtnHighlight : clBtnShadow, raised ? clBtnShadow : clBtnHighlight, bevel_width_);
   };
   bevel(bevel_outer_);
   r = Frame3D(canvas, r, GetColor(), GetColor(), border_width_);
   bevel(bevel_inner_);
   if (!caption_.empty()) {
     Size t = TextExtent(GetFont(), caption_);
-    canvas.TextOut(r.left + (r.width - t.width) / 2, r.top + (r.height - t.height) / 2, caption_, GetFont(),
-                   nullptr);
+    canvas.TextOut(r.left + (r.width - t.width) / 2, r.top + (r.height - t.height) / 2, caption_, GetFont(), nullptr);
   }
   WinControl::HandlePaint(canvas);
 }

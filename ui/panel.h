@@ -20,11 +20,26 @@ class Panel : public WinControl {
   WindowPeer* Peer() const override { return peer_.get(); }
 
   // The frame: outer bevel, border, inner bevel; aligned children sit inside it.
-  void SetBevelOuter(BevelCut c) { bevel_outer_ = c; FrameChanged(); }
-  void SetBevelInner(BevelCut c) { bevel_inner_ = c; FrameChanged(); }
-  void SetBevelWidth(int w) { bevel_width_ = w; FrameChanged(); }
-  void SetBorderWidth(int w) { border_width_ = w; FrameChanged(); }
-  void SetCaption(const std::string& c) { caption_ = c; Invalidate(); }
+  void SetBevelOuter(BevelCut c) {
+    bevel_outer_ = c;
+    FrameChanged();
+  }
+  void SetBevelInner(BevelCut c) {
+    bevel_inner_ = c;
+    FrameChanged();
+  }
+  void SetBevelWidth(int w) {
+    bevel_width_ = w;
+    FrameChanged();
+  }
+  void SetBorderWidth(int w) {
+    border_width_ = w;
+    FrameChanged();
+  }
+  void SetCaption(const std::string& c) {
+    caption_ = c;
+    Invalidate();
+  }
   BevelCut BevelOuter() const { return bevel_outer_; }
   BevelCut BevelInner() const { return bevel_inner_; }
   int BevelWidth() const { return bevel_width_; }

@@ -58,8 +58,8 @@ class FormPeer : public WindowPeer {
   virtual void SetFrame(const FrameStyle& frame) = 0;
   virtual void Show(bool activate) = 0;  // visible and in front
   virtual void BringToFront() = 0;
-  virtual Bounds WindowBounds() = 0;     // the platform's truth: the user may have moved it
-  virtual Size FrameSize() = 0;          // outer size minus client size for the current frame
+  virtual Bounds WindowBounds() = 0;  // the platform's truth: the user may have moved it
+  virtual Size FrameSize() = 0;       // outer size minus client size for the current frame
   // Off the screen or back, without moving, resizing, activating, changing the z-order or the
   // keyboard focus; the platform still counts the window as visible.
   virtual void SetShownInPlace(bool shown) = 0;
@@ -111,9 +111,9 @@ class AppPeer {
  public:
   virtual ~AppPeer() = default;
   virtual void SetTitle(const std::string& title) = 0;
-  virtual void RunLoop() = 0;                       // until Quit
+  virtual void RunLoop() = 0;  // until Quit
   virtual void Quit() = 0;
-  virtual void ProcessPending() = 0;                // what is queued, then return
+  virtual void ProcessPending() = 0;  // what is queued, then return
   virtual void RunModal(Form& form, const std::function<bool()>& done) = 0;
   virtual void Post(std::function<void()> call) = 0;
   virtual ModalResult MessageBox(const BoxRequest& box) = 0;

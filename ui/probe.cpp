@@ -9,14 +9,22 @@ namespace ui::probe {
 std::string_view CharOfKey(int key, unsigned shift) {
   if (shift & (ssCtrl | ssAlt)) return {};
   switch (key) {
-    case 0x08: return "\b";
-    case 0x09: return "\t";
-    case 0x0D: return "\r";
-    case 0x1B: return "\x1b";
-    case 0x6A: return "*";
-    case 0x6B: return "+";
-    case 0x6D: return "-";
-    default: return {};
+    case 0x08:
+      return "\b";
+    case 0x09:
+      return "\t";
+    case 0x0D:
+      return "\r";
+    case 0x1B:
+      return "\x1b";
+    case 0x6A:
+      return "*";
+    case 0x6B:
+      return "+";
+    case 0x6D:
+      return "-";
+    default:
+      return {};
   }
 }
 

@@ -55,8 +55,9 @@ int Registry::ReadInteger(const std::string& name) {
 
 void Registry::WriteInteger(const std::string& name, int value) {
   auto v = static_cast<std::uint32_t>(value);
-  RegistryValue dword{kRegDword, {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
-                                  static_cast<char>(v >> 24)}};
+  RegistryValue dword{
+      kRegDword,
+      {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16), static_cast<char>(v >> 24)}};
   if (!open_ || !peer_->SetValue(name, dword)) throw Exception("'" + name + "' の設定に失敗しました");
 }
 

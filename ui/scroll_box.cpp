@@ -44,13 +44,27 @@ void ScrollBox::HandleScroll(ScrollRequest request, int thumb) {
   Invoke([&] {
     const int page = ClientSize().height;
     switch (request) {
-      case ScrollRequest::LineUp: SetPosition(position_ - kLine); break;
-      case ScrollRequest::LineDown: SetPosition(position_ + kLine); break;
-      case ScrollRequest::PageUp: SetPosition(position_ - page); break;
-      case ScrollRequest::PageDown: SetPosition(position_ + page); break;
-      case ScrollRequest::Top: SetPosition(0); break;
-      case ScrollRequest::Bottom: SetPosition(MaxPosition()); break;
-      case ScrollRequest::Thumb: SetPosition(thumb); break;
+      case ScrollRequest::LineUp:
+        SetPosition(position_ - kLine);
+        break;
+      case ScrollRequest::LineDown:
+        SetPosition(position_ + kLine);
+        break;
+      case ScrollRequest::PageUp:
+        SetPosition(position_ - page);
+        break;
+      case ScrollRequest::PageDown:
+        SetPosition(position_ + page);
+        break;
+      case ScrollRequest::Top:
+        SetPosition(0);
+        break;
+      case ScrollRequest::Bottom:
+        SetPosition(MaxPosition());
+        break;
+      case ScrollRequest::Thumb:
+        SetPosition(thumb);
+        break;
     }
   });
 }

@@ -28,7 +28,9 @@ void SpeedButton::SetGlyph(const std::string& resource) {
 }
 
 void SpeedButton::Click() {
-  Invoke([&] { if (OnClick) OnClick(); });
+  Invoke([&] {
+    if (OnClick) OnClick();
+  });
 }
 
 void SpeedButton::HandleMouseDown() {

@@ -87,19 +87,27 @@ void TextControl::SetCursor(Cursor cursor) {
 }
 
 void TextControl::HandleKeyDown(int key, unsigned shift) {
-  Invoke([&] { if (OnKeyDown) OnKeyDown(key, shift); });
+  Invoke([&] {
+    if (OnKeyDown) OnKeyDown(key, shift);
+  });
 }
 
 void TextControl::HandleMouseDown(MouseButton button, unsigned shift, Point at) {
-  Invoke([&] { if (OnMouseDown) OnMouseDown(button, shift, at.x, at.y); });
+  Invoke([&] {
+    if (OnMouseDown) OnMouseDown(button, shift, at.x, at.y);
+  });
 }
 
 void TextControl::HandleMouseMove(unsigned shift, Point at) {
-  Invoke([&] { if (OnMouseMove) OnMouseMove(shift, at.x, at.y); });
+  Invoke([&] {
+    if (OnMouseMove) OnMouseMove(shift, at.x, at.y);
+  });
 }
 
 void TextControl::HandleMouseUp(MouseButton button, unsigned shift, Point at) {
-  Invoke([&] { if (OnMouseUp) OnMouseUp(button, shift, at.x, at.y); });
+  Invoke([&] {
+    if (OnMouseUp) OnMouseUp(button, shift, at.x, at.y);
+  });
 }
 
 void TextControl::HandleContextMenu(Point screen) {
@@ -107,7 +115,9 @@ void TextControl::HandleContextMenu(Point screen) {
 }
 
 void TextControl::HandleChange() {
-  Invoke([&] { if (OnChange) OnChange(); });
+  Invoke([&] {
+    if (OnChange) OnChange();
+  });
 }
 
 void TextControl::FontChanged() {

@@ -1,7 +1,7 @@
 #pragma once
 // The text controls: the single-line Edit of a dialog, and the multi-line Memo (plain text) and
-// RichEdit (text with character formats, streamed in and out as Rich Text Format). Lines are as the control lays them out: with word
-// wrap on, each wrapped piece of a paragraph is a line of its own.
+// RichEdit (text with character formats, streamed in and out as Rich Text Format). Lines are as the control lays them
+// out: with word wrap on, each wrapped piece of a paragraph is a line of its own.
 
 #include <functional>
 #include <memory>

@@ -44,7 +44,7 @@ class TextPeer : public WindowPeer {
   virtual void SetReadOnly(bool read_only) = 0;
   virtual void SetWordWrap(bool wrap) = 0;
   virtual void SetScrollBars(ScrollBars bars) = 0;
-  virtual void SetBorder(bool sunken) = 0;  // the sunken 3-D edge around the text
+  virtual void SetBorder(bool sunken) = 0;     // the sunken 3-D edge around the text
   virtual void SetFont(const Font& font) = 0;  // the whole text, and text typed later
   virtual void SetBackground(Color color) = 0;
   virtual void SetFocus() = 0;

@@ -23,9 +23,7 @@ void Timer::SetOnTimer(std::function<void()> handler) {
   Reschedule();
 }
 
-void Timer::Reschedule() {
-  peer_->Schedule(enabled_ && on_timer_ ? interval_ : 0);
-}
+void Timer::Reschedule() { peer_->Schedule(enabled_ && on_timer_ ? interval_ : 0); }
 
 void Timer::HandleTick() {
   if (!enabled_ || interval_ == 0 || !on_timer_) return;

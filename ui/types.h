@@ -8,14 +8,12 @@ namespace ui {
 
 // 0x00BBGGRR. Values with the high bit set name a colour of the desktop's scheme.
 using Color = std::uint32_t;
-constexpr Color clBlack = 0x000000, clMaroon = 0x000080, clGreen = 0x008000, clNavy = 0x800000,
-                clPurple = 0x800080, clTeal = 0x808000, clGray = 0x808080, clSilver = 0xC0C0C0,
-                clRed = 0x0000FF, clLime = 0x00FF00, clYellow = 0x00FFFF, clBlue = 0xFF0000,
-                clFuchsia = 0xFF00FF, clAqua = 0xFFFF00, clWhite = 0xFFFFFF;
+constexpr Color clBlack = 0x000000, clMaroon = 0x000080, clGreen = 0x008000, clNavy = 0x800000, clPurple = 0x800080,
+                clTeal = 0x808000, clGray = 0x808080, clSilver = 0xC0C0C0, clRed = 0x0000FF, clLime = 0x00FF00,
+                clYellow = 0x00FFFF, clBlue = 0xFF0000, clFuchsia = 0xFF00FF, clAqua = 0xFFFF00, clWhite = 0xFFFFFF;
 constexpr Color kSystemColor = 0x80000000;
-constexpr Color clWindow = kSystemColor | 5, clWindowText = kSystemColor | 8,
-                clBtnFace = kSystemColor | 15, clBtnShadow = kSystemColor | 16,
-                clBtnText = kSystemColor | 18, clBtnHighlight = kSystemColor | 20,
+constexpr Color clWindow = kSystemColor | 5, clWindowText = kSystemColor | 8, clBtnFace = kSystemColor | 15,
+                clBtnShadow = kSystemColor | 16, clBtnText = kSystemColor | 18, clBtnHighlight = kSystemColor | 20,
                 clInfoBk = kSystemColor | 24;
 constexpr bool IsSystemColor(Color c) { return (c & kSystemColor) != 0; }
 
@@ -35,7 +33,8 @@ struct Bounds {
   int Bottom() const { return top + height; }
   // Empty rectangles meet nothing, as with the platform's IntersectRect.
   bool Intersects(const Bounds& o) const {
-    return width > 0 && height > 0 && o.width > 0 && o.height > 0 && left < o.Right() && o.left < Right() && top < o.Bottom() && o.top < Bottom();
+    return width > 0 && height > 0 && o.width > 0 && o.height > 0 && left < o.Right() && o.left < Right() &&
+           top < o.Bottom() && o.top < Bottom();
   }
   friend bool operator==(const Bounds&, const Bounds&) = default;
 };

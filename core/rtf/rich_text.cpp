@@ -34,9 +34,7 @@ constexpr int kHalfPointsPerInch = 144;
 constexpr int kScreenDpi = 96;
 }  // namespace
 
-int HalfPointsFromPixels(int pixels) {
-  return (pixels * kHalfPointsPerInch + kScreenDpi / 2) / kScreenDpi;
-}
+int HalfPointsFromPixels(int pixels) { return (pixels * kHalfPointsPerInch + kScreenDpi / 2) / kScreenDpi; }
 
 int PixelsFromHalfPoints(int halfPoints) {
   return (halfPoints * kScreenDpi + kHalfPointsPerInch / 2) / kHalfPointsPerInch;

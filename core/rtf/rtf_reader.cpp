@@ -41,6 +41,8 @@ struct GroupState {
   int unicodeFallback = 1;  // \ucN: bytes that stand in for each \uN
 };
 
+// The keyword tables read best as they are laid out.
+// clang-format off
 enum class Word {
   Par, Line, Tab, EmDash, EnDash, LQuote, RQuote, LDblQuote, RDblQuote, Bullet, Space,
   Bold, Italic, Underline, UnderlineNone, Strike, FontSize, ColorIndex, Font, FontCharset,
@@ -93,6 +95,7 @@ const std::unordered_map<std::string_view, Word>& Words() {
   };
   return words;
 }
+// clang-format on
 
 bool IsLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
@@ -120,15 +123,26 @@ class Reader {
     while (pos_ < data_.size()) {
       unsigned char c = static_cast<unsigned char>(data_[pos_++]);
       switch (c) {
-        case '{': OpenGroup(); break;
+        case '{':
+          OpenGroup();
+          break;
         case '}':
           CloseGroup();
           if (groups_.empty()) return Finish();
           break;
-        case '\\': ReadControl(); break;
-        case '\r': case '\n': case '\0': break;  // line breaks of the file itself carry no text
-        case '\t': Break('\t'); break;
-        default: Byte(c); break;
+        case '\\':
+          ReadControl();
+          break;
+        case '\r':
+        case '\n':
+        case '\0':
+          break;  // line breaks of the file itself carry no text
+        case '\t':
+          Break('\t');
+          break;
+        default:
+          Byte(c);
+          break;
       }
     }
     Refuse("the document ends inside a group");
@@ -163,12 +177,27 @@ class Reader {
         Byte(static_cast<unsigned char>(hi * 16 + lo), true);
         return;
       }
-      case '\\': case '{': case '}': Byte(c); return;
-      case '*': State().destination = Destination::Skip; return;
-      case '~': Byte(' '); return;
-      case '_': Byte('-'); return;
-      case '\r': case '\n': Break('\r'); return;
-      default: SkipFallback(); return;  // optional hyphen, index marks and the like show nothing
+      case '\\':
+      case '{':
+      case '}':
+        Byte(c);
+        return;
+      case '*':
+        State().destination = Destination::Skip;
+        return;
+      case '~':
+        Byte(' ');
+        return;
+      case '_':
+        Byte('-');
+        return;
+      case '\r':
+      case '\n':
+        Break('\r');
+        return;
+      default:
+        SkipFallback();
+        return;  // optional hyphen, index marks and the like show nothing
     }
   }
 
@@ -179,8 +208,8 @@ class Reader {
     std::string_view name = data_.substr(start, pos_ - start);
     bool hasParam = false;
     std::int64_t param = 0;
-    bool negative = pos_ + 1 < data_.size() && data_[pos_] == '-' &&
-                    IsDigit(static_cast<unsigned char>(data_[pos_ + 1]));
+    bool negative =
+        pos_ + 1 < data_.size() && data_[pos_] == '-' && IsDigit(static_cast<unsigned char>(data_[pos_ + 1]));
     if (negative) ++pos_;
     std::size_t digits = 0;
     while (pos_ < data_.size() && IsDigit(static_cast<unsigned char>(data_[pos_]))) {
@@ -209,26 +238,49 @@ class Reader {
     bool on = !hasParam || param != 0;
     StateFormat& f = State().format;
     switch (word) {
-      case Word::Par: return Break('\r');
-      case Word::Line: return Break('\v');
-      case Word::Tab: return Break('\t');
-      case Word::EmDash: return Bytes("\x81\x5C");
-      case Word::EnDash: return Byte('-');
-      case Word::LQuote: return Bytes("\x81\x65");
-      case Word::RQuote: return Bytes("\x81\x66");
-      case Word::LDblQuote: return Bytes("\x81\x67");
-      case Word::RDblQuote: return Bytes("\x81\x68");
-      case Word::Bullet: return Bytes("\x81\x45");
-      case Word::Space: return Byte(' ');
-      case Word::Bold: f.bold = on; return;
-      case Word::Italic: f.italic = on; return;
-      case Word::Underline: f.underline = on; return;
-      case Word::UnderlineNone: f.underline = false; return;
-      case Word::Strike: f.strikeOut = on; return;
+      case Word::Par:
+        return Break('\r');
+      case Word::Line:
+        return Break('\v');
+      case Word::Tab:
+        return Break('\t');
+      case Word::EmDash:
+        return Bytes("\x81\x5C");
+      case Word::EnDash:
+        return Byte('-');
+      case Word::LQuote:
+        return Bytes("\x81\x65");
+      case Word::RQuote:
+        return Bytes("\x81\x66");
+      case Word::LDblQuote:
+        return Bytes("\x81\x67");
+      case Word::RDblQuote:
+        return Bytes("\x81\x68");
+      case Word::Bullet:
+        return Bytes("\x81\x45");
+      case Word::Space:
+        return Byte(' ');
+      case Word::Bold:
+        f.bold = on;
+        return;
+      case Word::Italic:
+        f.italic = on;
+        return;
+      case Word::Underline:
+        f.underline = on;
+        return;
+      case Word::UnderlineNone:
+        f.underline = false;
+        return;
+      case Word::Strike:
+        f.strikeOut = on;
+        return;
       case Word::FontSize:
         if (hasParam && param > 0) f.halfPoints = std::min(param, kMaxHalfPoints);
         return;
-      case Word::ColorIndex: f.color = std::max(param, 0); return;
+      case Word::ColorIndex:
+        f.color = std::max(param, 0);
+        return;
       case Word::Font:
         if (State().destination == Destination::FontTable) {
           CommitFont();
@@ -246,16 +298,34 @@ class Reader {
         defaultFont_ = param;
         resolved_ = false;
         return;
-      case Word::Plain: f = StateFormat{}; return;
-      case Word::UnicodeSkip: State().unicodeFallback = std::max(param, 0); return;
-      case Word::Unicode: return Unicode(param);
-      case Word::Red: SetComponent(0, param); return;
-      case Word::Green: SetComponent(8, param); return;
-      case Word::Blue: SetComponent(16, param); return;
-      case Word::FontTable: State().destination = Destination::FontTable; return;
-      case Word::ColorTable: State().destination = Destination::ColorTable; return;
-      case Word::SkipDestination: State().destination = Destination::Skip; return;
-      case Word::Bin: return;
+      case Word::Plain:
+        f = StateFormat{};
+        return;
+      case Word::UnicodeSkip:
+        State().unicodeFallback = std::max(param, 0);
+        return;
+      case Word::Unicode:
+        return Unicode(param);
+      case Word::Red:
+        SetComponent(0, param);
+        return;
+      case Word::Green:
+        SetComponent(8, param);
+        return;
+      case Word::Blue:
+        SetComponent(16, param);
+        return;
+      case Word::FontTable:
+        State().destination = Destination::FontTable;
+        return;
+      case Word::ColorTable:
+        State().destination = Destination::ColorTable;
+        return;
+      case Word::SkipDestination:
+        State().destination = Destination::Skip;
+        return;
+      case Word::Bin:
+        return;
     }
   }
 
@@ -297,8 +367,8 @@ class Reader {
     std::string& name = font_.name;
     std::size_t first = name.find_first_not_of(' ');
     std::size_t last = name.find_last_not_of(' ');
-    name = first == std::string::npos ? std::string()
-                                      : ClampFace(std::string_view(name).substr(first, last - first + 1));
+    name =
+        first == std::string::npos ? std::string() : ClampFace(std::string_view(name).substr(first, last - first + 1));
     fonts_[fontNumber_] = std::move(font_);
     resolved_ = false;
   }
@@ -316,7 +386,8 @@ class Reader {
       return;
     }
     switch (State().destination) {
-      case Destination::Skip: return;
+      case Destination::Skip:
+        return;
       case Destination::FontTable:
         if (c == ';' && !escaped) {
           CommitFont();
@@ -332,9 +403,10 @@ class Reader {
           resolved_ = false;
         }
         return;
-      case Destination::Text: break;
+      case Destination::Text:
+        break;
     }
-    if (c == 0) return;  // a NUL would cut the text short wherever it is passed on as a C string
+    if (c == 0) return;       // a NUL would cut the text short wherever it is passed on as a C string
     if (c == '\n') c = '\r';  // the control's text knows one paragraph mark
     if (hasLead_) {
       hasLead_ = false;
@@ -416,7 +488,7 @@ class Reader {
   std::uint32_t color_ = 0;
   bool colorGiven_ = false;
 
-  bool resolved_ = false;  // cleared whenever the tables change what a state resolves to
+  bool resolved_ = false;       // cleared whenever the tables change what a state resolves to
   bool appendsToLast_ = false;  // the last run has format_: text goes on without comparing
   StateFormat resolvedFrom_;
   CharFormat format_;

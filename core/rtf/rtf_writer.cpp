@@ -23,8 +23,7 @@ using Font = std::pair<std::string, int>;  // face and character set, one font t
 // say, a Western font would come back as other characters; such text is written in the same face
 // with the Japanese character set, as the control does itself when it binds a font.
 bool NeedsJapaneseCharset(const CharFormat& f, std::string_view text) {
-  if (f.charset == kShiftJisCharset || f.charset == kDefaultCharset || f.charset == kSymbolCharset)
-    return false;
+  if (f.charset == kShiftJisCharset || f.charset == kDefaultCharset || f.charset == kSymbolCharset) return false;
   return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 // Tells a reader the document is in Japanese, as the control's own files do.
@@ -99,8 +98,8 @@ class Writer {
   void WriteColorTable() {
     out_ += "{\\colortbl;";
     for (std::uint32_t c : colors_) {
-      out_ += "\\red" + std::to_string(c & 0xFF) + "\\green" + std::to_string((c >> 8) & 0xFF) +
-              "\\blue" + std::to_string((c >> 16) & 0xFF) + ";";
+      out_ += "\\red" + std::to_string(c & 0xFF) + "\\green" + std::to_string((c >> 8) & 0xFF) + "\\blue" +
+              std::to_string((c >> 16) & 0xFF) + ";";
     }
     out_ += "}\r\n";
   }
@@ -126,8 +125,7 @@ class Writer {
   void WriteText(const Run& run) {
     const std::string& text = run.text;
     std::size_t own = currentFont_;
-    std::size_t japanese =
-        NeedsJapaneseCharset(run.format, text) ? FontIndex(JapaneseFont(run.format)) : own;
+    std::size_t japanese = NeedsJapaneseCharset(run.format, text) ? FontIndex(JapaneseFont(run.format)) : own;
     for (std::size_t i = 0; i < text.size(); ++i) {
       unsigned char c = static_cast<unsigned char>(text[i]);
       SelectFont(c >= 0x80 ? japanese : own, false);

@@ -38,9 +38,9 @@ TEST_F(HelpWindows, TheHelpOpensAtErrorsEachButtonShowsItsHeadingAndTheViewerKee
   EXPECT_EQ(ui::probe::NativePlace(HelpDlg->Memo1).top, -HelpDlg->ScrollBox1.Position());
 
   // In any order, and again: each heading stands in the first line of the view.
-  ui::Panel* buttons[] = {&HelpDlg->Panel2, &HelpDlg->Panel3,  &HelpDlg->Panel4, &HelpDlg->Panel5,
-                          &HelpDlg->Panel11, &HelpDlg->Panel6, &HelpDlg->Panel7, &HelpDlg->Panel8,
-                          &HelpDlg->Panel9, &HelpDlg->Panel10, &HelpDlg->Panel12};
+  ui::Panel* buttons[] = {&HelpDlg->Panel2,  &HelpDlg->Panel3,  &HelpDlg->Panel4, &HelpDlg->Panel5,
+                          &HelpDlg->Panel11, &HelpDlg->Panel6,  &HelpDlg->Panel7, &HelpDlg->Panel8,
+                          &HelpDlg->Panel9,  &HelpDlg->Panel10, &HelpDlg->Panel12};
   for (int section : {1, 11, 5, 5, 2, 3, 4, 6, 7, 8, 9, 10, 1}) {
     Press(*buttons[section - 1]);
     EXPECT_EQ(LineAtTop().rfind(Heading(section), 0), 0u) << "section " << section << ": " << LineAtTop();

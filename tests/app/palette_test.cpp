@@ -256,7 +256,8 @@ TEST_F(Palette, ASheetThatStaysOpenEndsTheQuitWithTheMemoAndTheSheetAsTheyWere) 
   }
   // Only the memo's autosave and the settings were written: no sheet file.
   for (const std::string& name : FilesIn("C:\\pochira")) {
-    EXPECT_TRUE(name == "Memo1.txt" || name == "pochira.ini" || std::count(files_before.begin(), files_before.end(), name))
+    EXPECT_TRUE(name == "Memo1.txt" || name == "pochira.ini" ||
+                std::count(files_before.begin(), files_before.end(), name))
         << name;
   }
 
@@ -316,7 +317,8 @@ TEST_F(ChangedFile, OkOffersTheChangedFileForSavingBeforeAnythingIsEmptiedAndSav
 }
 
 TEST_F(ChangedFile, ALongPathWidensTheConfirmationToShowItWhole) {
-  Form1->Label1.SetCaption("C:\\Documents and Settings\\user\\デスクトップ\\仕事\\二〇二六年\\十二月\\報告書の下書き.txt");
+  Form1->Label1.SetCaption(
+      "C:\\Documents and Settings\\user\\デスクトップ\\仕事\\二〇二六年\\十二月\\報告書の下書き.txt");
   bool fits = false;
   int width = 0;
   ui::headless::WhenModal("TModifyDlg", [&](ui::Form&) {
@@ -339,7 +341,8 @@ TEST_F(ChangedFile, EscAnswersNoAndTheProgramEndsWithTheFileAsItWas) {
 
 TEST_F(ChangedFile, AFailedSaveIsShownAndTheDialogStaysForNo) {
   ui::headless::SetFileFault([](ui::headless::FileStep step, std::string_view path) {
-    if (step == ui::headless::FileStep::Write && path == kFile) throw ui::FileError("手紙.txt: アクセスが拒否されました");
+    if (step == ui::headless::FileStep::Write && path == kFile)
+      throw ui::FileError("手紙.txt: アクセスが拒否されました");
   });
   bool open_after_failure = false;
   ui::headless::WhenModal("TModifyDlg", [&](ui::Form&) {

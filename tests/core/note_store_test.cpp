@@ -60,8 +60,8 @@ TEST(SheetFiles, BinRecordsAreLittleEndianPairsAndBadOnesAreRefused) {
     }
     return false;
   };
-  EXPECT_TRUE(refused(bin, 4, 5));   // fewer records than items
-  EXPECT_TRUE(refused(bin, 3, 4));   // the last note reaches past the lines
+  EXPECT_TRUE(refused(bin, 4, 5));  // fewer records than items
+  EXPECT_TRUE(refused(bin, 3, 4));  // the last note reaches past the lines
   NoteSpan overlap{1, 2}, negative{-1, 1}, huge{0x7FFFFFFF, 1};
   EXPECT_TRUE(refused(core::BinBytes({a, overlap}), 2, 5));
   EXPECT_FALSE(refused(core::BinBytes({c, a}), 2, 5));  // another order, no shared lines

@@ -98,7 +98,9 @@ TEST_F(OutlineFile, LineEndsAreCrOrCrLfAndALoneLfStaysInTheText) {
 }
 
 TEST_F(OutlineFile, TheEndMarkStopsReadingButKeepsTheTextBeforeIt) {
-  EXPECT_EQ(Load("a\r\n\tb\x1A" "c\r\nd\r\n"), "");
+  EXPECT_EQ(Load("a\r\n\tb\x1A"
+                 "c\r\nd\r\n"),
+            "");
   EXPECT_EQ(Shape(tree_), "a >b");
   EXPECT_EQ(Load("a\r\n\x1A\t\tbad depth\r\n"), "");
   EXPECT_EQ(Shape(tree_), "a");

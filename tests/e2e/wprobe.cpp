@@ -48,7 +48,8 @@ BOOL CALLBACK PrintEditorText(HWND w, LPARAM) {
   if (!IsWindowVisible(w) || _strnicmp(cls, "RichEdit", 8) != 0) return TRUE;
   static char text[65536];
   DWORD_PTR got = 0;
-  if (!SendMessageTimeoutA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 10000, &got)) return TRUE;
+  if (!SendMessageTimeoutA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 10000, &got))
+    return TRUE;
   std::printf("%.*s\n", static_cast<int>(got), text);
   return TRUE;
 }
@@ -186,7 +187,8 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
         int button = IDOK;
         if (argc > 3) button = !_stricmp(argv[3], "yes") ? IDYES : !_stricmp(argv[3], "no") ? IDNO : IDCANCEL;
-        PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
         return 0;
       }
       Sleep(100);
@@ -290,7 +292,10 @@ int main(int argc, char** argv) {
     }
     return 1;
   }
-  std::fprintf(stderr, "usage: wprobe list | wait CLASS S | gone CLASS S | close CLASS | keyboard | point CLASS X Y | move CLASS X Y | "
-                       "answer S [BUTTON] | dialog ID S | dword KEY NAME | forget KEY | text CLASS | ime TEXT | font FACE | timeclick CLASS X Y TARGET S\n");
+  std::fprintf(
+      stderr,
+      "usage: wprobe list | wait CLASS S | gone CLASS S | close CLASS | keyboard | point CLASS X Y | move CLASS X Y | "
+      "answer S [BUTTON] | dialog ID S | dword KEY NAME | forget KEY | text CLASS | ime TEXT | font FACE | timeclick "
+      "CLASS X Y TARGET S\n");
   return 2;
 }

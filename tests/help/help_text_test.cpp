@@ -86,9 +86,8 @@ TEST(HelpSections, EachButtonBringsItsHeadingToTheTopAndEverySubsectionAndMessag
   const HelpSectionTable sections = HelpSections();
 
   const char* const captions[] = {
-      "ぽち～らについて", "セレクトボタン", "ぽち～ら画面",   "メニュー",
-      "オプション",       "ログシート",     "ログシートメニュー",
-      "ﾃﾞｽｸﾄｯﾌﾟﾒﾓとして", "エディタとして", "ｱｲﾃﾞｱﾌﾟﾛｾｯｻとして", "エラーについて",
+      "ぽち～らについて",   "セレクトボタン",   "ぽち～ら画面",   "メニュー",          "オプション",     "ログシート",
+      "ログシートメニュー", "ﾃﾞｽｸﾄｯﾌﾟﾒﾓとして", "エディタとして", "ｱｲﾃﾞｱﾌﾟﾛｾｯｻとして", "エラーについて",
   };
   int previous_line = 0;
   for (int s = 0; s < kHelpSectionCount; ++s) {

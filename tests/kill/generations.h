@@ -24,7 +24,8 @@ inline std::vector<SheetItem> SheetOf(int generation) {
     int level = i % 10 == 0 ? 1 : (i % 10 < 5 ? 2 : 3);
     std::string tag = std::to_string(generation) + "版 " + std::to_string(i);
     std::vector<std::string> note;
-    for (int k = 0; k <= (i + generation) % 5; ++k) note.push_back("ﾒﾓ本文 " + tag + " 行" + std::to_string(k) + " ｶﾀｶﾅとかな");
+    for (int k = 0; k <= (i + generation) % 5; ++k)
+      note.push_back("ﾒﾓ本文 " + tag + " 行" + std::to_string(k) + " ｶﾀｶﾅとかな");
     items.push_back({level, "項目 " + tag, std::move(note)});
   }
   return items;
@@ -54,8 +55,8 @@ inline SettingsValues SettingsOf(int generation) {
   v.display.haba = static_cast<std::uint16_t>(300 + generation % 97);
   v.display.takasa = static_cast<std::uint16_t>(100 + generation % 89);
   v.display.backcolor = static_cast<ui::Color>(generation);
-  bool* flags[] = {&v.display.hanten, &v.display.gamen, &v.display.anime, &v.display.fixfont, &v.display.fontcolor,
-                   &v.display.mojikesi, &v.display.fixcolor, &v.display.flex, &v.display.Bar, &v.display.fontbold};
+  bool* flags[] = {&v.display.hanten,   &v.display.gamen,    &v.display.anime, &v.display.fixfont, &v.display.fontcolor,
+                   &v.display.mojikesi, &v.display.fixcolor, &v.display.flex,  &v.display.Bar,     &v.display.fontbold};
   for (int k = 0; k < 10; ++k) *flags[k] = (generation + k) % 2 != 0;
   v.date = "2026/12/" + std::to_string(generation % 28 + 1);
   return v;
@@ -66,7 +67,8 @@ inline std::vector<std::string> InWriteOrder(const SettingsValues& v) {
   const DisplaySettings& d = v.display;
   std::vector<std::string> out = {std::to_string(v.fontsize), std::to_string(d.haba), std::to_string(d.takasa),
                                   std::to_string(d.backcolor)};
-  for (bool flag : {d.hanten, d.gamen, d.anime, d.fixfont, d.fontcolor, d.mojikesi, d.fixcolor, d.flex, d.Bar, d.fontbold}) {
+  for (bool flag :
+       {d.hanten, d.gamen, d.anime, d.fixfont, d.fontcolor, d.mojikesi, d.fixcolor, d.flex, d.Bar, d.fontbold}) {
     out.push_back(flag ? "1" : "0");
   }
   out.push_back(v.date);

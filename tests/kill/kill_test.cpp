@@ -79,8 +79,8 @@ class DiskOf {
 class KillWhileSaving : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = std::filesystem::temp_directory_path() /
-             ("pochira-kill-" + std::to_string(getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder = std::filesystem::temp_directory_path() / ("pochira-kill-" + std::to_string(getpid()) + "-" +
+                                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder / "C" / "pochira");
   }
@@ -122,9 +122,7 @@ class KillWhileSaving : public ::testing::Test {
 
 TEST_F(KillWhileSaving, TheLogSheetIsAlwaysTheOldOrTheNewSetWhole) {
   KillAndLoad("sheet", 400, [](int said) {
-    struct StandIn : ui::Form {
-      StandIn() : ui::Form("TMain") {}
-    }* palette = nullptr;
+    struct StandIn : ui::Form{StandIn() : ui::Form("TMain"){}}* palette = nullptr;
     ui::App app;
     app.CreateForm(palette);
     app.CreateForm(MainOut);
@@ -201,7 +199,8 @@ TEST_F(KillWhileSaving, TheSettingsFileHoldsEachValueOldOrNewInTheOrderOfWriting
     bool fits = false;
     for (std::size_t written = 0; written <= values.size() && !fits; ++written) {
       fits = true;
-      for (std::size_t i = 0; i < values.size(); ++i) fits = fits && values[i] == (i < written ? new_values : old_values)[i];
+      for (std::size_t i = 0; i < values.size(); ++i)
+        fits = fits && values[i] == (i < written ? new_values : old_values)[i];
     }
     EXPECT_TRUE(fits) << "haba " << values[1] << ", date " << values.back() << " after generation " << said;
     return values == new_values ? said + 1 : said;

@@ -85,9 +85,10 @@ int main(int argc, char** argv) {
   }
   const std::string what = argv[1];
   ui::probe::Session session{[](const std::string& fault) {
-    std::fprintf(stderr, "%s\n", fault.c_str());
-    std::abort();
-  }, kProgramPath};
+                               std::fprintf(stderr, "%s\n", fault.c_str());
+                               std::abort();
+                             },
+                             kProgramPath};
   // The desktop's disk is the test's folder, kept after the process (the killed never clean up).
   std::filesystem::remove_all(std::exchange(ui::headless::TheWorld().disk_root, argv[2]));
   std::filesystem::create_directories(ui::headless::HostPath("C:\\pochira"));

@@ -136,10 +136,10 @@ TEST_F(LogSheet, ACorruptedSetIsRefusedAndTheSheetOnScreenStaysAsItWas) {
     }
     return std::string();
   };
-  EXPECT_NE(load_fails(Record(0, 1)), "");                   // fewer records than items
-  EXPECT_NE(load_fails(Record(0, 1) + Record(1, 5)), "");    // past the two lines
-  EXPECT_NE(load_fails(Record(0, 2) + Record(1, 1)), "");    // sharing a line
-  EXPECT_NE(load_fails(Record(-1, 1) + Record(1, 1)), "");   // negative
+  EXPECT_NE(load_fails(Record(0, 1)), "");                  // fewer records than items
+  EXPECT_NE(load_fails(Record(0, 1) + Record(1, 5)), "");   // past the two lines
+  EXPECT_NE(load_fails(Record(0, 2) + Record(1, 1)), "");   // sharing a line
+  EXPECT_NE(load_fails(Record(-1, 1) + Record(1, 1)), "");  // negative
   EXPECT_NE(load_fails(Record(-1, 1) + Record(1, 1)).find("日誌.Bin"), std::string::npos);
   EXPECT_EQ(ui::headless::CursorsShown().back(), ui::Cursor::Default);
   EXPECT_TRUE(sheet->Dirty);

@@ -66,9 +66,7 @@ class LogSheet : public ::testing::Test {
 
   ui::probe::Session session{[](const std::string& fault) { ADD_FAILURE() << fault; }, kProgramPath};
   ui::App app;
-  struct StandIn : ui::Form {
-    StandIn() : ui::Form("TMain") {}
-  }* palette = nullptr;
+  struct StandIn : ui::Form{StandIn() : ui::Form("TMain"){}}* palette = nullptr;
   TMainOut* sheet = nullptr;
   const std::string base = "C:\\notes\\日誌";
 };

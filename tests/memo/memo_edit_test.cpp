@@ -68,8 +68,7 @@ TEST_F(MemoEdit, ClearKeepsOneUndoCopyWithItsShapeAndTheMenuFollowsTheSelectionA
   TForm1& m = memo();
   ui::probe::Type(m.Edit1, "一行目\r二行目");
   Edit("コピー");
-  EXPECT_FALSE(m.K2.Enabled() || m.Cut1.Enabled() || m.K3.Enabled())
-      << "nothing selected and nothing on the clipboard";
+  EXPECT_FALSE(m.K2.Enabled() || m.Cut1.Enabled() || m.K3.Enabled()) << "nothing selected and nothing on the clipboard";
   EXPECT_FALSE(ui::probe::NativeClipboardText()) << "a grayed item cannot be chosen";
   Choose({"環境設定"});
   EXPECT_FALSE(m.K4.Enabled());

@@ -19,7 +19,6 @@ std::string BigText() {
 
 class TickWork : public ShownMemo {
  protected:
-
   // Ticks one by one, each within four probe reads and four reads for the width, of which at
   // most four are measured.
   void ExpectBoundedTicks(int ticks) {

@@ -120,8 +120,7 @@ TEST_F(Recording, ADaysMemosGoUnderOneHeadingAndTheNextDayStartsAnotherAtTheEnd)
 
   // The quit saves the sheet beside the program and keeps the date of its newest heading.
   Quit();
-  EXPECT_EQ(HostFile(kDefault + ".Pcr"),
-            "2026/12/9\r\n\t12:34:56\r\n\t12:35:56\r\n2026/12/10\r\n\t12:35:56\r\n");
+  EXPECT_EQ(HostFile(kDefault + ".Pcr"), "2026/12/9\r\n\t12:34:56\r\n\t12:35:56\r\n2026/12/10\r\n\t12:35:56\r\n");
   Lines txt = core::ParseTxt(HostFile(kDefault + ".Txt"));
   EXPECT_EQ(txt, (Lines{"2026/12/9", "12:34:56", "日本語の一行目", long_line, "12:35:56", "二つ目", "2026/12/10",
                         "12:35:56", "二つ目"}));

@@ -62,7 +62,8 @@ class OptionsDialog : public ShownMemo {
            " font" + std::to_string(FontPixels()) + " flags" + std::to_string(d.gamen) + std::to_string(d.anime) +
            std::to_string(d.fixfont) + std::to_string(d.mojikesi) + std::to_string(d.fixcolor) +
            std::to_string(d.fontcolor) + std::to_string(d.flex) + std::to_string(d.hanten) + std::to_string(d.Bar) +
-           std::to_string(d.fontbold) + " colours" + std::to_string(d.backcolor) + "," + std::to_string(d.ChosenFontColor);
+           std::to_string(d.fontbold) + " colours" + std::to_string(d.backcolor) + "," +
+           std::to_string(d.ChosenFontColor);
   }
   void ExpectStillOpen() {
     EXPECT_TRUE(ui::probe::NativeVisible(dlg()));
@@ -90,9 +91,10 @@ TEST_F(OptionsDialog, OpensOverTheHiddenStillMemoWithTheDefaultsAndCancelDropsEv
   EXPECT_EQ(dlg().Edit1.Text(), "80");
   EXPECT_EQ(dlg().Edit2.Text(), "16");
   EXPECT_FALSE(ui::probe::NativeChecked(dlg().CheckBox11));
-  for (ui::CheckBox* on : {&dlg().CheckBox1, &dlg().CheckBox10, &dlg().CheckBox9}) EXPECT_TRUE(ui::probe::NativeChecked(*on));
-  for (ui::CheckBox* off : {&dlg().CheckBox3, &dlg().CheckBox5, &dlg().CheckBox4, &dlg().CheckBox7, &dlg().CheckBox8,
-                            &dlg().CheckBox6}) {
+  for (ui::CheckBox* on : {&dlg().CheckBox1, &dlg().CheckBox10, &dlg().CheckBox9})
+    EXPECT_TRUE(ui::probe::NativeChecked(*on));
+  for (ui::CheckBox* off :
+       {&dlg().CheckBox3, &dlg().CheckBox5, &dlg().CheckBox4, &dlg().CheckBox7, &dlg().CheckBox8, &dlg().CheckBox6}) {
     EXPECT_FALSE(ui::probe::NativeChecked(*off)) << off->Caption();
   }
   EXPECT_FALSE(ui::probe::NativeEnabled(dlg().Button1));
@@ -104,13 +106,14 @@ TEST_F(OptionsDialog, OpensOverTheHiddenStillMemoWithTheDefaultsAndCancelDropsEv
   EXPECT_EQ(ui::probe::NativeItemIndex(dlg().ListBox1), -1);
 
   // The dependent controls follow their boxes at the next tick.
-  for (ui::CheckBox* box : {&dlg().CheckBox2, &dlg().CheckBox3, &dlg().CheckBox5, &dlg().CheckBox11, &dlg().CheckBox8,
-                            &dlg().CheckBox1}) {
+  for (ui::CheckBox* box :
+       {&dlg().CheckBox2, &dlg().CheckBox3, &dlg().CheckBox5, &dlg().CheckBox11, &dlg().CheckBox8, &dlg().CheckBox1}) {
     ui::probe::Click(*box);
   }
   Tick();
   EXPECT_EQ(ui::probe::NativeCaptionColor(dlg().CheckBox2), ui::clWhite);
-  for (ui::WinControl* shown : std::initializer_list<ui::WinControl*>{&dlg().Edit1, &dlg().Edit2, &dlg().ListBox1, &dlg().ListBox2}) {
+  for (ui::WinControl* shown :
+       std::initializer_list<ui::WinControl*>{&dlg().Edit1, &dlg().Edit2, &dlg().ListBox1, &dlg().ListBox2}) {
     EXPECT_TRUE(ui::probe::NativeVisible(*shown));
   }
   EXPECT_TRUE(dlg().Label1.Visible() && dlg().Label2.Visible() && dlg().Label4.Visible());
@@ -223,16 +226,17 @@ TEST_F(OptionsDialog, ASizeThatIsNotACountOnTheScreenChangesNothingAndKeepsTheDi
   };
   // At 16 pixels the memo window is 20 pixels wider than 9 plus 8 per character and 25 taller
   // than 9 plus 16 per line: 124 characters and 45 lines fit the 1024 by 768 screen.
-  for (const Case& c : {Case{"", "10", "'' は整数ではありません"}, Case{"abc", "10", "'abc' は整数ではありません"},
-                        Case{"６０", "10", "'６０' は整数ではありません"}, Case{" 60", "10", "' 60' は整数ではありません"},
-                        Case{"6 0", "10", "'6 0' は整数ではありません"},
-                        Case{"-5", "10", "'-5' は範囲外です。1 から 124 までの数を入力してください"},
-                        Case{"0", "10", "'0' は範囲外です。1 から 124 までの数を入力してください"},
-                        Case{"125", "10", "'125' は範囲外です。1 から 124 までの数を入力してください"},
-                        Case{"99999999999", "10", "'99999999999' は範囲外です。1 から 124 までの数を入力してください"},
-                        Case{"60", "x", "'x' は整数ではありません"},
-                        Case{"60", "50", "'50' は範囲外です。1 から 45 までの数を入力してください"},
-                        Case{"60", "65545", "'65545' は範囲外です。1 から 45 までの数を入力してください"}}) {
+  for (const Case& c :
+       {Case{"", "10", "'' は整数ではありません"}, Case{"abc", "10", "'abc' は整数ではありません"},
+        Case{"６０", "10", "'６０' は整数ではありません"}, Case{" 60", "10", "' 60' は整数ではありません"},
+        Case{"6 0", "10", "'6 0' は整数ではありません"},
+        Case{"-5", "10", "'-5' は範囲外です。1 から 124 までの数を入力してください"},
+        Case{"0", "10", "'0' は範囲外です。1 から 124 までの数を入力してください"},
+        Case{"125", "10", "'125' は範囲外です。1 から 124 までの数を入力してください"},
+        Case{"99999999999", "10", "'99999999999' は範囲外です。1 から 124 までの数を入力してください"},
+        Case{"60", "x", "'x' は整数ではありません"},
+        Case{"60", "50", "'50' は範囲外です。1 から 45 までの数を入力してください"},
+        Case{"60", "65545", "'65545' は範囲外です。1 から 45 までの数を入力してください"}}) {
     TypeSize(c.chars, c.lines);
     ui::probe::Answer(ui::ModalResult::OK);
     ui::probe::Click(dlg().OKBtn);

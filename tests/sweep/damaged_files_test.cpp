@@ -112,7 +112,8 @@ std::string SaveValidSheet(ui::App& app, const std::string& base) {
   MainOut->ClearSheet();
   auto& items = MainOut->olTree.Items();
   for (int i = 0; i < 130; ++i) {
-    items.AppendAtLevel(i % 6 == 0 ? 1 : (i % 6 < 3 ? 2 : 3), "項目 " + std::to_string(i) + (i % 4 ? " ｶﾅ" : " ソース"));
+    items.AppendAtLevel(i % 6 == 0 ? 1 : (i % 6 < 3 ? 2 : 3),
+                        "項目 " + std::to_string(i) + (i % 4 ? " ｶﾅ" : " ソース"));
     std::vector<std::string> note;
     for (int k = 0; k < i % 4; ++k) note.push_back("本文 " + std::to_string(i) + "-" + std::to_string(k));
     MainOut->Notes.Store(MainOut->SpanOf(items.Count()), note);
@@ -212,8 +213,10 @@ TEST_F(DamagedFiles, TheSettingsFileGivesEachValueOrItsDefault) {
   Sweep(SettingsFilePath(), ui::ReadFileBytes(SettingsFilePath()), load);
   // The same keys kept by hand in a UTF-8 file, with comments and another section around them.
   std::string edited = "\xEF\xBB\xBF; \xE3\x83\x9D\xE3\x83\x81 settings, edited by hand\r\n";
-  for (int k = 0; k < 16; ++k) edited += "; note " + std::to_string(k) + ": values below were tried on other screens\r\n";
-  edited += "[Option:Form1]\r\n  fontsize = 0x10\r\nhaba=\"400\"\r\ntakasa= 250 \r\nBar=1\r\nflex=0\r\nhiduke=2026/12/9\r\n";
+  for (int k = 0; k < 16; ++k)
+    edited += "; note " + std::to_string(k) + ": values below were tried on other screens\r\n";
+  edited +=
+      "[Option:Form1]\r\n  fontsize = 0x10\r\nhaba=\"400\"\r\ntakasa= 250 \r\nBar=1\r\nflex=0\r\nhiduke=2026/12/9\r\n";
   edited += "[Other]\r\nfontsize=99\r\nkey without value\r\n";
   ui::ReplaceFileBytes(SettingsFilePath(), edited);
   DisplaySettings display;

@@ -117,7 +117,8 @@ TEST_F(Contract, AnEditHoldsOneLineTypedWithTheInputMethodOffAndLeavesEnterToIts
   EXPECT_EQ(ui::probe::NativeIme(form->Width), ui::ImeMode::Off);
   form->Width.SetImeOnFocus(ui::ImeMode::Hiragana);
   ui::probe::Focus(form->Lines);
-  EXPECT_EQ(ui::probe::NativeIme(form->Width), ui::ImeMode::Hiragana) << "open for Japanese as the box takes the keyboard";
+  EXPECT_EQ(ui::probe::NativeIme(form->Width), ui::ImeMode::Hiragana)
+      << "open for Japanese as the box takes the keyboard";
   form->Width.SetImeOnFocus(ui::ImeMode::Off);
 
   ui::probe::Type(form->Lines, "1");

@@ -50,8 +50,8 @@ TEST_F(Contract, CloseOfAWindowThatIsNotTheMainWindowRunsItsCloseQueryAndHidesIt
 TEST_F(Contract, FramesKeepTheClientSizeAndPlaceTheWindowInScreenPixels) {
   CountingForm* form = nullptr;
   app.CreateForm(form);
-  for (BorderStyle border : {BorderStyle::None, BorderStyle::Dialog, BorderStyle::ToolWindow,
-                             BorderStyle::Sizeable, BorderStyle::Single}) {
+  for (BorderStyle border :
+       {BorderStyle::None, BorderStyle::Dialog, BorderStyle::ToolWindow, BorderStyle::Sizeable, BorderStyle::Single}) {
     form->SetBorderStyle(border);
     form->SetClientWidth(201);
     form->SetClientHeight(131);
@@ -66,8 +66,10 @@ TEST_F(Contract, FramesKeepTheClientSizeAndPlaceTheWindowInScreenPixels) {
     EXPECT_EQ(native, form->GetBounds());
     EXPECT_EQ(native.left, 17);
     EXPECT_EQ(native.top, 23);
-    if (border == BorderStyle::None) EXPECT_EQ(native.width, 201);
-    else EXPECT_GT(native.height, 131) << "a caption bar lies outside the client area";
+    if (border == BorderStyle::None)
+      EXPECT_EQ(native.width, 201);
+    else
+      EXPECT_GT(native.height, 131) << "a caption bar lies outside the client area";
     form->Hide();
   }
 }

@@ -152,13 +152,16 @@ TEST_F(IniContract, AWriteKeepsEverySectionAndKeyAndPutsTheFileInTheDesktopsOwnF
   ini.WriteInteger("option:form1", "haba", 487);
   ini.WriteString("Option:Form1", "y", "  lead and trail  ");
   ini.WriteString("new", "k", "v");
-  EXPECT_EQ(ui::ReadFileBytes(ini.FileName()),
-            "top=1\r\n"
-            "[first]\r\na=1\r\n"
-            "[Option:Form1]\r\nx=1\r\nHaba=487\r\nnovalue\r\n;comment\r\nk=\" q \"\r\ny=lead and trail\r\n"  // trailing blanks go at the next write
-            "[last]\r\nz=9\r\n"
-            "[option:form1]\r\nx=2\r\n"
-            "[new]\r\nk=v\r\n");
+  EXPECT_EQ(
+      ui::ReadFileBytes(ini.FileName()),
+      "top=1\r\n"
+      "[first]\r\na=1\r\n"
+      "[Option:Form1]\r\nx=1\r\nHaba=487\r\nnovalue\r\n;comment\r\nk=\" q \"\r\ny=lead and trail\r\n"  // trailing
+                                                                                                       // blanks go at
+                                                                                                       // the next write
+      "[last]\r\nz=9\r\n"
+      "[option:form1]\r\nx=2\r\n"
+      "[new]\r\nk=v\r\n");
   EXPECT_EQ(ini.ReadString("Option:Form1", "y", "-"), "lead and trail");
 }
 

@@ -63,8 +63,8 @@ TEST_F(Contract, AMenuBarKeepsTheClientSizeAndRunsItsMenusAsTheyOpen) {
   EXPECT_EQ(form.file_opened, 2);
   EXPECT_EQ(form.saved, 1);
   EXPECT_EQ(ui::probe::NativeMenuBar(form),
-            (std::vector<std::string>{"ファイル(&F)", "  開く(&O)...", "  -", "  上書き保存(&S)", "  最近のファイル(&R)",
-                                      "表示(&V)"}));
+            (std::vector<std::string>{"ファイル(&F)", "  開く(&O)...", "  -", "  上書き保存(&S)",
+                                      "  最近のファイル(&R)", "表示(&V)"}));
 
   ui::probe::ChooseFromMenuBar(form, {"ファイル(&F)", "最近のファイル(&R)", "日記.Pcr"});
   EXPECT_EQ(form.recent_opened, 1);

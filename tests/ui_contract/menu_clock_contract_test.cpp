@@ -26,8 +26,8 @@ TEST_F(Contract, AMenuIsBuiltWithItsCaptionsSubmenusSeparatorsCheckedAndGrayedIt
   menu.Add(help);
 
   EXPECT_EQ(ui::probe::NativeMenu(menu.Root()),
-            (std::vector<std::string>{"ﾌｧｲﾙ(&F)", "  ﾌｧｲﾙを開く", "  -", "  印刷 (checked)", "編集(&E)", "  元に戻す (disabled)",
-                                      "ヘルプ(&H)"}));
+            (std::vector<std::string>{"ﾌｧｲﾙ(&F)", "  ﾌｧｲﾙを開く", "  -", "  印刷 (checked)", "編集(&E)",
+                                      "  元に戻す (disabled)", "ヘルプ(&H)"}));
   EXPECT_EQ(opened, 1) << "the submenu's handler runs once as it is built";
 }
 

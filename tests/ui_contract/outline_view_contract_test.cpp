@@ -188,7 +188,7 @@ TEST_F(OutlineViewContract, TheMouseAndKeysWalkTheTreeAndTellTheWindowOfEachMove
   EXPECT_EQ(items.Selected(), 4);
   ui::probe::PressKey(view, View::kKeyHome);
   ui::probe::PressKey(view, kKeypadMinus);  // A has no children: nothing changes
-  ui::probe::DoubleClickAt(view, Row(1));  // closes B
+  ui::probe::DoubleClickAt(view, Row(1));   // closes B
   EXPECT_FALSE(items.ItemAt(2).IsOpen());
   EXPECT_FALSE(items.ItemAt(3).IsOpen());
   heard.Take();

@@ -31,7 +31,7 @@ class TextContract : public Contract {
 };
 
 core::rtf::CharFormat Format(const char* face, int half_points, bool bold, bool italic, bool underline, bool strike,
-                           ui::Color color) {
+                             ui::Color color) {
   core::rtf::CharFormat f;
   f.face = face;
   f.charset = core::rtf::kShiftJisCharset;

@@ -78,7 +78,8 @@ class AppPeerImpl : public AppPeer {
       path = folder + "\\" + path;
     }
     std::size_t dot = core::cp932::FindLastChar(path, ".\\");
-    if (!request.default_ext.empty() && (dot == std::string::npos || path[dot] != '.')) path += "." + request.default_ext;
+    if (!request.default_ext.empty() && (dot == std::string::npos || path[dot] != '.'))
+      path += "." + request.default_ext;
     if (request.kind == FileDialogKind::Open && !std::filesystem::is_regular_file(HostPath(path))) {
       Fault("an open dialog was answered with a file that does not exist: " + path);
       return std::nullopt;

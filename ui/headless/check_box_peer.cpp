@@ -47,9 +47,7 @@ std::string CheckBoxCaption(const CheckBox& box) {
   return dynamic_cast<const CheckBoxPeerImpl&>(*box.Peer()).caption();
 }
 
-Color CheckBoxTextColor(const CheckBox& box) {
-  return dynamic_cast<const CheckBoxPeerImpl&>(*box.Peer()).text_color();
-}
+Color CheckBoxTextColor(const CheckBox& box) { return dynamic_cast<const CheckBoxPeerImpl&>(*box.Peer()).text_color(); }
 
 }  // namespace ui::headless
 

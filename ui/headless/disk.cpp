@@ -24,8 +24,10 @@ std::filesystem::path HostPath(std::string_view windows_path) {
   std::string host;
   for (std::size_t i = 0; i < rest.size();) {
     std::size_t n = core::cp932::CharLength(rest, i);
-    if (n == 1 && rest[i] == '\\') host += '/';
-    else host.append(rest, i, n);
+    if (n == 1 && rest[i] == '\\')
+      host += '/';
+    else
+      host.append(rest, i, n);
     i += n;
   }
   while (!host.empty() && host.front() == '/') host.erase(0, 1);
@@ -92,7 +94,8 @@ std::string ReadFileBytes(std::string_view path) {
   Step(headless::FileStep::Read, path);
   // As on the platform, a folder is no file to read.
   std::ifstream in(headless::HostPath(path), std::ios::binary);
-  if (!in || std::filesystem::is_directory(headless::HostPath(path))) throw FileError("ファイル " + std::string(path) + " を開けません");
+  if (!in || std::filesystem::is_directory(headless::HostPath(path)))
+    throw FileError("ファイル " + std::string(path) + " を開けません");
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (in.bad()) throw FileError("ファイル " + std::string(path) + " を読み込めません");
   return bytes;
@@ -115,7 +118,8 @@ void RenameReplacing(std::string_view from, std::string_view to) {
   Step(headless::FileStep::Rename, to);
   std::error_code ec;
   std::filesystem::rename(headless::HostPath(from), headless::HostPath(to), ec);
-  if (ec || !SyncFolderOf(headless::HostPath(to))) throw FileError("ファイル " + std::string(to) + " を置き換えられません");
+  if (ec || !SyncFolderOf(headless::HostPath(to)))
+    throw FileError("ファイル " + std::string(to) + " を置き換えられません");
 }
 
 void RemoveFile(std::string_view path) {

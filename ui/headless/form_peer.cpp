@@ -23,12 +23,17 @@ constexpr int kMenuBarHeight = 19;
 
 Size FrameFor(const FrameStyle& f) {
   switch (f.border) {
-    case BorderStyle::None: return {0, 0};
+    case BorderStyle::None:
+      return {0, 0};
     case BorderStyle::Single:
-    case BorderStyle::Dialog: return {6, 25};
-    case BorderStyle::ToolWindow: return {6, 22};
-    case BorderStyle::Sizeable: return {8, 27};
-    case BorderStyle::SizeToolWin: return {8, 24};
+    case BorderStyle::Dialog:
+      return {6, 25};
+    case BorderStyle::ToolWindow:
+      return {6, 22};
+    case BorderStyle::Sizeable:
+      return {8, 27};
+    case BorderStyle::SizeToolWin:
+      return {8, 24};
   }
   return {0, 0};
 }
@@ -145,8 +150,10 @@ HitArea FormPeerImpl::HitTest(Point client) {
   int bar = menu_ ? kMenuBarHeight : 0, caption_top = border - ClientOrigin().y;
   bool across = client.x >= 0 && client.x < width;
   HitArea platform = HitArea::Other;
-  if (across && client.y >= 0 && client.y < height) platform = HitArea::Client;
-  else if (across && client.y < -bar && client.y >= caption_top) platform = HitArea::Caption;
+  if (across && client.y >= 0 && client.y < height)
+    platform = HitArea::Client;
+  else if (across && client.y < -bar && client.y >= caption_top)
+    platform = HitArea::Caption;
   return form_.HitTest(platform);
 }
 

@@ -31,7 +31,9 @@ class IniPeerImpl : public IniPeer {
   }
 
  private:
-  headless::IniText Profile() const { return headless::IniText(FileExists(path_) ? ReadFileBytes(path_) : std::string()); }
+  headless::IniText Profile() const {
+    return headless::IniText(FileExists(path_) ? ReadFileBytes(path_) : std::string());
+  }
   std::string path_;
 };
 

@@ -97,9 +97,11 @@ IniText::IniText(std::string text) {
       }
     }
     std::size_t eq = line.find('=');
-    if (eq == std::string_view::npos) profile.sections.back().keys.push_back({std::string(line), std::nullopt});
-    else profile.sections.back().keys.push_back({std::string(TrimBack(line.substr(0, eq))),
-                                                 std::string(TrimFront(line.substr(eq + 1)))});
+    if (eq == std::string_view::npos)
+      profile.sections.back().keys.push_back({std::string(line), std::nullopt});
+    else
+      profile.sections.back().keys.push_back(
+          {std::string(TrimBack(line.substr(0, eq))), std::string(TrimFront(line.substr(eq + 1)))});
   }
 }
 
@@ -155,7 +157,8 @@ auto FindKey(S& section, std::string_view name) -> decltype(&section.keys[0]) {
 }
 
 std::string_view Unquoted(std::string_view v) {
-  if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) return v.substr(1, v.size() - 2);
+  if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+    return v.substr(1, v.size() - 2);
   return v;
 }
 

@@ -6,7 +6,12 @@ namespace ui::headless {
 
 namespace {
 BuiltMenuItem EntryOf(MenuItem* item) {
-  return {item->Caption(), item->IsSeparator(), !item->Enabled(), item->Checked(), item, {},
+  return {item->Caption(),
+          item->IsSeparator(),
+          !item->Enabled(),
+          item->Checked(),
+          item,
+          {},
           !item->IsSeparator() && !item->Items().empty()};
 }
 }  // namespace

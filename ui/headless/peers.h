@@ -23,9 +23,7 @@ class RecordingCanvas : public Canvas {
  public:
   void FillRect(const Bounds&, Color) override {}
   void Rectangle(const Bounds&, Color, int, Color, bool) override {}
-  void TextOut(int, int, std::string_view text, const Font&, const Color*) override {
-    texts.emplace_back(text);
-  }
+  void TextOut(int, int, std::string_view text, const Font&, const Color*) override { texts.emplace_back(text); }
   void DrawBitmap(int, int, const std::string& resource) override { texts.push_back("[" + resource + "]"); }
   std::vector<std::string> texts;
 };

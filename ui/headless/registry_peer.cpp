@@ -10,8 +10,10 @@ std::string RegistryFold(std::string_view name) {
   std::string folded;
   for (std::size_t i = 0; i < name.size();) {
     std::size_t n = core::cp932::CharLength(name, i);
-    if (n == 1) folded += static_cast<char>(std::toupper(static_cast<unsigned char>(name[i])));
-    else folded.append(name, i, n);
+    if (n == 1)
+      folded += static_cast<char>(std::toupper(static_cast<unsigned char>(name[i])));
+    else
+      folded.append(name, i, n);
     i += n;
   }
   return folded;

@@ -25,15 +25,15 @@ class ScrollBoxPeerImpl : public WindowPeerAs<ScrollBoxPeer> {
 
 }  // namespace
 
-ScrollBarState ScrollBarOf(const ScrollBox& box) {
-  return dynamic_cast<const ScrollBoxPeerImpl&>(*box.Peer()).bar();
-}
+ScrollBarState ScrollBarOf(const ScrollBox& box) { return dynamic_cast<const ScrollBoxPeerImpl&>(*box.Peer()).bar(); }
 
 void ScrollByUser(ScrollBox& box, ScrollRequest request, int thumb) {
   dynamic_cast<ScrollBoxPeerImpl&>(*box.Peer()).Scroll(request, thumb);
 }
 
-void WheelByUser(ScrollBox& box, int notches_down) { dynamic_cast<ScrollBoxPeerImpl&>(*box.Peer()).Wheel(notches_down); }
+void WheelByUser(ScrollBox& box, int notches_down) {
+  dynamic_cast<ScrollBoxPeerImpl&>(*box.Peer()).Wheel(notches_down);
+}
 
 }  // namespace ui::headless
 

@@ -153,8 +153,10 @@ void TextPeerImpl::SetDocument(rtf::RichText doc) {
 std::string TextPeerImpl::Text() {
   std::string out;
   for (char c : doc_.Text()) {
-    if (c == '\r') out += "\r\n";
-    else out += c;
+    if (c == '\r')
+      out += "\r\n";
+    else
+      out += c;
   }
   return out;
 }
@@ -313,8 +315,10 @@ void TextPeerImpl::ScrollCaret() {
   int line_height = std::max(1, rtf::PixelsFromHalfPoints(format_.halfPoints));
   int shown = std::max(1, (bounds_.height - 2 * edge) / line_height);
   int caret = LineOf(sel_start_ + sel_length_);
-  if (caret < first_visible_line_) first_visible_line_ = caret;
-  else if (caret >= first_visible_line_ + shown) first_visible_line_ = caret - shown + 1;
+  if (caret < first_visible_line_)
+    first_visible_line_ = caret;
+  else if (caret >= first_visible_line_ + shown)
+    first_visible_line_ = caret - shown + 1;
 }
 
 namespace {
@@ -355,8 +359,10 @@ std::string TextPeerImpl::Selected() {
   std::size_t from = ByteOffset(sel_start_), to = ByteOffset(sel_start_ + sel_length_);
   std::string out;
   for (char c : std::string_view(t).substr(from, to - from)) {
-    if (c == '\r') out += "\r\n";
-    else out += c;
+    if (c == '\r')
+      out += "\r\n";
+    else
+      out += c;
   }
   return out;
 }
@@ -376,8 +382,10 @@ constexpr int kDelete = 0x2E;
 
 void TextPeerImpl::DeleteAtCaret(bool backwards) {
   if (sel_length_ == 0) {
-    if (backwards && sel_start_ > 0) SetSel(sel_start_ - 1, 1);
-    else if (!backwards && sel_start_ < Length()) SetSel(sel_start_, 1);
+    if (backwards && sel_start_ > 0)
+      SetSel(sel_start_ - 1, 1);
+    else if (!backwards && sel_start_ < Length())
+      SetSel(sel_start_, 1);
     if (sel_length_ == 0) return;
   }
   ReplaceSel("");
@@ -390,10 +398,14 @@ void TextPeerImpl::KeyDown(int key) {
 
 void TextPeerImpl::Char(std::string_view ch) {
   if (read_only_ || ch.empty()) return;
-  if (ch == "\b") DeleteAtCaret(true);
-  else if (single_line_ && (ch == "\r" || ch == "\t")) return;  // a single line takes neither
-  else if (ch == "\r") ReplaceSel("\r");
-  else if (ch == "\t" || static_cast<unsigned char>(ch[0]) >= 0x20) ReplaceSel(std::string(ch));
+  if (ch == "\b")
+    DeleteAtCaret(true);
+  else if (single_line_ && (ch == "\r" || ch == "\t"))
+    return;  // a single line takes neither
+  else if (ch == "\r")
+    ReplaceSel("\r");
+  else if (ch == "\t" || static_cast<unsigned char>(ch[0]) >= 0x20)
+    ReplaceSel(std::string(ch));
 }
 
 void TextPeerImpl::ButtonDown(MouseButton button, Point at) { control_.HandleMouseDown(button, 0, at); }

@@ -21,7 +21,6 @@ class TextPeerImpl : public WindowPeerAs<RichEditPeer> {
  public:
   TextPeerImpl(TextControl& control, bool rich, bool single_line = false);
 
-
   std::string Text() override;
   void SetText(const std::string& text) override;
   int LineCount() override { return static_cast<int>(Layout().size()); }

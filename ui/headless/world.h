@@ -80,7 +80,7 @@ struct ForeignWindow {
 
 struct World {
   Size screen{1024, 768};
-  std::string exe_name;  // the path the program runs from, as its test gives it (ui::probe::Session)
+  std::string exe_name;   // the path the program runs from, as its test gives it (ui::probe::Session)
   std::string disk_root;  // the host folder that stands for the drives (see disk.h)
   // The current user's registry: keys by folded path (see registry.h here), values by folded name.
   std::map<std::string, std::map<std::string, RegistryValue>> registry;
@@ -102,7 +102,7 @@ struct World {
   ScriptedDialog<std::optional<Font>, Font> font_dialogs;
   std::vector<PrintJob> print_jobs;
   std::map<std::string, std::deque<std::function<void(Form&)>>> modal_scripts;  // by class name
-  std::deque<std::function<void()>> box_scripts;  // each run while a message box is up
+  std::deque<std::function<void()>> box_scripts;                                // each run while a message box is up
   std::vector<PaintRecord> paints;
   std::function<void(const WinControl&)> on_paint;
   // A dialog nobody scripted; tests turn this into a failure.
@@ -113,7 +113,7 @@ struct World {
   int hint_delay = 500;
   std::map<const void*, std::string> hints;  // by the control's peer
   long long clock_ms = 0;
-  bool durable_disk = false;  // the disk's writes are synced to the device
+  bool durable_disk = false;   // the disk's writes are synced to the device
   long long now = 1796819696;  // 2026/12/09 12:34:56, the virtual clock's start (UTC, no zones)
   std::deque<int> random_picks;
   std::deque<std::vector<std::string>> menu_picks;  // captions from the top of the menu down
@@ -123,14 +123,14 @@ struct World {
   unsigned shift_held = 0;  // the modifier keys held down, as ssShift | ssCtrl | ssAlt
   bool quit = false;
   int loop_depth = 0;
-  bool clipboard_held = false;  // another program has it open
+  bool clipboard_held = false;           // another program has it open
   std::optional<std::string> clipboard;  // text only; empty optional: nothing on the clipboard
   Cursor cursor = Cursor::Default;
   std::vector<Cursor> cursors_shown;  // every change of the screen's cursor, in order
   // Work done by the text controls, so that a test can bound it per step.
-  int line_reads = 0;     // lines read from a text control's peer
-  int text_extents = 0;   // widths of a text measured with ui::TextExtent
-  int text_layouts = 0;   // whole texts laid out into lines
+  int line_reads = 0;    // lines read from a text control's peer
+  int text_extents = 0;  // widths of a text measured with ui::TextExtent
+  int text_layouts = 0;  // whole texts laid out into lines
 };
 
 World& TheWorld();

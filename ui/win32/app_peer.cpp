@@ -42,9 +42,9 @@ class AppPeerImpl : public AppPeer, public MessageTarget {
   AppPeerImpl() {
     RegisterClassOnce(kAppClass, 0);
     int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-    app_window = CreateWindowExA(0, kAppClass, "", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                                 cx / 2, cy / 2, 0, 0, nullptr, nullptr, Instance(),
-                                 static_cast<MessageTarget*>(this));
+    app_window =
+        CreateWindowExA(0, kAppClass, "", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, cx / 2,
+                        cy / 2, 0, 0, nullptr, nullptr, Instance(), static_cast<MessageTarget*>(this));
   }
   ~AppPeerImpl() override {
     DestroyTooltips();
@@ -168,9 +168,7 @@ void DetachControl(HWND hwnd, WNDPROC previous) {
   SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
 }
 
-MessageTarget* TargetOf(HWND hwnd) {
-  return reinterpret_cast<MessageTarget*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-}
+MessageTarget* TargetOf(HWND hwnd) { return reinterpret_cast<MessageTarget*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)); }
 
 LRESULT CALLBACK MessageTarget::ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   MessageTarget* target = TargetOf(hwnd);

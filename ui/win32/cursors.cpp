@@ -38,14 +38,18 @@ HCURSOR MakeDragCursor() {
 // The handles live as long as the process, so that the same cursor is always the same handle.
 HCURSOR CursorHandle(Cursor cursor) {
   switch (cursor) {
-    case Cursor::HourGlass: return LoadCursorA(nullptr, IDC_WAIT);
+    case Cursor::HourGlass:
+      return LoadCursorA(nullptr, IDC_WAIT);
     case Cursor::Drag: {
       static HCURSOR drag = MakeDragCursor();
       return drag;
     }
-    case Cursor::HSplit: return LoadCursorA(nullptr, IDC_SIZEWE);
-    case Cursor::VSplit: return LoadCursorA(nullptr, IDC_SIZENS);
-    case Cursor::Default: break;
+    case Cursor::HSplit:
+      return LoadCursorA(nullptr, IDC_SIZEWE);
+    case Cursor::VSplit:
+      return LoadCursorA(nullptr, IDC_SIZENS);
+    case Cursor::Default:
+      break;
   }
   return LoadCursorA(nullptr, IDC_ARROW);
 }

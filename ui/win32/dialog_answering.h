@@ -40,7 +40,8 @@ struct DialogAnswering {
 
 // The button pressed as a user would, the dialog hearing of it through its message loop.
 inline void Press(HWND dialog, int button) {
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
 }
 
 // For a dialog that takes no hook procedure: `answer` is called with the next window this thread

@@ -80,8 +80,10 @@ class EditWindow : public TextWindow<TextPeer> {
 
  protected:
   void MakeWindow() override {
-    if (single_line_) CreateControl("EDIT", ES_AUTOHSCROLL, false);
-    else CreateControl("EDIT", control_.WordWrap() ? 0 : ES_AUTOHSCROLL);
+    if (single_line_)
+      CreateControl("EDIT", ES_AUTOHSCROLL, false);
+    else
+      CreateControl("EDIT", control_.WordWrap() ? 0 : ES_AUTOHSCROLL);
   }
   std::string TakeContent() override { return Text(); }
   void PutContent(const std::string& content) override { SetText(content); }

@@ -78,8 +78,8 @@ void ReplaceFileBytes(std::string_view path, std::string_view bytes) {
 }
 
 void WriteFileFlushed(std::string_view path, std::string_view bytes) {
-  Handle file(CreateFileA(std::string(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                          nullptr));
+  Handle file(
+      CreateFileA(std::string(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.ok()) Fail(path, GetLastError());
   DWORD written = 0;
   if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||

@@ -53,7 +53,8 @@ bool Pick(HWND dialog, int list, Fits fits) {
   for (LRESULT row = 0; row < rows; ++row) {
     if (!fits(Item(dialog, list, CB_GETITEMDATA, static_cast<WPARAM>(row)))) continue;
     Item(dialog, list, CB_SETCURSEL, static_cast<WPARAM>(row));
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(dialog, list)));
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, list)));
     return true;
   }
   return false;
@@ -66,15 +67,17 @@ void Tick(HWND dialog, int box, bool on) {
 
 // The font set in the dialog's fields; false when the dialog does not offer it.
 bool Choose(HWND dialog, const Font& font) {
-  LRESULT face = Item(dialog, cmb1, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(font.name.c_str()));
+  LRESULT face =
+      Item(dialog, cmb1, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(font.name.c_str()));
   if (face == CB_ERR) return false;
   Item(dialog, cmb1, CB_SETCURSEL, static_cast<WPARAM>(face));
   SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(dialog, cmb1)));
   bool bold = font.style & fsBold, italic = font.style & fsItalic;
   int points = MulDiv(font.PixelHeight(), 72, ScreenDpi());
-  bool ok = Pick(dialog, cmb2, [&](LRESULT s) { return (LOWORD(s) > FW_MEDIUM) == bold && (HIWORD(s) != 0) == italic; }) &&
-            Pick(dialog, cmb3, [&](LRESULT p) { return p == points; }) &&
-            Pick(dialog, cmb4, [&](LRESULT c) { return static_cast<Color>(c) == (font.color & 0xFFFFFF); });
+  bool ok =
+      Pick(dialog, cmb2, [&](LRESULT s) { return (LOWORD(s) > FW_MEDIUM) == bold && (HIWORD(s) != 0) == italic; }) &&
+      Pick(dialog, cmb3, [&](LRESULT p) { return p == points; }) &&
+      Pick(dialog, cmb4, [&](LRESULT c) { return static_cast<Color>(c) == (font.color & 0xFFFFFF); });
   Tick(dialog, chx1, font.style & fsStrikeOut);
   Tick(dialog, chx2, font.style & fsUnderline);
   return ok;

@@ -16,12 +16,29 @@ struct Styles {
 Styles StylesFor(const FrameStyle& f) {
   DWORD style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS, ex = 0;
   switch (f.border) {
-    case BorderStyle::None: style |= WS_POPUP; break;
-    case BorderStyle::Single: style |= WS_POPUP | WS_CAPTION | WS_BORDER; ex |= WS_EX_WINDOWEDGE; break;
-    case BorderStyle::Sizeable: style |= WS_POPUP | WS_CAPTION | WS_THICKFRAME; ex |= WS_EX_WINDOWEDGE; break;
-    case BorderStyle::Dialog: style |= WS_POPUP | WS_CAPTION; ex |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE; break;
-    case BorderStyle::ToolWindow: style |= WS_POPUP | WS_CAPTION; ex |= WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE; break;
-    case BorderStyle::SizeToolWin: style |= WS_POPUP | WS_CAPTION | WS_THICKFRAME; ex |= WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE; break;
+    case BorderStyle::None:
+      style |= WS_POPUP;
+      break;
+    case BorderStyle::Single:
+      style |= WS_POPUP | WS_CAPTION | WS_BORDER;
+      ex |= WS_EX_WINDOWEDGE;
+      break;
+    case BorderStyle::Sizeable:
+      style |= WS_POPUP | WS_CAPTION | WS_THICKFRAME;
+      ex |= WS_EX_WINDOWEDGE;
+      break;
+    case BorderStyle::Dialog:
+      style |= WS_POPUP | WS_CAPTION;
+      ex |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+      break;
+    case BorderStyle::ToolWindow:
+      style |= WS_POPUP | WS_CAPTION;
+      ex |= WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE;
+      break;
+    case BorderStyle::SizeToolWin:
+      style |= WS_POPUP | WS_CAPTION | WS_THICKFRAME;
+      ex |= WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE;
+      break;
   }
   if (f.border != BorderStyle::None && (f.icons & biSystemMenu)) {
     style |= WS_SYSMENU;
@@ -79,24 +96,18 @@ class FormWindow : public NativeWindow<FormPeer> {
     }
   }
 
-  void SetVisible(bool visible) override {
-    ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
-  }
+  void SetVisible(bool visible) override { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
 
   void Show(bool activate) override { ShowWindow(hwnd_, activate ? SW_SHOW : SW_SHOWNA); }
 
-  void BringToFront() override {
-    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  }
+  void BringToFront() override { SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
 
   Bounds WindowBounds() override { return ScreenBoundsOf(hwnd_); }
 
   // The window stays where it is, visible to the platform, active and with the keyboard focus:
   // an empty window region only takes its pixels off the screen. Hiding it outright
   // (SWP_HIDEWINDOW) would lose the focus on an X11 desktop, at every paint of the memo.
-  void SetShownInPlace(bool shown) override {
-    SetWindowRgn(hwnd_, shown ? nullptr : CreateRectRgn(0, 0, 0, 0), TRUE);
-  }
+  void SetShownInPlace(bool shown) override { SetWindowRgn(hwnd_, shown ? nullptr : CreateRectRgn(0, 0, 0, 0), TRUE); }
 
   // The screen's pixels, copied while the window is off it; the windows that lay beneath have
   // just repainted there.
@@ -127,10 +138,19 @@ class FormWindow : public NativeWindow<FormPeer> {
 
   LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {
     switch (msg) {
-      case WM_CLOSE: form_.HandleCloseRequest(); return 0;
-      case WM_SIZE: ++resizes_; form_.HandleResized(); return 0;
-      case WM_MOVE: ++moves_; form_.HandleMoved(); return 0;
-      case WM_NCHITTEST: return OnHitTest(hwnd, wp, lp);
+      case WM_CLOSE:
+        form_.HandleCloseRequest();
+        return 0;
+      case WM_SIZE:
+        ++resizes_;
+        form_.HandleResized();
+        return 0;
+      case WM_MOVE:
+        ++moves_;
+        form_.HandleMoved();
+        return 0;
+      case WM_NCHITTEST:
+        return OnHitTest(hwnd, wp, lp);
       case WM_INITMENU:
         if (reinterpret_cast<HMENU>(wp) == GetMenu(hwnd)) menu_bar_.Refresh();
         return 0;
@@ -151,7 +171,8 @@ class FormWindow : public NativeWindow<FormPeer> {
           return 0;
         }
         return NativeWindow::OnMessage(hwnd, msg, wp, lp);
-      default: return NativeWindow::OnMessage(hwnd, msg, wp, lp);
+      default:
+        return NativeWindow::OnMessage(hwnd, msg, wp, lp);
     }
   }
 
@@ -168,8 +189,8 @@ class FormWindow : public NativeWindow<FormPeer> {
     Bounds window = ScreenBoundsOf(hwnd_);
     POINT client{0, 0};
     ClientToScreen(hwnd_, &client);
-    BitBlt(dc, 0, 0, backdrop_size_.width, backdrop_size_.height, memory, client.x - window.left,
-           client.y - window.top, SRCCOPY);
+    BitBlt(dc, 0, 0, backdrop_size_.width, backdrop_size_.height, memory, client.x - window.left, client.y - window.top,
+           SRCCOPY);
     SelectObject(memory, old);
     DeleteDC(memory);
   }

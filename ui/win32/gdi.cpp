@@ -16,10 +16,10 @@ HFONT FontHandle(const Font& font) {
   Key key{font.name, font.height, font.style};
   auto it = fonts.find(key);
   if (it != fonts.end()) return it->second;
-  HFONT handle = CreateFontA(font.height, 0, 0, 0, (font.style & fsBold) ? FW_BOLD : FW_NORMAL,
-                             (font.style & fsItalic) != 0, (font.style & fsUnderline) != 0,
-                             (font.style & fsStrikeOut) != 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, font.name.c_str());
+  HFONT handle =
+      CreateFontA(font.height, 0, 0, 0, (font.style & fsBold) ? FW_BOLD : FW_NORMAL, (font.style & fsItalic) != 0,
+                  (font.style & fsUnderline) != 0, (font.style & fsStrikeOut) != 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, font.name.c_str());
   fonts.emplace(key, handle);
   return handle;
 }

@@ -37,7 +37,8 @@ LRESULT CALLBACK OnBoxActivate(int code, WPARAM wp, LPARAM lp) {
   UnhookWindowsHookEx(hook);
   hook = nullptr;
   for (ModalResult r : {ModalResult::OK, ModalResult::Cancel, ModalResult::Yes, ModalResult::No}) {
-    if (GetDlgItem(box, static_cast<int>(r))) SetDlgItemTextA(box, static_cast<int>(r), std::string(ButtonCaption(r)).c_str());
+    if (GetDlgItem(box, static_cast<int>(r)))
+      SetDlgItemTextA(box, static_cast<int>(r), std::string(ButtonCaption(r)).c_str());
   }
   BoxAnswering& a = Answering();
   if (a.active) {
@@ -54,17 +55,34 @@ LRESULT CALLBACK OnBoxActivate(int code, WPARAM wp, LPARAM lp) {
 UINT Flags(const BoxRequest& box) {
   UINT flags = 0;
   switch (box.buttons) {
-    case MsgButtons::OK: flags = MB_OK; break;
-    case MsgButtons::OKCancel: flags = MB_OKCANCEL; break;
-    case MsgButtons::YesNo: flags = MB_YESNO; break;
-    case MsgButtons::YesNoCancel: flags = MB_YESNOCANCEL; break;
+    case MsgButtons::OK:
+      flags = MB_OK;
+      break;
+    case MsgButtons::OKCancel:
+      flags = MB_OKCANCEL;
+      break;
+    case MsgButtons::YesNo:
+      flags = MB_YESNO;
+      break;
+    case MsgButtons::YesNoCancel:
+      flags = MB_YESNOCANCEL;
+      break;
   }
   switch (box.icon) {
-    case MsgIcon::None: break;
-    case MsgIcon::Information: flags |= MB_ICONINFORMATION; break;
-    case MsgIcon::Warning: flags |= MB_ICONWARNING; break;
-    case MsgIcon::Error: flags |= MB_ICONERROR; break;
-    case MsgIcon::Question: flags |= MB_ICONQUESTION; break;
+    case MsgIcon::None:
+      break;
+    case MsgIcon::Information:
+      flags |= MB_ICONINFORMATION;
+      break;
+    case MsgIcon::Warning:
+      flags |= MB_ICONWARNING;
+      break;
+    case MsgIcon::Error:
+      flags |= MB_ICONERROR;
+      break;
+    case MsgIcon::Question:
+      flags |= MB_ICONQUESTION;
+      break;
   }
   return flags;
 }

@@ -39,7 +39,6 @@ inline Bounds ScreenBoundsOf(HWND hwnd) {
   return BoundsOf(r);
 }
 
-
 // The beeps the application has sounded, for the test's hand to count.
 inline int beeps_sounded = 0;
 
@@ -132,8 +131,11 @@ class NativeWindow : public Base, public MessageTarget {
 
   LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {
     switch (msg) {
-      case WM_ERASEBKGND: return OnEraseBackground(reinterpret_cast<HDC>(wp));
-      case WM_PAINT: OnPaint(); return 0;
+      case WM_ERASEBKGND:
+        return OnEraseBackground(reinterpret_cast<HDC>(wp));
+      case WM_PAINT:
+        OnPaint();
+        return 0;
       case WM_COMMAND:
         if (lp) {
           if (MessageTarget* child = TargetOf(reinterpret_cast<HWND>(lp))) child->OnCommand(HIWORD(wp));
@@ -147,7 +149,8 @@ class NativeWindow : public Base, public MessageTarget {
           if (HBRUSH brush = child->OnControlColor(reinterpret_cast<HDC>(wp))) return reinterpret_cast<LRESULT>(brush);
         }
         return DefWindowProcA(hwnd, msg, wp, lp);
-      default: return DefWindowProcA(hwnd, msg, wp, lp);
+      default:
+        return DefWindowProcA(hwnd, msg, wp, lp);
     }
   }
 

@@ -24,24 +24,35 @@ class OutlineWindow : public NativeWindow<WindowPeer> {
         if (GetFocus() != hwnd_) ::SetFocus(hwnd_);
         view_.HandleMouseDown({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
         return 0;
-      case WM_MOUSEMOVE: view_.HandleMouseMove({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}); return 0;
+      case WM_MOUSEMOVE:
+        view_.HandleMouseMove({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+        return 0;
       case WM_SETCURSOR:
         if (LOWORD(lp) == HTCLIENT && view_.GetCursor() != Cursor::Default) {
           ::SetCursor(CursorHandle(view_.GetCursor()));
           return TRUE;
         }
         return NativeWindow::OnMessage(hwnd, msg, wp, lp);
-      case WM_LBUTTONDBLCLK: view_.HandleDoubleClick({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}); return 0;
-      case WM_KEYDOWN: view_.HandleKeyDown(static_cast<int>(wp), ShiftState()); return 0;
-      case WM_CHAR: view_.HandleChar(static_cast<char>(wp)); return 0;
-      case WM_SETFOCUS: view_.HandleEnter(); return 0;
+      case WM_LBUTTONDBLCLK:
+        view_.HandleDoubleClick({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+        return 0;
+      case WM_KEYDOWN:
+        view_.HandleKeyDown(static_cast<int>(wp), ShiftState());
+        return 0;
+      case WM_CHAR:
+        view_.HandleChar(static_cast<char>(wp));
+        return 0;
+      case WM_SETFOCUS:
+        view_.HandleEnter();
+        return 0;
       // Enter toggles an item, so a dialog's default button must not take it; Tab still moves on.
       case WM_GETDLGCODE: {
         const auto* key = reinterpret_cast<const MSG*>(lp);
         const bool enter = key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
         return DLGC_WANTARROWS | DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
       }
-      default: return NativeWindow::OnMessage(hwnd, msg, wp, lp);
+      default:
+        return NativeWindow::OnMessage(hwnd, msg, wp, lp);
     }
   }
 

@@ -252,12 +252,24 @@ void Scroll(ScrollBox& box, ScrollRequest request, int thumb) {
   HWND hwnd = WindowOf(box);
   WORD code = SB_ENDSCROLL;
   switch (request) {
-    case ScrollRequest::LineUp: code = SB_LINEUP; break;
-    case ScrollRequest::LineDown: code = SB_LINEDOWN; break;
-    case ScrollRequest::PageUp: code = SB_PAGEUP; break;
-    case ScrollRequest::PageDown: code = SB_PAGEDOWN; break;
-    case ScrollRequest::Top: code = SB_TOP; break;
-    case ScrollRequest::Bottom: code = SB_BOTTOM; break;
+    case ScrollRequest::LineUp:
+      code = SB_LINEUP;
+      break;
+    case ScrollRequest::LineDown:
+      code = SB_LINEDOWN;
+      break;
+    case ScrollRequest::PageUp:
+      code = SB_PAGEUP;
+      break;
+    case ScrollRequest::PageDown:
+      code = SB_PAGEDOWN;
+      break;
+    case ScrollRequest::Top:
+      code = SB_TOP;
+      break;
+    case ScrollRequest::Bottom:
+      code = SB_BOTTOM;
+      break;
     case ScrollRequest::Thumb: {
       // The thumb's place comes from the bar's track position, which only a drag sets: the
       // bar is given that place, as the drag would leave it.
@@ -360,7 +372,8 @@ std::vector<std::string> NativeItems(const ListBox& list) {
   auto n = SendMessageA(hwnd, LB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < n; ++i) {
     std::string row(static_cast<std::size_t>(SendMessageA(hwnd, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0)) + 1, '\0');
-    row.resize(static_cast<std::size_t>(SendMessageA(hwnd, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(row.data()))));
+    row.resize(static_cast<std::size_t>(
+        SendMessageA(hwnd, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(row.data()))));
     rows.push_back(row);
   }
   return rows;
@@ -514,9 +527,12 @@ void KeyUp(TextControl& control, int key) {
 namespace {
 UINT ButtonMessage(MouseButton button, bool down) {
   switch (button) {
-    case MouseButton::Left: return down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
-    case MouseButton::Right: return down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
-    case MouseButton::Middle: return down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
+    case MouseButton::Left:
+      return down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
+    case MouseButton::Right:
+      return down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
+    case MouseButton::Middle:
+      return down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
   }
   return WM_NULL;
 }

@@ -29,8 +29,8 @@ class RegistryPeerImpl : public RegistryPeer {
       return std::nullopt;
     }
     RegistryValue value{type, std::string(size, '\0')};
-    if (size > 0 && RegQueryValueExA(key_, name.c_str(), nullptr, &type,
-                                     reinterpret_cast<BYTE*>(value.data.data()), &size) != ERROR_SUCCESS) {
+    if (size > 0 && RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(value.data.data()),
+                                     &size) != ERROR_SUCCESS) {
       return std::nullopt;
     }
     value.type = type;

@@ -49,7 +49,8 @@ class RichEditWindow : public TextWindow<RichEditPeer> {
 
   std::string Text() override {
     GETTEXTLENGTHEX length{GTL_USECRLF | GTL_PRECISE | GTL_NUMBYTES, CP_ACP};
-    auto bytes = static_cast<std::size_t>(SendMessageA(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
+    auto bytes =
+        static_cast<std::size_t>(SendMessageA(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
     std::string text(bytes + 2, '\0');
     GETTEXTEX get{static_cast<DWORD>(text.size()), GT_USECRLF, CP_ACP, nullptr, nullptr};
     auto got = SendMessageA(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(text.data()));
@@ -106,8 +107,10 @@ class RichEditWindow : public TextWindow<RichEditPeer> {
     if (font.style & fsItalic) cf.dwEffects |= CFE_ITALIC;
     if (font.style & fsUnderline) cf.dwEffects |= CFE_UNDERLINE;
     if (font.style & fsStrikeOut) cf.dwEffects |= CFE_STRIKEOUT;
-    if (IsSystemColor(font.color)) cf.dwEffects |= CFE_AUTOCOLOR;
-    else cf.crTextColor = Resolve(font.color);
+    if (IsSystemColor(font.color))
+      cf.dwEffects |= CFE_AUTOCOLOR;
+    else
+      cf.crTextColor = Resolve(font.color);
     SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
     SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
   }
@@ -128,8 +131,10 @@ class RichEditWindow : public TextWindow<RichEditPeer> {
       cf.dwMask = mask;
       SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
     };
-    if (IsSystemColor(font.color)) cf.dwEffects |= CFE_AUTOCOLOR;
-    else cf.crTextColor = Resolve(font.color);
+    if (IsSystemColor(font.color))
+      cf.dwEffects |= CFE_AUTOCOLOR;
+    else
+      cf.crTextColor = Resolve(font.color);
     apply(CFM_COLOR);
     lstrcpynA(cf.szFaceName, font.name.c_str(), LF_FACESIZE);
     apply(CFM_FACE);
@@ -271,8 +276,10 @@ class RichEditWindow : public TextWindow<RichEditPeer> {
   // The text with its formats, unless the control holds plain text.
   std::string TakeContent() override { return RichText() ? StreamOutRtf() : Text(); }
   void PutContent(const std::string& content) override {
-    if (RichText()) StreamInRtf(content);
-    else SetText(content);
+    if (RichText())
+      StreamInRtf(content);
+    else
+      SetText(content);
   }
 
  private:

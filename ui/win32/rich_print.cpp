@@ -26,11 +26,11 @@ class PrinterFonts {
       if (f.format == format) return f.handle;
     }
     const std::string face = format.face.empty() ? kDefaultFace : format.face;
-    HFONT handle = CreateFontA(-MulDiv(format.halfPoints, dpi_, 144), 0, 0, 0, format.bold ? FW_BOLD : FW_NORMAL,
-                               format.italic, format.underline, format.strikeOut,
-                               static_cast<BYTE>(format.charset == core::rtf::kAnsiCharset ? ANSI_CHARSET
-                                                                                           : DEFAULT_CHARSET),
-                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face.c_str());
+    HFONT handle =
+        CreateFontA(-MulDiv(format.halfPoints, dpi_, 144), 0, 0, 0, format.bold ? FW_BOLD : FW_NORMAL, format.italic,
+                    format.underline, format.strikeOut,
+                    static_cast<BYTE>(format.charset == core::rtf::kAnsiCharset ? ANSI_CHARSET : DEFAULT_CHARSET),
+                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face.c_str());
     fonts_.push_back({format, handle});
     return handle;
   }
@@ -141,8 +141,10 @@ bool PrintRichText(HDC dc, const core::rtf::RichText& text) {
       for (std::size_t i = 0; i < run.text.size();) {
         std::size_t n = core::cp932::CharLength(run.text, i);
         char c = run.text[i];
-        if (c == '\r' || c == '\v' || c == '\n') page.EndLine(run.format);
-        else page.Add(run.format, run.text.substr(i, n));
+        if (c == '\r' || c == '\v' || c == '\n')
+          page.EndLine(run.format);
+        else
+          page.Add(run.format, run.text.substr(i, n));
         i += n;
       }
     }

@@ -15,8 +15,13 @@ class ScrollBoxWindow : public NativeWindow<ScrollBoxPeer> {
   }
 
   void SetScrollBar(int range, int page, int position) override {
-    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL, 0, range > 0 ? range - 1 : 0,
-                    static_cast<UINT>(page), position, 0};
+    SCROLLINFO info{sizeof info,
+                    SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL,
+                    0,
+                    range > 0 ? range - 1 : 0,
+                    static_cast<UINT>(page),
+                    position,
+                    0};
     SetScrollInfo(hwnd_, SB_VERT, &info, TRUE);
   }
   int ScrollBarWidth() override { return GetSystemMetrics(SM_CXVSCROLL); }
@@ -29,22 +34,38 @@ class ScrollBoxWindow : public NativeWindow<ScrollBoxPeer> {
         info.fMask = SIF_TRACKPOS;
         GetScrollInfo(hwnd_, SB_VERT, &info);
         switch (LOWORD(wp)) {
-          case SB_LINEUP: box_.HandleScroll(ScrollRequest::LineUp); break;
-          case SB_LINEDOWN: box_.HandleScroll(ScrollRequest::LineDown); break;
-          case SB_PAGEUP: box_.HandleScroll(ScrollRequest::PageUp); break;
-          case SB_PAGEDOWN: box_.HandleScroll(ScrollRequest::PageDown); break;
-          case SB_TOP: box_.HandleScroll(ScrollRequest::Top); break;
-          case SB_BOTTOM: box_.HandleScroll(ScrollRequest::Bottom); break;
+          case SB_LINEUP:
+            box_.HandleScroll(ScrollRequest::LineUp);
+            break;
+          case SB_LINEDOWN:
+            box_.HandleScroll(ScrollRequest::LineDown);
+            break;
+          case SB_PAGEUP:
+            box_.HandleScroll(ScrollRequest::PageUp);
+            break;
+          case SB_PAGEDOWN:
+            box_.HandleScroll(ScrollRequest::PageDown);
+            break;
+          case SB_TOP:
+            box_.HandleScroll(ScrollRequest::Top);
+            break;
+          case SB_BOTTOM:
+            box_.HandleScroll(ScrollRequest::Bottom);
+            break;
           case SB_THUMBTRACK:
-          case SB_THUMBPOSITION: box_.HandleScroll(ScrollRequest::Thumb, info.nTrackPos); break;
-          default: break;
+          case SB_THUMBPOSITION:
+            box_.HandleScroll(ScrollRequest::Thumb, info.nTrackPos);
+            break;
+          default:
+            break;
         }
         return 0;
       }
       case WM_MOUSEWHEEL:
         box_.HandleWheel(-GET_WHEEL_DELTA_WPARAM(wp) / WHEEL_DELTA);
         return 0;
-      default: return NativeWindow::OnMessage(hwnd, msg, wp, lp);
+      default:
+        return NativeWindow::OnMessage(hwnd, msg, wp, lp);
     }
   }
 

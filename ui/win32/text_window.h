@@ -65,13 +65,27 @@ class TextWindow : public Peer, public MessageTarget {
   LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {
     Point at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
     switch (msg) {
-      case WM_KEYDOWN: control_.HandleKeyDown(static_cast<int>(wp), ShiftState()); break;
-      case WM_LBUTTONDOWN: control_.HandleMouseDown(MouseButton::Left, ShiftState(), at); break;
-      case WM_RBUTTONDOWN: control_.HandleMouseDown(MouseButton::Right, ShiftState(), at); break;
-      case WM_MBUTTONDOWN: control_.HandleMouseDown(MouseButton::Middle, ShiftState(), at); break;
-      case WM_MOUSEMOVE: control_.HandleMouseMove(ShiftState(), at); break;
-      case WM_LBUTTONUP: control_.HandleMouseUp(MouseButton::Left, ShiftState(), at); break;
-      case WM_MBUTTONUP: control_.HandleMouseUp(MouseButton::Middle, ShiftState(), at); break;
+      case WM_KEYDOWN:
+        control_.HandleKeyDown(static_cast<int>(wp), ShiftState());
+        break;
+      case WM_LBUTTONDOWN:
+        control_.HandleMouseDown(MouseButton::Left, ShiftState(), at);
+        break;
+      case WM_RBUTTONDOWN:
+        control_.HandleMouseDown(MouseButton::Right, ShiftState(), at);
+        break;
+      case WM_MBUTTONDOWN:
+        control_.HandleMouseDown(MouseButton::Middle, ShiftState(), at);
+        break;
+      case WM_MOUSEMOVE:
+        control_.HandleMouseMove(ShiftState(), at);
+        break;
+      case WM_LBUTTONUP:
+        control_.HandleMouseUp(MouseButton::Left, ShiftState(), at);
+        break;
+      case WM_MBUTTONUP:
+        control_.HandleMouseUp(MouseButton::Middle, ShiftState(), at);
+        break;
       case WM_RBUTTONUP: {
         control_.HandleMouseUp(MouseButton::Right, ShiftState(), at);
         POINT p{at.x, at.y};
@@ -91,7 +105,8 @@ class TextWindow : public Peer, public MessageTarget {
         }
         break;
       }
-      default: break;
+      default:
+        break;
     }
     return CallWindowProcA(previous_, hwnd, msg, wp, lp);
   }
@@ -104,8 +119,8 @@ class TextWindow : public Peer, public MessageTarget {
     style |= WS_CHILD | ES_NOHIDESEL | (multi_line ? 0 : WS_TABSTOP) |
              (control_.GetScrollBars() == ScrollBars::Vertical ? WS_VSCROLL : 0) |
              (control_.Visible() ? WS_VISIBLE : 0);
-    hwnd_ = CreateWindowExA(control_.Border() ? WS_EX_CLIENTEDGE : 0, class_name, "", style, b.left, b.top, b.width, b.height, parent_,
-                            nullptr, Instance(), nullptr);
+    hwnd_ = CreateWindowExA(control_.Border() ? WS_EX_CLIENTEDGE : 0, class_name, "", style, b.left, b.top, b.width,
+                            b.height, parent_, nullptr, Instance(), nullptr);
   }
   // From here on the window's messages and notifications reach the peer.
   virtual void Attach() { AttachControl(hwnd_, this, &previous_); }

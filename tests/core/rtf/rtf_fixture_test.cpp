@@ -44,9 +44,7 @@ TEST(RtfFixtures, EveryKindOfFormattingInNeighbouringRuns) {
   EXPECT_EQ(ReadRtf(WriteRtf(text)), text);
 }
 
-TEST(RtfFixtures, EmptyMemo) {
-  EXPECT_EQ(ReadRtf(Fixture("memo_empty.rtf")), RichText{});
-}
+TEST(RtfFixtures, EmptyMemo) { EXPECT_EQ(ReadRtf(Fixture("memo_empty.rtf")), RichText{}); }
 
 TEST(RtfFixtures, JapaneseInAWesternFontComesAsUnicodeWithQuestionMarks) {
   // The control could not write these in the font's code page; '?' is all the file holds

@@ -81,8 +81,7 @@ TEST(RtfReader, DoubleByteCharactersStayWholeWhateverTheirSecondByte) {
 }
 
 TEST(RtfReader, ParagraphsLineBreaksTabsAndEscapedCharacters) {
-  EXPECT_EQ(ReadRtf("{\\rtf1 one\\par\r\ntwo\\line three\\tab four\tfive}").Text(),
-            "one\rtwo\vthree\tfour\tfive");
+  EXPECT_EQ(ReadRtf("{\\rtf1 one\\par\r\ntwo\\line three\\tab four\tfive}").Text(), "one\rtwo\vthree\tfour\tfive");
   EXPECT_EQ(ReadRtf("{\\rtf1 \\{x\\}\\\\y}").Text(), "{x}\\y");
   // The file's own line breaks are no text; a backslash before one is a paragraph mark.
   EXPECT_EQ(ReadRtf("{\\rtf1 a\r\nb\\\nc}").Text(), "ab\rc");
@@ -152,9 +151,7 @@ TEST(RtfReader, RefusesMalformedDocuments) {
 }
 
 TEST(RtfReader, RefusesNestingBeyondItsLimitButReadsDeepDocuments) {
-  auto nested = [](int depth) {
-    return "{\\rtf1 " + std::string(depth - 1, '{') + "x" + std::string(depth, '}');
-  };
+  auto nested = [](int depth) { return "{\\rtf1 " + std::string(depth - 1, '{') + "x" + std::string(depth, '}'); };
   EXPECT_EQ(ReadRtf(nested(128)).Text(), "x");
   EXPECT_EQ(FailureOf(nested(129)), RtfError::Kind::Malformed);
   EXPECT_EQ(FailureOf(nested(100000)), RtfError::Kind::Malformed);

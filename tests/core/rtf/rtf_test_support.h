@@ -25,9 +25,8 @@ inline void PrintTo(const RichText& text, std::ostream* os) {
     }
     const CharFormat& f = run.format;
     char fmt[96];
-    std::snprintf(fmt, sizeof fmt, "] face=%zu bytes charset=%d fs=%d b%d i%d u%d s%d color=%08X",
-                  f.face.size(), f.charset, f.halfPoints, f.bold, f.italic, f.underline,
-                  f.strikeOut, static_cast<unsigned>(f.color));
+    std::snprintf(fmt, sizeof fmt, "] face=%zu bytes charset=%d fs=%d b%d i%d u%d s%d color=%08X", f.face.size(),
+                  f.charset, f.halfPoints, f.bold, f.italic, f.underline, f.strikeOut, static_cast<unsigned>(f.color));
     *os << fmt;
   }
 }
@@ -39,7 +38,7 @@ namespace rtf_test {
 enum Effect : unsigned { kBold = 1, kItalic = 2, kUnderline = 4, kStrike = 8 };
 
 inline core::rtf::CharFormat Format(std::string face, int charset, int halfPoints, unsigned effects,
-                                  std::uint32_t color) {
+                                    std::uint32_t color) {
   core::rtf::CharFormat f;
   f.face = std::move(face);
   f.charset = charset;
@@ -52,8 +51,7 @@ inline core::rtf::CharFormat Format(std::string face, int charset, int halfPoint
   return f;
 }
 
-inline core::rtf::CharFormat Gothic(int halfPoints = 18, unsigned effects = 0,
-                                  std::uint32_t color = 0x000000) {
+inline core::rtf::CharFormat Gothic(int halfPoints = 18, unsigned effects = 0, std::uint32_t color = 0x000000) {
   return Format("ＭＳ ゴシック", core::rtf::kShiftJisCharset, halfPoints, effects, color);
 }
 

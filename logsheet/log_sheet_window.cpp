@@ -1,6 +1,7 @@
 #include "logsheet/log_sheet_window.h"
 
 #include "core/cp932.h"
+#include "core/error.h"
 #include "core/sheet_set.h"
 #include "logsheet/sheet_disk.h"
 #include "settings/settings_store.h"
@@ -322,8 +323,8 @@ void TMainOut::LoadDefaultSheet() {
     if (core::SheetSetExists(disk, base)) LoadSheet(base);
     SetCaption(kDefaultSheetCaption);
   } catch (const std::exception& e) {
-    ui::MessageBox(base + " のログシートを読み込めません\n" + e.what(), ui::Application->Title(), ui::MsgButtons::OK,
-                   ui::MsgIcon::Warning);
+    ui::MessageBox(base + " のログシートを読み込めません\n" + core::MessageOf(e), ui::Application->Title(),
+                   ui::MsgButtons::OK, ui::MsgIcon::Warning);
   }
 }
 

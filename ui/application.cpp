@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/error.h"
 #include "ui/dialogs.h"
 #include "ui/exception.h"
 
@@ -57,7 +58,7 @@ void App::ProcessMessages() { peer_->ProcessPending(); }
 void App::Post(std::function<void()> call) { peer_->Post(std::move(call)); }
 
 void App::ShowException(const std::exception& e) {
-  peer_->MessageBox({e.what(), title_, MsgButtons::OK, MsgIcon::Error});
+  peer_->MessageBox({core::MessageOf(e), title_, MsgButtons::OK, MsgIcon::Error});
 }
 
 std::string App::ExeName() { return peer_->ExeName(); }

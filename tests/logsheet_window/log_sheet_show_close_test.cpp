@@ -78,6 +78,32 @@ TEST_F(LogSheet, ADamagedDefaultSetIsSaidOnceAndNeverSavedOverUnasked) {
   EXPECT_EQ(HostBytes(kDefault + ".Bin"), bin);
 }
 
+// Memory that runs out is said in the program's words, never the library's, wherever it runs
+// out: while the default set loads (the files stay as they are) and in a command.
+TEST_F(LogSheet, MemoryThatRunsOutIsSaidInTheProgramsWordsAndTouchesNoFile) {
+  TypeNote("残す記録");
+  sheet->Close();
+  ASSERT_FALSE(sheet->Visible());
+  const std::string pcr = HostBytes(kDefault + ".Pcr");
+  ui::headless::SetFileFault([](ui::headless::FileStep step, std::string_view path) {
+    if (step == ui::headless::FileStep::Read && path.ends_with(".Txt")) throw std::bad_alloc();
+  });
+  ui::probe::Answer(ui::ModalResult::OK);
+  sheet->Show();
+  ASSERT_EQ(ui::probe::Boxes().size(), 1u);
+  EXPECT_EQ(ui::probe::Boxes()[0].text, "C:\\pochira\\LogSheet のログシートを読み込めません\nメモリが足りません");
+  EXPECT_EQ(HostBytes(kDefault + ".Pcr"), pcr);
+
+  ui::headless::SetFileFault([](ui::headless::FileStep step, std::string_view) {
+    if (step == ui::headless::FileStep::Write) throw std::bad_alloc();
+  });
+  ui::probe::Answer(ui::ModalResult::OK);
+  ui::probe::ChooseFromMenuBar(*sheet, {"ﾌｧｲﾙ", "上書き保存"});
+  EXPECT_EQ(ui::probe::Boxes().back().text, "メモリが足りません");
+  EXPECT_EQ(ui::probe::Boxes().back().icon, ui::MsgIcon::Error);
+  EXPECT_EQ(HostBytes(kDefault + ".Pcr"), pcr);
+}
+
 TEST_F(LogSheet, ClosingANamedSheetWithChangesAsksAndCancelKeepsItOpen) {
   sheet->SaveSheet(base);
   TypeNote("書きかけ");

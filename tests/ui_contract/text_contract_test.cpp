@@ -371,3 +371,29 @@ TEST_F(TextContract, TheSelectionTakesAFontOfItsOwnWhichRichTextKeeps) {
   edit.SetSel(6, 1);
   EXPECT_EQ(edit.SelAttributes(), typed);
 }
+
+// Replacing a selection (as the memo's replace does) gives the text put in the format of the first
+// character it replaces; text put in at a caret takes the format of the character before it.
+TEST_F(TextContract, ReplacedTextTakesTheFormatOfTheFirstCharacterItReplaces) {
+  const core::rtf::CharFormat plain = Format("ＭＳ ゴシック", 18, false, false, false, false, 0x000000);
+  const core::rtf::CharFormat bold = Format("ＭＳ Ｐゴシック", 24, true, false, false, false, 0x0000FF);
+  core::rtf::RichText doc;
+  doc.Append("ab", plain);
+  doc.Append("cd", bold);
+  doc.Append("ef", plain);
+  ASSERT_TRUE(form->Edit1.LoadFromBytes(core::rtf::WriteRtf(doc)));
+  form->Edit1.SetSel(2, 3);  // "cde": bold first
+  form->Edit1.ReplaceSel("X");
+  form->Edit1.SetSel(1, 1);  // "b": plain, with bold behind it
+  form->Edit1.ReplaceSel("Y");
+  form->Edit1.SetSel(4, 0);  // a caret behind the bold "X"
+  form->Edit1.ReplaceSel("Z");
+  core::rtf::RichText back = core::rtf::ReadRtf(form->Edit1.SaveToRtf());
+  EXPECT_EQ(back.Text(), "aYXfZ");
+  ASSERT_GE(back.runs.size(), 3u);
+  EXPECT_EQ(back.runs[0].text, "aY");
+  EXPECT_TRUE(back.runs[1].format.bold);
+  EXPECT_EQ(back.runs[1].text, "X");
+  EXPECT_FALSE(back.runs[2].format.bold);
+  EXPECT_EQ(back.runs[2].text, "fZ");
+}

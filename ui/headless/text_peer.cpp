@@ -117,8 +117,8 @@ std::size_t TextPeerImpl::ByteOffset(int position) {
   return i;
 }
 
-// Replaces bytes [from, to) of the text; what is inserted takes the format of the character
-// before it, as typing does.
+// Replaces bytes [from, to) of the text; what is inserted takes the format of the first character
+// it replaces, as the platform's has it, or else of the character before it, as typing does.
 void TextPeerImpl::Splice(std::size_t from, std::size_t to, const std::string& text) {
   rtf::RichText result;
   rtf::CharFormat inserted = format_;
@@ -132,7 +132,8 @@ void TextPeerImpl::Splice(std::size_t from, std::size_t to, const std::string& t
       result.Append(std::string_view(run.text).substr(0, std::min(end, from) - begin), run.format);
       inserted = run.format;
     }
-    if (!done && end >= from) {
+    if (from < to && begin <= from && from < end) inserted = run.format;
+    if (!done && (from < to ? end > from : end >= from)) {
       result.Append(text, given.value_or(inserted));
       done = true;
     }

@@ -132,8 +132,9 @@ void TextPeerImpl::Splice(std::size_t from, std::size_t to, const std::string& t
       result.Append(std::string_view(run.text).substr(0, std::min(end, from) - begin), run.format);
       inserted = run.format;
     }
-    if (from < to && begin <= from && from < end) inserted = run.format;
+    // A replacement goes into the run of the first character it replaces, and takes its format.
     if (!done && (from < to ? end > from : end >= from)) {
+      if (from < to) inserted = run.format;
       result.Append(text, given.value_or(inserted));
       done = true;
     }

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/note_store.h"
 #include "core/outline_file.h"
-#include "core/sheet_commit.h"
 #include "core/sheet_files.h"
 
 namespace bench {
@@ -19,18 +19,28 @@ inline std::string NoteLine(int item, int line) {
   return "記録 " + std::to_string(item) + " の " + std::to_string(line) + " 行目: 今日の作業とその結果";
 }
 
+// The bytes of <base>.Pcr, <base>.Txt and <base>.Bin.
+struct SheetBytes {
+  std::string pcr;
+  std::string txt;
+  std::string bin;
+};
+
 // The three files of a sheet of `items` items, as a save writes them.
-inline core::SheetBytes LargeSheet(int items) {
+inline SheetBytes LargeSheet(int items) {
   core::OutlineTree tree;
   tree.Reserve(items);
-  std::vector<std::string> lines;
-  std::vector<core::NoteSpan> spans;
+  core::NoteStore notes;
+  std::vector<core::NoteSpan> spans(items);
+  std::vector<std::string> note(kLinesPerNote);
   for (int i = 1; i <= items; ++i) {
     tree.AppendAtLevel(i % kRecordsPerHeading == 1 ? 1 : 2, NoteLine(i, 0));
-    spans.push_back({static_cast<int>(lines.size()), kLinesPerNote});
-    for (int l = 0; l < kLinesPerNote; ++l) lines.push_back(NoteLine(i, l));
+    for (int l = 0; l < kLinesPerNote; ++l) note[l] = NoteLine(i, l);
+    notes.Store(spans[i - 1], note);
   }
-  return {core::OutlineBytes(tree), core::TxtBytes(lines), core::BinBytes(spans)};
+  SheetBytes bytes{core::OutlineBytes(tree), {}, core::BinBytes(spans)};
+  notes.WriteTxt([&bytes](std::string_view piece) { bytes.txt += piece; });
+  return bytes;
 }
 
 }  // namespace bench

@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string base = argv[1];
-  core::SheetBytes bytes = bench::LargeSheet(std::atoi(argv[2]));
+  bench::SheetBytes bytes = bench::LargeSheet(std::atoi(argv[2]));
   for (auto [ext, data] : {std::pair{".Pcr", &bytes.pcr}, {".Txt", &bytes.txt}, {".Bin", &bytes.bin}}) {
     std::ofstream out(base + ext, std::ios::binary | std::ios::trunc);
     if (!out.write(data->data(), static_cast<std::streamsize>(data->size())) || !out.flush()) {

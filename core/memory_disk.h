@@ -19,6 +19,8 @@ class MemoryDisk : public SheetDisk {
   // Called before each step with its path (for a rename, the file renamed).
   std::function<void(Step, const std::string&)> before;
   std::map<std::string, std::string, std::less<>> files;
+  // Pieces read are cut to this size at most, to try a reader on pieces of every size.
+  std::size_t largest_piece = static_cast<std::size_t>(-1);
 
   bool Exists(const std::string& path) override { return files.contains(path); }
   std::string Read(const std::string& path) override {
@@ -26,6 +28,9 @@ class MemoryDisk : public SheetDisk {
     auto at = files.find(path);
     if (at == files.end()) throw Error(path + " が見つかりません");
     return at->second;
+  }
+  void ReadPieces(const std::string& path, std::size_t piece, const ByteSink& take) override {
+    SheetDisk::ReadPieces(path, piece < largest_piece ? piece : largest_piece, take);
   }
   void WriteFlushed(const std::string& path, std::string_view bytes) override {
     Before(Step::Write, path);

@@ -49,29 +49,152 @@ std::string ItemTextOf(const std::vector<std::string>& lines) {
   return text;
 }
 
+std::string_view NoteStore::Line(std::size_t index) const {
+  const LineRef& r = lines_[index];
+  return std::string_view(pieces_[r.piece]).substr(r.offset, r.size);
+}
+
+std::vector<std::string> NoteStore::Lines() const {
+  std::vector<std::string> lines;
+  lines.reserve(lines_.size());
+  for (std::size_t i = 0; i < lines_.size(); ++i) lines.emplace_back(Line(i));
+  return lines;
+}
+
+std::uint32_t NoteStore::AddPiece(std::string bytes) {
+  pieces_.push_back(std::move(bytes));
+  return static_cast<std::uint32_t>(pieces_.size() - 1);
+}
+
 void NoteStore::Store(NoteSpan& span, const std::vector<std::string>& lines) {
-  span.StartLine = static_cast<std::int32_t>(NoteLines.size());
+  span.StartLine = static_cast<std::int32_t>(lines_.size());
   span.LineCount = static_cast<std::int32_t>(lines.size());
-  NoteLines.insert(NoteLines.end(), lines.begin(), lines.end());
+  if (lines.empty()) return;
+  std::string piece;
+  std::size_t size = 0;
+  for (const std::string& line : lines) size += line.size();
+  piece.reserve(size);
+  const auto index = static_cast<std::uint32_t>(pieces_.size());
+  for (const std::string& line : lines) {
+    lines_.push_back({index, static_cast<std::uint32_t>(piece.size()), static_cast<std::uint32_t>(line.size())});
+    piece += line;
+  }
+  AddPiece(std::move(piece));
 }
 
 std::vector<std::string> NoteStore::NoteOf(const NoteSpan& span) const {
-  auto begin = std::min<std::size_t>(std::max(span.StartLine, 0), NoteLines.size());
-  auto end = std::min<std::size_t>(begin + std::max(span.LineCount, 0), NoteLines.size());
-  return {NoteLines.begin() + begin, NoteLines.begin() + end};
+  auto begin = std::min<std::size_t>(std::max(span.StartLine, 0), lines_.size());
+  auto end = std::min<std::size_t>(begin + std::max(span.LineCount, 0), lines_.size());
+  std::vector<std::string> note;
+  note.reserve(end - begin);
+  for (std::size_t i = begin; i < end; ++i) note.emplace_back(Line(i));
+  return note;
 }
 
 void NoteStore::Compact(std::span<NoteSpan> in_item_order) {
-  std::vector<std::string> compacted;
+  std::vector<LineRef> compacted;
   std::size_t total = 0;
   for (const NoteSpan& s : in_item_order) total += s.LineCount;
   compacted.reserve(total);
+  std::vector<bool> used(pieces_.size());
   for (NoteSpan& s : in_item_order) {
-    auto begin = NoteLines.begin() + s.StartLine;
+    auto begin = lines_.begin() + s.StartLine;
     s.StartLine = static_cast<std::int32_t>(compacted.size());
-    std::move(begin, begin + s.LineCount, std::back_inserter(compacted));
+    for (auto at = begin; at != begin + s.LineCount; ++at) {
+      compacted.push_back(*at);
+      used[at->piece] = true;
+    }
   }
-  NoteLines = std::move(compacted);
+  // The pieces still pointed into keep their order; the others are let go.
+  std::vector<std::uint32_t> renumbered(pieces_.size());
+  std::uint32_t kept = 0;
+  for (std::size_t p = 0; p < pieces_.size(); ++p) {
+    if (!used[p]) continue;
+    renumbered[p] = kept;
+    if (kept != p) pieces_[kept] = std::move(pieces_[p]);
+    ++kept;
+  }
+  pieces_.resize(kept);
+  for (LineRef& r : compacted) r.piece = renumbered[r.piece];
+  lines_ = std::move(compacted);
+}
+
+void NoteStore::Clear() {
+  pieces_.clear();
+  lines_.clear();
+}
+
+void NoteStore::WriteTxt(const ByteSink& sink) const {
+  constexpr std::size_t kBlock = 1 << 20;
+  std::string block;
+  block.reserve(kBlock);
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    std::string_view line = Line(i);
+    if (!block.empty() && block.size() + line.size() + 2 > kBlock) {
+      sink(block);
+      block.clear();
+    }
+    block += line;
+    block += "\r\n";
+  }
+  if (!block.empty()) sink(block);
+}
+
+void NoteStore::TxtReader::Take(std::string_view piece) {
+  if (ended_ || piece.empty()) return;
+  if (skip_lf_) {
+    skip_lf_ = false;
+    if (piece.front() == '\n') piece.remove_prefix(1);
+  }
+  // The carry holds no line end: only the new bytes are looked through.
+  std::size_t at = carry_.size();
+  carry_ += piece;
+  const char* const bytes = carry_.data();
+  const std::size_t size = carry_.size();
+  const auto index = static_cast<std::uint32_t>(store_.pieces_.size());
+  std::size_t line = 0;
+  for (; at < size; ++at) {
+    const char c = bytes[at];
+    if (static_cast<unsigned char>(c) > '\r') continue;
+    if (c == '\r' || c == '\n') {
+      store_.lines_.push_back({index, static_cast<std::uint32_t>(line), static_cast<std::uint32_t>(at - line)});
+      if (c == '\r') {
+        if (at + 1 == size) {
+          skip_lf_ = true;
+        } else if (bytes[at + 1] == '\n') {
+          ++at;
+        }
+      }
+      line = at + 1;
+    } else if (c == '\0') {
+      if (at > line) {
+        store_.lines_.push_back({index, static_cast<std::uint32_t>(line), static_cast<std::uint32_t>(at - line)});
+        line = at;
+      }
+      ended_ = true;
+      break;
+    }
+  }
+  if (store_.lines_.empty() || store_.lines_.back().piece != index) {
+    if (ended_) carry_.clear();
+    return;  // no line ended in these bytes: they all wait for the next piece
+  }
+  // The piece keeps its whole lines; what follows the last line end opens the next one.
+  std::string kept = std::move(carry_);
+  carry_.clear();
+  if (!ended_) carry_.assign(kept, line);
+  kept.resize(line);
+  store_.AddPiece(std::move(kept));
+}
+
+void NoteStore::TxtReader::Finish() {
+  if (!ended_ && !carry_.empty()) {
+    const auto index = static_cast<std::uint32_t>(store_.pieces_.size());
+    store_.lines_.push_back({index, 0, static_cast<std::uint32_t>(carry_.size())});
+    store_.AddPiece(std::move(carry_));
+  }
+  carry_.clear();
+  ended_ = true;
 }
 
 }  // namespace core

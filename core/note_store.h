@@ -1,12 +1,18 @@
 #pragma once
-// The notes of the log sheet's items: every stored note line in one list, NoteLines, and, in
-// each item, a NoteSpan saying where its note lies in that list. Storing appends; compaction
-// drops what no span points at any more.
+// The notes of the log sheet's items: every stored note line in one numbered list, and, in each
+// item, a NoteSpan saying where its note lies in that list. The lines read from <base>.Txt stay
+// the bytes they were read as, in the pieces they were read in, each line a span of them; a
+// stored note is a piece of its own. Storing appends; compaction renumbers the lines and drops
+// the pieces no span points into any more, copying no line.
 
+#include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "core/byte_pieces.h"
 #include "core/note_span.h"
 
 namespace core {
@@ -21,14 +27,50 @@ std::string ItemTextOf(const std::vector<std::string>& lines);
 
 class NoteStore {
  public:
-  std::vector<std::string> NoteLines;
+  std::size_t LineCount() const { return lines_.size(); }
+  std::string_view Line(std::size_t index) const;
+  // Every line, copied: for checks and tools, not for the sheet's own work.
+  std::vector<std::string> Lines() const;
 
   // Appends the lines and points the span at them; the older copy stays behind until Compact.
   void Store(NoteSpan& span, const std::vector<std::string>& lines);
   std::vector<std::string> NoteOf(const NoteSpan& span) const;
-  // Rebuilds NoteLines in the order of the given spans and moves each span to where its lines
+  // Renumbers the lines in the order of the given spans and moves each span to where its lines
   // now lie: end to end from 0.
   void Compact(std::span<NoteSpan> in_item_order);
+  void Clear();
+
+  // The bytes of <base>.Txt: every line followed by CR LF.
+  void WriteTxt(const ByteSink& sink) const;
+
+  // Adds the lines of <base>.Txt's bytes, handed in pieces of any size, behind the store's: a
+  // line ends at CR LF, a lone CR or a lone LF (also where a piece ends between CR and LF), and
+  // a NUL byte ends the text. Each piece read is kept as it is, the incomplete line at its end
+  // moved to the next one.
+  class TxtReader {
+   public:
+    explicit TxtReader(NoteStore& store) : store_(store) {}
+    void Take(std::string_view piece);
+    // The last line, when the bytes end without a line end.
+    void Finish();
+
+   private:
+    NoteStore& store_;
+    std::string carry_;  // the start of a line that the next piece ends
+    bool skip_lf_ = false;
+    bool ended_ = false;
+  };
+
+ private:
+  struct LineRef {
+    std::uint32_t piece;
+    std::uint32_t offset;
+    std::uint32_t size;
+  };
+  std::uint32_t AddPiece(std::string bytes);
+
+  std::vector<std::string> pieces_;
+  std::vector<LineRef> lines_;
 };
 
 }  // namespace core

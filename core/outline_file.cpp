@@ -65,20 +65,23 @@ class OutlineReader {
 
 // Lines end at CR, or CR LF; the end mark or the end of the bytes ends the last one. A line and
 // the byte that ends it must fit the 4096-byte buffer the file has always been read through.
-void ReadLines(std::string_view bytes, OutlineReader& reader) {
+// Whether the end mark was reached.
+bool ReadLines(std::string_view bytes, OutlineReader& reader) {
   const char* const data = bytes.data();
   const std::size_t size = bytes.size();
   std::size_t start = 0;
   for (;;) {
     // A line of nothing but the mark makes no item: the end of the data is marked that way.
-    if (start == size || data[start] == kEndMark) return;
+    if (start == size) return false;
+    if (data[start] == kEndMark) return true;
     std::size_t t = start;
     while (t < size && IsBlank(data[t])) ++t;
     std::size_t e = t;
     while (e < size && data[e] != kCr && data[e] != kEndMark) ++e;  // lines are short: no call
     if (e - start >= kLineBuffer) throw OutlineError(msg::kLineTooLong);
     reader.Place(t - start, std::string_view(data + t, e - t));
-    if (e == size || data[e] == kEndMark) return;
+    if (e == size) return false;
+    if (data[e] == kEndMark) return true;
     start = e + 1;
     if (start < size && data[start] == kLf) ++start;
   }
@@ -92,13 +95,48 @@ int CountLineEnds(std::string_view bytes) {
   return static_cast<int>(std::min<long long>(ends, kMaxReserve));
 }
 
+// Where the lines of `bytes` that are known to be whole end: after the last CR LF, or after the
+// last CR that some other byte follows. 0 when no line is known whole yet.
+std::size_t WholeLinesEnd(std::string_view bytes) {
+  std::size_t cr = bytes.rfind(kCr);
+  if (cr != std::string_view::npos && cr + 1 == bytes.size())
+    cr = cr == 0 ? std::string_view::npos : bytes.rfind(kCr, cr - 1);
+  if (cr == std::string_view::npos) return 0;
+  return cr + 1 + (bytes[cr + 1] == kLf ? 1 : 0);
+}
+
+// The pieces' whole lines are read as they come; the start of a line that the next piece ends
+// waits in a carry, which never grows past one line's buffer.
+void ReadPieces(OutlineTree& tree, const ByteSource& source) {
+  OutlineReader reader(tree);
+  std::string carry;
+  bool ended = false;
+  try {
+    source([&](std::string_view piece) {
+      if (ended) return;
+      carry += piece;
+      if (std::size_t whole = WholeLinesEnd(carry); whole > 0) {
+        ended = ReadLines(std::string_view(carry).substr(0, whole), reader);
+        carry.erase(0, whole);
+      }
+      // A carry longer than a line may be holds the end mark early enough, or is refused.
+      if (!ended && carry.size() > kLineBuffer) {
+        ReadLines(carry, reader);  // throws, unless the end mark ends the line first
+        ended = true;
+      }
+    });
+    if (!ended) ReadLines(carry, reader);
+  } catch (...) {
+    if (tree.Count() > 0) tree.SetSelected(1);
+    throw;
+  }
+  if (tree.Count() > 0) tree.SetSelected(1);
+}
+
 }  // namespace
 
-std::string OutlineBytes(const OutlineTree& tree) {
-  const int count = tree.Count();
-  // Refused up front, before a byte is written, so that a good older file survives.
-  std::size_t total = 0;
-  for (int i = 1; i <= count; ++i) {
+void CheckOutline(const OutlineTree& tree) {
+  for (int i = 1; i <= tree.Count(); ++i) {
     const OutlineItem& item = tree.ItemAt(i);
     const std::string& text = item.ItemText();
     const std::size_t line = (item.Level() - 1) + (NeedsBlankEscape(text) ? 1 : 0) + text.size() + 2;
@@ -107,33 +145,45 @@ std::string OutlineBytes(const OutlineTree& tree) {
     if (std::memchr(text.data(), kCr, text.size()) || std::memchr(text.data(), kEndMark, text.size())) {
       throw OutlineError(msg::kUnwritableText);
     }
-    total += line;
   }
+}
 
-  std::string bytes;
-  bytes.reserve(total);
-  for (int i = 1; i <= count; ++i) {
+void WriteOutline(const OutlineTree& tree, const ByteSink& sink) {
+  // Refused up front, before a byte is handed on, so that a good older file survives.
+  CheckOutline(tree);
+  constexpr std::size_t kBlock = 1 << 20;
+  std::string block;
+  block.reserve(kBlock);
+  for (int i = 1; i <= tree.Count(); ++i) {
     const OutlineItem& item = tree.ItemAt(i);
     const std::string& text = item.ItemText();
-    bytes.append(item.Level() - 1, kTab);
-    if (NeedsBlankEscape(text)) bytes += kBlankEscape;
-    bytes += text;
-    bytes += "\r\n";
+    if (block.size() + (item.Level() - 1) + 1 + text.size() + 2 > kBlock) {
+      sink(block);
+      block.clear();
+    }
+    block.append(item.Level() - 1, kTab);
+    if (NeedsBlankEscape(text)) block += kBlankEscape;
+    block += text;
+    block += "\r\n";
   }
+  if (!block.empty()) sink(block);
+}
+
+std::string OutlineBytes(const OutlineTree& tree) {
+  std::string bytes;
+  WriteOutline(tree, [&bytes](std::string_view piece) { bytes += piece; });
   return bytes;
 }
 
 void ReadOutline(OutlineTree& tree, std::string_view bytes) {
   tree.RemoveAll();
   tree.Reserve(CountLineEnds(bytes));
-  OutlineReader reader(tree);
-  try {
-    ReadLines(bytes, reader);
-  } catch (...) {
-    if (tree.Count() > 0) tree.SetSelected(1);
-    throw;
-  }
-  if (tree.Count() > 0) tree.SetSelected(1);
+  ReadPieces(tree, WholeBytes(bytes));
+}
+
+void ReadOutline(OutlineTree& tree, const ByteSource& source) {
+  tree.RemoveAll();
+  ReadPieces(tree, source);
 }
 
 }  // namespace core

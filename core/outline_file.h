@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/byte_pieces.h"
 #include "core/outline_tree.h"
 
 namespace core {
@@ -13,13 +14,19 @@ namespace outline_message {
 inline constexpr char kUnwritableText[] = "CR または 0x1A を含む項目はｱｳﾄﾗｲﾝ ﾌｧｲﾙに書き込めません";
 }  // namespace outline_message
 
-// Every item's line, or nothing at all: a line that would not fit the reader's line buffer, or a
-// text holding a line end or the end mark, is refused before anything is written.
+// Refuses an outline the file cannot hold: a line that would not fit the reader's line buffer, or
+// a text holding a line end or the end mark.
+void CheckOutline(const OutlineTree& tree);
+// Every item's line, handed on in blocks, or nothing at all: the outline is checked before the
+// first block.
+void WriteOutline(const OutlineTree& tree, const ByteSink& sink);
 std::string OutlineBytes(const OutlineTree& tree);
 
 // Replaces the tree by the items of the file's bytes, all collapsed, the first one selected. A
 // failing line keeps the items read before it. Does not call the click handler: the caller
 // shows the result.
 void ReadOutline(OutlineTree& tree, std::string_view bytes);
+// The same from bytes handed in pieces of any size, holding no more of them than one line.
+void ReadOutline(OutlineTree& tree, const ByteSource& source);
 
 }  // namespace core

@@ -32,6 +32,17 @@ void DiscardTemps(SheetDisk& disk, const std::string& base) {
 
 }  // namespace
 
+void SheetDisk::ReadPieces(const std::string& path, std::size_t piece, const ByteSink& take) {
+  const std::string bytes = Read(path);
+  for (std::size_t at = 0; at < bytes.size(); at += piece) take(std::string_view(bytes).substr(at, piece));
+}
+
+void SheetDisk::WritePieces(const std::string& path, const ByteSource& source) {
+  std::string bytes;
+  source([&bytes](std::string_view piece) { bytes += piece; });
+  WriteFlushed(path, bytes);
+}
+
 void RecoverSheet(SheetDisk& disk, const std::string& base) {
   const std::string marker = Marker(base);
   if (disk.Exists(marker) && disk.Read(marker) == MarkerText(base)) {
@@ -45,12 +56,12 @@ void RecoverSheet(SheetDisk& disk, const std::string& base) {
   disk.Remove(marker);
 }
 
-void CommitSheet(SheetDisk& disk, const std::string& base, const SheetBytes& bytes) {
+void CommitSheet(SheetDisk& disk, const std::string& base, const SheetSources& sources) {
   RecoverSheet(disk, base);
   try {
-    disk.WriteFlushed(Temp(base, 0), bytes.pcr);
-    disk.WriteFlushed(Temp(base, 1), bytes.txt);
-    disk.WriteFlushed(Temp(base, 2), bytes.bin);
+    disk.WritePieces(Temp(base, 0), sources.pcr);
+    disk.WritePieces(Temp(base, 1), sources.txt);
+    disk.WritePieces(Temp(base, 2), sources.bin);
     disk.WriteFlushed(Marker(base), MarkerText(base));
   } catch (const std::exception&) {
     // Not committed: the old set stands, and nothing of the new one stays beside it.

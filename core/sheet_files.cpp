@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/note_store.h"
+
 namespace core {
 
 namespace {
@@ -27,33 +29,12 @@ std::int32_t GetInt32(std::string_view bytes, std::size_t at) {
 
 }  // namespace
 
-std::string TxtBytes(const std::vector<std::string>& lines) {
-  std::size_t size = 0;
-  for (const std::string& l : lines) size += l.size() + 2;
-  std::string out;
-  out.reserve(size);
-  for (const std::string& l : lines) {
-    out += l;
-    out += "\r\n";
-  }
-  return out;
-}
-
 std::vector<std::string> ParseTxt(std::string_view bytes) {
-  bytes = bytes.substr(0, std::min(bytes.find('\0'), bytes.size()));
-  std::vector<std::string> lines;
-  lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
-  std::size_t at = 0;
-  while (at < bytes.size()) {
-    std::size_t end = bytes.find_first_of("\r\n", at);
-    if (end == std::string_view::npos) {
-      lines.emplace_back(bytes.substr(at));
-      break;
-    }
-    lines.emplace_back(bytes.substr(at, end - at));
-    at = end + (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? 2 : 1);
-  }
-  return lines;
+  NoteStore store;
+  NoteStore::TxtReader reader(store);
+  reader.Take(bytes);
+  reader.Finish();
+  return store.Lines();
 }
 
 std::string BinBytes(const std::vector<NoteSpan>& spans) {

@@ -1,6 +1,7 @@
 #pragma once
-// The bytes of the sheet's note files: <base>.Txt, every note line followed by CR LF, and
-// <base>.Bin, one 8-byte record per item (StartLine, LineCount; signed 32-bit little-endian).
+// The bytes of the sheet's note files: <base>.Txt, every note line followed by CR LF (kept by
+// core/note_store.h), and <base>.Bin, one 8-byte record per item (StartLine, LineCount; signed
+// 32-bit little-endian).
 
 #include <string>
 #include <string_view>
@@ -17,7 +18,6 @@ class SheetError : public Error {
   using Error::Error;
 };
 
-std::string TxtBytes(const std::vector<std::string>& lines);
 // A line ends at CR LF, a lone CR or a lone LF; a NUL byte ends the text.
 std::vector<std::string> ParseTxt(std::string_view bytes);
 

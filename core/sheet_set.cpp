@@ -7,14 +7,20 @@
 
 namespace core {
 
+namespace {
+constexpr std::size_t kReadPiece = 1 << 20;
+}  // namespace
+
 SheetContents ReadSheetSet(SheetDisk& disk, const std::string& base) {
   RecoverSheet(disk, base);
   SheetContents sheet;
-  ReadOutline(sheet.tree, disk.Read(base + ".Pcr"));
+  ReadOutline(sheet.tree, [&](const ByteSink& sink) { disk.ReadPieces(base + ".Pcr", kReadPiece, sink); });
   if (sheet.tree.Count() == 0) throw OutlineError(outline_message::kBadIndex);
-  sheet.note_lines = ParseTxt(disk.Read(base + ".Txt"));
+  NoteStore::TxtReader lines(sheet.notes);
+  disk.ReadPieces(base + ".Txt", kReadPiece, [&lines](std::string_view piece) { lines.Take(piece); });
+  lines.Finish();
   std::vector<NoteSpan> spans =
-      ParseBin(disk.Read(base + ".Bin"), sheet.tree.Count(), sheet.note_lines.size(), base + ".Bin");
+      ParseBin(disk.Read(base + ".Bin"), sheet.tree.Count(), sheet.notes.LineCount(), base + ".Bin");
   for (int i = 1; i <= sheet.tree.Count(); ++i) sheet.tree.ItemAt(i).Span = spans[i - 1];
   return sheet;
 }
@@ -25,17 +31,19 @@ bool SheetSetExists(SheetDisk& disk, const std::string& base) {
 }
 
 void WriteSheetSet(SheetDisk& disk, const std::string& base, OutlineTree& tree, NoteStore& notes) {
+  CheckOutline(tree);
   std::vector<NoteSpan> spans;
   spans.reserve(tree.Count());
   for (int i = 1; i <= tree.Count(); ++i) spans.push_back(tree.ItemAt(i).Span);
   notes.Compact(spans);
   for (int i = 1; i <= tree.Count(); ++i) tree.ItemAt(i).Span = spans[i - 1];
 
-  SheetBytes bytes;
-  bytes.pcr = OutlineBytes(tree);
-  bytes.txt = TxtBytes(notes.NoteLines);
-  bytes.bin = BinBytes(spans);
-  CommitSheet(disk, base, bytes);
+  const std::string bin = BinBytes(spans);
+  SheetSources sources;
+  sources.pcr = [&tree](const ByteSink& sink) { WriteOutline(tree, sink); };
+  sources.txt = [&notes](const ByteSink& sink) { notes.WriteTxt(sink); };
+  sources.bin = WholeBytes(bin);
+  CommitSheet(disk, base, sources);
 }
 
 }  // namespace core

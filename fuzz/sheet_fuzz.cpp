@@ -29,12 +29,10 @@ std::string_view Cut(std::string_view& input, std::string_view mark) {
 
 bool SameSheet(const core::SheetContents& a, const core::SheetContents& b) {
   if (a.tree.Count() != b.tree.Count()) return false;
-  core::NoteStore x, y;
-  x.NoteLines = a.note_lines;
-  y.NoteLines = b.note_lines;
   for (int i = 1; i <= a.tree.Count(); ++i) {
     const core::OutlineItem &p = a.tree.ItemAt(i), &q = b.tree.ItemAt(i);
-    if (p.Level() != q.Level() || p.ItemText() != q.ItemText() || x.NoteOf(p.Span) != y.NoteOf(q.Span)) return false;
+    if (p.Level() != q.Level() || p.ItemText() != q.ItemText() || a.notes.NoteOf(p.Span) != b.notes.NoteOf(q.Span))
+      return false;
   }
   return true;
 }
@@ -44,6 +42,8 @@ bool SameSheet(const core::SheetContents& a, const core::SheetContents& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view input(reinterpret_cast<const char*>(data), size);
   core::MemoryDisk disk;
+  // The notes are read in pieces as small as one byte, so that every line end falls between two.
+  disk.largest_piece = size == 0 ? 1 : 1 + data[size - 1] % 5;
   const std::string base = kBase;
   disk.files[base + ".Pcr"] = Cut(input, kTxtMark);
   disk.files[base + ".Txt"] = Cut(input, kBinMark);
@@ -57,19 +57,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   if (read.tree.Count() == 0 || read.tree.Selected() < 1) std::abort();
-  core::NoteStore notes;
-  notes.NoteLines = read.note_lines;
   for (int i = 1; i <= read.tree.Count(); ++i) {
     const core::NoteSpan& span = read.tree.ItemAt(i).Span;
     if (span.StartLine < 0 || span.LineCount < 0 ||
-        static_cast<std::size_t>(span.StartLine) + span.LineCount > read.note_lines.size()) {
+        static_cast<std::size_t>(span.StartLine) + span.LineCount > read.notes.LineCount()) {
       std::abort();
     }
   }
   // Written as the program saves it, the set reads back the same.
   core::SheetContents copy = read;
   try {
-    core::WriteSheetSet(disk, kAgain, copy.tree, notes);
+    core::WriteSheetSet(disk, kAgain, copy.tree, copy.notes);
   } catch (const core::OutlineError&) {
     return 0;  // an item text the outline file cannot hold is refused before anything is written
   }

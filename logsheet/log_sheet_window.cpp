@@ -215,7 +215,7 @@ void TMainOut::StartNewSheet() {
 
 void TMainOut::ClearSheet() {
   moNote.Clear();
-  Notes.NoteLines.clear();
+  Notes.Clear();
   olTree.Items().RemoveAll();
   olTree.Invalidate();
 }
@@ -246,7 +246,7 @@ void TMainOut::LoadSheet(const std::string& base) {
   core::SheetContents loaded = core::ReadSheetSet(disk, base);
   ClearSheet();
   olTree.ReplaceItems(std::move(loaded.tree));
-  Notes.NoteLines = std::move(loaded.note_lines);
+  Notes = std::move(loaded.notes);
   SetCaption(base);
   Dirty = false;
   ShowNote();

@@ -52,7 +52,7 @@ class TMainOut : public ui::Form {
 
   // Every stored note line; each item carries the span of its note in them.
   core::NoteStore Notes;
-  std::vector<std::string>& NoteLines() { return Notes.NoteLines; }
+  std::vector<std::string> NoteLines() const { return Notes.Lines(); }
   core::NoteSpan& SpanOf(int item) { return olTree.Items().ItemAt(item).Span; }
 
   void StoreNote(int item);

@@ -11,7 +11,9 @@ class ToolkitDisk : public core::SheetDisk {
  public:
   bool Exists(const std::string& path) override;
   std::string Read(const std::string& path) override;
+  void ReadPieces(const std::string& path, std::size_t piece, const core::ByteSink& take) override;
   void WriteFlushed(const std::string& path, std::string_view bytes) override;
+  void WritePieces(const std::string& path, const core::ByteSource& source) override;
   void RenameReplacing(const std::string& from, const std::string& to) override;
   void Remove(const std::string& path) override;
 };

@@ -28,21 +28,60 @@ TEST(NoteStore, StoringAppendsAndCompactionKeepsOnlyWhatSpansPointAt) {
   store.Store(a, {"a1"});
   store.Store(b, {"b1", "b2"});
   store.Store(a, {"a2", "", "a3"});
-  EXPECT_EQ(store.NoteLines.size(), 6u);
+  EXPECT_EQ(store.LineCount(), 6u);
   EXPECT_EQ(store.NoteOf(a), (Lines{"a2", "", "a3"}));
 
   std::vector<NoteSpan> in_item_order = {b, empty, a};
   store.Compact(in_item_order);
-  EXPECT_EQ(store.NoteLines, (Lines{"b1", "b2", "a2", "", "a3"}));
+  EXPECT_EQ(store.Lines(), (Lines{"b1", "b2", "a2", "", "a3"}));
   EXPECT_EQ(in_item_order, (std::vector<NoteSpan>{{0, 2}, {2, 0}, {2, 3}}));  // an empty note starts where it stands
 }
 
-TEST(SheetFiles, TxtEndsLinesAtEveryKindOfLineEndAndStopsAtNul) {
-  EXPECT_EQ(core::TxtBytes({"a", "", "ソ"}), "a\r\n\r\nソ\r\n");
-  EXPECT_EQ(core::ParseTxt("a\r\n\r\nソ\r\n"), (Lines{"a", "", "ソ"}));
-  EXPECT_EQ(core::ParseTxt("a\rb\nc\r\n\rd"), (Lines{"a", "b", "c", "", "d"}));
-  EXPECT_EQ(core::ParseTxt(std::string("a\r\nb\0c\r\n", 8)), (Lines{"a", "b"}));
-  EXPECT_TRUE(core::ParseTxt("").empty());
+namespace {
+// The lines of <base>.Txt's bytes read in pieces of `piece` bytes.
+Lines ReadInPieces(std::string_view bytes, std::size_t piece) {
+  core::NoteStore store;
+  core::NoteStore::TxtReader reader(store);
+  for (std::size_t at = 0; at < bytes.size(); at += piece) reader.Take(bytes.substr(at, piece));
+  reader.Finish();
+  return store.Lines();
+}
+
+std::string TxtOf(const core::NoteStore& store) {
+  std::string bytes;
+  store.WriteTxt([&bytes](std::string_view piece) { bytes += piece; });
+  return bytes;
+}
+}  // namespace
+
+TEST(SheetFiles, TxtEndsLinesAtEveryKindOfLineEndAndStopsAtNulHoweverItsBytesArePieced) {
+  const std::vector<std::pair<std::string, Lines>> files = {
+      {"a\r\n\r\nソ\r\n", {"a", "", "ソ"}},
+      {"a\rb\nc\r\n\rd", {"a", "b", "c", "", "d"}},
+      {std::string("a\r\nb\0c\r\n", 8), {"a", "b"}},
+      {std::string("a\r\n\0b", 5), {"a"}},
+      {"\r\r\n\n", {"", "", ""}},
+      {"", {}},
+  };
+  for (const auto& [bytes, lines] : files) {
+    EXPECT_EQ(core::ParseTxt(bytes), lines);
+    for (std::size_t piece = 1; piece <= bytes.size(); ++piece) EXPECT_EQ(ReadInPieces(bytes, piece), lines) << piece;
+  }
+
+  // Lines read, stored and compacted are written back with CR LF, in item order.
+  core::NoteStore store;
+  core::NoteStore::TxtReader reader(store);
+  reader.Take("a\r\nb");
+  reader.Take("\r");
+  reader.Take("\nc");
+  reader.Finish();
+  NoteSpan read{0, 3}, stored;
+  store.Store(stored, {"", "ソ表"});
+  EXPECT_EQ(TxtOf(store), "a\r\nb\r\nc\r\n\r\nソ表\r\n");
+  std::vector<NoteSpan> in_item_order = {stored, read};
+  store.Compact(in_item_order);
+  EXPECT_EQ(TxtOf(store), "\r\nソ表\r\na\r\nb\r\nc\r\n");
+  EXPECT_EQ(store.NoteOf(in_item_order[1]), (Lines{"a", "b", "c"}));
 }
 
 TEST(SheetFiles, BinRecordsAreLittleEndianPairsAndBadOnesAreRefused) {

@@ -10,6 +10,7 @@ using core::OutlineBytes;
 using core::OutlineError;
 using core::OutlineTree;
 using core::ReadOutline;
+using core::WholeBytes;
 using outline_test::Build;
 using outline_test::Rows;
 using outline_test::Shape;
@@ -19,11 +20,25 @@ namespace {
 
 class OutlineFile : public ::testing::Test {
  protected:
-  // Reads `bytes` into a fresh tree and gives back the error message, or "" on success.
+  // Reads `bytes` into a fresh tree and gives back the error message, or "" on success. The same
+  // bytes read in pieces of a few sizes must give the same tree and the same message.
   std::string Load(const std::string& bytes) {
-    tree_ = OutlineTree();
+    std::string error = Read(tree_, WholeBytes(bytes));
+    for (std::size_t piece : {1, 2, 3, 4097}) {
+      OutlineTree pieced;
+      std::string pieced_error = Read(pieced, [&](const core::ByteSink& sink) {
+        for (std::size_t at = 0; at < bytes.size(); at += piece) sink(std::string_view(bytes).substr(at, piece));
+      });
+      EXPECT_EQ(pieced_error, error) << "in pieces of " << piece;
+      EXPECT_EQ(Shape(pieced), Shape(tree_)) << "in pieces of " << piece;
+    }
+    return error;
+  }
+
+  static std::string Read(OutlineTree& tree, const core::ByteSource& source) {
+    tree = OutlineTree();
     try {
-      ReadOutline(tree_, bytes);
+      ReadOutline(tree, source);
     } catch (const OutlineError& e) {
       return e.what();
     }

@@ -47,11 +47,10 @@ struct Sheet {
 Snapshot Read(core::MemoryDisk disk) {
   disk.before = nullptr;
   core::SheetContents read = core::ReadSheetSet(disk, kBase);
-  core::NoteStore notes;
-  notes.NoteLines = std::move(read.note_lines);
   Snapshot s;
   for (int i = 1; i <= read.tree.Count(); ++i) {
-    s.emplace_back(read.tree.ItemAt(i).Level(), read.tree.ItemAt(i).ItemText(), notes.NoteOf(read.tree.ItemAt(i).Span));
+    s.emplace_back(read.tree.ItemAt(i).Level(), read.tree.ItemAt(i).ItemText(),
+                   read.notes.NoteOf(read.tree.ItemAt(i).Span));
   }
   return s;
 }
@@ -87,7 +86,7 @@ TEST(SheetSet, WhatIsWrittenReadsBackAndASaveCutShortAtAnyStepLeavesTheOldSetOrT
     Sheet counted = new_sheet;
     disk.before = [&](Step step, const std::string& path) { steps.emplace_back(step, path); };
     core::WriteSheetSet(disk, kBase, counted.tree, counted.notes);
-    EXPECT_EQ(counted.notes.NoteLines.size(), 8u);
+    EXPECT_EQ(counted.notes.LineCount(), 8u);
     EXPECT_EQ(counted.Take(), new_snapshot);
     EXPECT_EQ(Read(disk), new_snapshot);
   }

@@ -34,8 +34,10 @@ int main(int argc, char** argv) {
     core::OutlineTree tree;
     core::ReadOutline(tree, Bytes(base + ".Pcr"));
     core::NoteStore notes;
-    notes.NoteLines = core::ParseTxt(Bytes(base + ".Txt"));
-    auto spans = core::ParseBin(Bytes(base + ".Bin"), tree.Count(), notes.NoteLines.size(), base + ".Bin");
+    core::NoteStore::TxtReader lines(notes);
+    lines.Take(Bytes(base + ".Txt"));
+    lines.Finish();
+    auto spans = core::ParseBin(Bytes(base + ".Bin"), tree.Count(), notes.LineCount(), base + ".Bin");
     for (int i = 1; i <= tree.Count(); ++i) {
       const std::string indent(tree.ItemAt(i).Level() - 1, '\t');
       std::printf("%s%s\n", indent.c_str(), tree.ItemAt(i).ItemText().c_str());

@@ -5,7 +5,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "core/cp932.h"
@@ -91,14 +90,44 @@ void Step(headless::FileStep step, std::string_view path) {
 }  // namespace
 
 std::string ReadFileBytes(std::string_view path) {
+  std::string bytes;
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(headless::HostPath(path), ec);
+  if (!ec) bytes.reserve(size);
+  ReadFilePieces(path, 1 << 20, [&bytes](std::string_view piece) { bytes += piece; });
+  return bytes;
+}
+
+void ReadFilePieces(std::string_view path, std::size_t piece, const FilePieceSink& take) {
   Step(headless::FileStep::Read, path);
   // As on the platform, a folder is no file to read.
   std::ifstream in(headless::HostPath(path), std::ios::binary);
   if (!in || std::filesystem::is_directory(headless::HostPath(path)))
     throw FileError("ファイル " + std::string(path) + " を開けません");
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw FileError("ファイル " + std::string(path) + " を読み込めません");
-  return bytes;
+  std::string block(piece, '\0');
+  while (in) {
+    in.read(block.data(), static_cast<std::streamsize>(block.size()));
+    if (in.bad()) throw FileError("ファイル " + std::string(path) + " を読み込めません");
+    if (in.gcount() > 0) take(std::string_view(block.data(), static_cast<std::size_t>(in.gcount())));
+  }
+}
+
+// Pieces are written as they come but for the last, which is held back: half of it goes out
+// before the flush step, as a whole file's half does.
+void WriteFileFlushed(std::string_view path, const std::function<void(const FilePieceSink&)>& write) {
+  Step(headless::FileStep::Write, path);
+  HostFile out(headless::HostPath(path));
+  if (!out.ok()) throw FileError("ファイル " + std::string(path) + " を作成できません");
+  auto fail = [&] { throw FileError("ファイル " + std::string(path) + " に書き込めません"); };
+  std::string held;
+  write([&](std::string_view bytes) {
+    if (!held.empty() && !out.Write(held)) fail();
+    held.assign(bytes);
+  });
+  std::string_view last = held;
+  bool written = out.Write(last.substr(0, last.size() / 2));
+  Step(headless::FileStep::Flush, path);
+  if (!written || !out.Write(last.substr(last.size() / 2)) || !out.Sync()) fail();
 }
 
 void WriteFileFlushed(std::string_view path, std::string_view bytes) {

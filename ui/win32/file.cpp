@@ -54,6 +54,20 @@ std::string ReadFileBytes(std::string_view path) {
   return bytes;
 }
 
+void ReadFilePieces(std::string_view path, std::size_t piece, const FilePieceSink& take) {
+  Handle file(CreateFileA(std::string(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.ok()) Fail(path, GetLastError());
+  std::string block(piece, '\0');
+  DWORD got = 0;
+  while (true) {
+    if (!ReadFile(file.get(), block.data(), static_cast<DWORD>(block.size()), &got, nullptr))
+      Fail(path, GetLastError());
+    if (got == 0) break;
+    take(std::string_view(block.data(), got));
+  }
+}
+
 void ReplaceFileBytes(std::string_view path, std::string_view bytes) {
   std::string target(path), temp = target + ".new";
   DWORD code = ERROR_SUCCESS;
@@ -86,6 +100,20 @@ void WriteFileFlushed(std::string_view path, std::string_view bytes) {
       written != bytes.size() || !FlushFileBuffers(file.get())) {
     Fail(path, GetLastError() ? GetLastError() : ERROR_WRITE_FAULT);
   }
+}
+
+void WriteFileFlushed(std::string_view path, const std::function<void(const FilePieceSink&)>& write) {
+  Handle file(
+      CreateFileA(std::string(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.ok()) Fail(path, GetLastError());
+  write([&](std::string_view bytes) {
+    DWORD written = 0;
+    if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+        written != bytes.size()) {
+      Fail(path, GetLastError() ? GetLastError() : ERROR_WRITE_FAULT);
+    }
+  });
+  if (!FlushFileBuffers(file.get())) Fail(path, GetLastError() ? GetLastError() : ERROR_WRITE_FAULT);
 }
 
 // Wine's ReplaceFile leaves the target missing for a moment; MoveFileEx replaces in one step.

@@ -20,9 +20,15 @@ void CheckBox::SetCaption(const std::string& caption) {
   peer_->SetCaption(caption_);
 }
 
-bool CheckBox::Checked() const { return peer_->Checked(); }
+bool CheckBox::Checked() const {
+  if (!checked_) checked_ = peer_->Checked();
+  return *checked_;
+}
 
-void CheckBox::SetChecked(bool on) { peer_->SetChecked(on); }
+void CheckBox::SetChecked(bool on) {
+  checked_.reset();
+  peer_->SetChecked(on);
+}
 
 void CheckBox::SetFocus() {
   FocusableForm();
@@ -30,6 +36,7 @@ void CheckBox::SetFocus() {
 }
 
 void CheckBox::HandleClick() {
+  checked_.reset();
   Invoke([&] {
     if (OnClick) OnClick();
   });

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "ui/control.h"
@@ -21,7 +22,8 @@ class CheckBox : public WinControl {
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
-  // The platform holds the state: the user may have changed it.
+  // The platform holds the state, which the user changes only by the click or key it reports:
+  // the box is asked once after each report, never in between.
   bool Checked() const;
   void SetChecked(bool on);
 
@@ -39,6 +41,7 @@ class CheckBox : public WinControl {
  private:
   std::string caption_;
   std::unique_ptr<CheckBoxPeer> peer_;
+  mutable std::optional<bool> checked_;
 };
 
 }  // namespace ui

@@ -18,22 +18,35 @@ Form::Form(std::string class_name) : WinControl(nullptr), class_name_(std::move(
 
 Form::~Form() = default;
 
-Bounds Form::GetBounds() const { return peer_ ? peer_->WindowBounds() : bounds_; }
+// Asked of the platform once after each change the toolkit makes and each move or resize the
+// platform reports: a timer that reads the place of a window at rest asks nothing.
+Bounds Form::GetBounds() const {
+  if (!peer_) return bounds_;
+  if (!known_place_) known_place_ = peer_->WindowBounds();
+  return *known_place_;
+}
+
+FormPeer& Form::Changing() {
+  known_place_.reset();
+  return *peer_;
+}
 
 // A whole size given is the window's from then on, until a client size is given again.
 void Form::BoundsChanged(const Bounds& old) {
-  if (peer_) peer_->SetBounds(bounds_);
+  if (peer_) Changing().SetBounds(bounds_);
   if (old.width != bounds_.width) client_width_given_ = false;
   if (old.height != bounds_.height) client_height_given_ = false;
   if (Size{old.width, old.height} != Size{bounds_.width, bounds_.height}) Realign();
 }
 
 void Form::HandleResized() {
+  known_place_.reset();
   bounds_ = GetBounds();
   Realign();
 }
 
 void Form::HandleMoved() {
+  known_place_.reset();
   bounds_ = GetBounds();
   Invoke([&] { Moved(); });
 }
@@ -53,7 +66,7 @@ void Form::Apply(const FormDesign& design) {
   FrameStyle frame{design.border, design.border_icons, design.stay_on_top};
   if (frame != frame_) {
     frame_ = frame;
-    peer_->SetFrame(frame_);
+    Changing().SetFrame(frame_);
   }
   position_ = design.position;
   SetFont(design.font);
@@ -75,7 +88,7 @@ void Form::SetBorderStyle(BorderStyle s) {
   if (frame_.border == s) return;
   Size client = ClientSize();
   frame_.border = s;
-  peer_->SetFrame(frame_);
+  Changing().SetFrame(frame_);
   Size frame = peer_->FrameSize();
   Resize({client.width + frame.width, client.height + frame.height});
 }
@@ -83,13 +96,13 @@ void Form::SetBorderStyle(BorderStyle s) {
 void Form::SetBorderIcons(unsigned icons) {
   if (frame_.icons == icons) return;
   frame_.icons = icons;
-  peer_->SetFrame(frame_);
+  Changing().SetFrame(frame_);
 }
 
 void Form::SetStayOnTop(bool on) {
   if (frame_.stay_on_top == on) return;
   frame_.stay_on_top = on;
-  peer_->SetFrame(frame_);
+  Changing().SetFrame(frame_);
 }
 
 // The client area changes on the way whichever size stays, so the controls are aligned again
@@ -98,7 +111,7 @@ void Form::SetMenu(MainMenu* menu) {
   if (menu == menu_) return;
   Size whole = {Width(), Height()}, client = ClientSize();
   menu_ = menu;
-  peer_->SetMenu(menu_ ? &menu_->Root() : nullptr);
+  Changing().SetMenu(menu_ ? &menu_->Root() : nullptr);
   Size frame = peer_->FrameSize();
   Resize({client_width_given_ ? client.width + frame.width : whole.width,
           client_height_given_ ? client.height + frame.height : whole.height});
@@ -140,10 +153,10 @@ void Form::SetVisible(bool v) {
     Invoke([&] {
       if (OnShow) OnShow();
     });
-    if (visible_) peer_->Show(true);
+    if (visible_) Changing().Show(true);
   } else {
     visible_ = false;
-    peer_->SetVisible(false);
+    Changing().SetVisible(false);
     Invoke([&] {
       if (OnHide) OnHide();
     });
@@ -162,11 +175,11 @@ void Form::ShowNoActivate() {
   Invoke([&] {
     if (OnShow) OnShow();
   });
-  if (visible_) peer_->Show(false);
+  if (visible_) Changing().Show(false);
 }
 
 void Form::BringToFront() {
-  if (visible_) peer_->BringToFront();
+  if (visible_) Changing().BringToFront();
 }
 
 bool Form::CloseQuery() {

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -133,6 +134,8 @@ class Form : public WinControl {
  private:
   bool CloseQuery();
   void ApplyPosition();
+  // The peer, for a call that may change the window's place: the place is asked again after it.
+  FormPeer& Changing();
   void Resize(Size size);
 
   std::string class_name_;
@@ -148,6 +151,7 @@ class Form : public WinControl {
   WinControl* active_control_ = nullptr;
   MainMenu* menu_ = nullptr;
   std::unique_ptr<FormPeer> peer_;
+  mutable std::optional<Bounds> known_place_;
 };
 
 }  // namespace ui

@@ -11,16 +11,20 @@
 namespace ui {
 
 int TextControl::LineCount() const {
-  // The platform counts an empty last line; a list of lines does not.
-  int n = text_peer_->LineCount();
-  if (n > 0 && text_peer_->Line(n - 1).empty()) --n;
-  return n;
+  if (!layout_.line_count) {
+    // The platform counts an empty last line; a list of lines does not.
+    int n = text_peer_->LineCount();
+    if (n > 0 && text_peer_->Line(n - 1).empty()) --n;
+    layout_.line_count = n;
+  }
+  return *layout_.line_count;
 }
 
 // Peers read a line beyond the last as empty, so a read needs no count of the lines.
 std::string TextControl::Line(int index) const {
   if (index < 0) return {};
-  return text_peer_->Line(index);
+  if (const std::string* known = layout_.Line(index)) return *known;
+  return layout_.KeepLine(index, text_peer_->Line(index));
 }
 
 std::vector<std::string> TextControl::Lines() const {
@@ -41,6 +45,7 @@ void TextControl::SetLines(const std::vector<std::string>& lines) {
 }
 
 void TextControl::CutToClipboard() {
+  layout_.Forget();
   if (HasSelection() && !read_only_) text_peer_->Cut();
 }
 
@@ -49,6 +54,7 @@ void TextControl::CopyToClipboard() {
 }
 
 void TextControl::PasteFromClipboard() {
+  layout_.Forget();
   if (!read_only_ && Clipboard::HasText()) text_peer_->Paste();
 }
 
@@ -60,18 +66,21 @@ void TextControl::SetReadOnly(bool on) {
 void TextControl::SetWordWrap(bool on) {
   if (word_wrap_ == on) return;
   word_wrap_ = on;
+  layout_.Forget();
   text_peer_->SetWordWrap(on);
 }
 
 void TextControl::SetBorder(bool sunken) {
   if (border_ == sunken) return;
   border_ = sunken;
+  layout_.Forget();
   text_peer_->SetBorder(sunken);
 }
 
 void TextControl::SetScrollBars(ScrollBars bars) {
   if (scroll_bars_ == bars) return;
   scroll_bars_ = bars;
+  layout_.Forget();
   text_peer_->SetScrollBars(bars);
 }
 
@@ -115,12 +124,19 @@ void TextControl::HandleContextMenu(Point screen) {
 }
 
 void TextControl::HandleChange() {
+  layout_.Forget();
   Invoke([&] {
     if (OnChange) OnChange();
   });
 }
 
+void TextControl::BoundsChanged(const Bounds& old) {
+  layout_.Forget();
+  WinControl::BoundsChanged(old);
+}
+
 void TextControl::FontChanged() {
+  layout_.Forget();
   if (text_peer_) text_peer_->SetFont(GetFont());
 }
 
@@ -188,7 +204,13 @@ std::optional<Selection> RichEdit::Find(const std::string& text, int from) const
   return rich_peer().Find(text, from < 0 ? 0 : from);
 }
 
+int RichEdit::ClientWidth() const {
+  if (!layout_.client_width) layout_.client_width = rich_peer().ClientWidth();
+  return *layout_.client_width;
+}
+
 bool RichEdit::LoadFromBytes(const std::string& data) {
+  layout_.Forget();
   if (!plain_ && core::rtf::LooksLikeRtf(data) && rich_peer().StreamInRtf(data)) return true;
   // A NUL cannot be part of an editor's text: such data is no text at all.
   if (data.find('\0') != std::string::npos) {

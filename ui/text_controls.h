@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/control.h"
+#include "ui/layout_memory.h"
 #include "ui/text_peers.h"
 
 namespace ui {
@@ -25,14 +26,18 @@ class TextControl : public WinControl {
   WindowPeer* Peer() const override { return text_peer_.get(); }
 
   std::string Text() const { return text_peer_->Text(); }
-  void SetText(const std::string& text) { text_peer_->SetText(text); }
+  void SetText(const std::string& text) {
+    layout_.Forget();
+    text_peer_->SetText(text);
+  }
   // Emptying an editor also marks it as not modified.
   void Clear() {
     SetText("");
     SetModified(false);
   }
 
-  // The lines as laid out; a line beyond the last reads as empty.
+  // The lines as laid out; a line beyond the last reads as empty. The count and the last lines
+  // read are asked of the platform again only once the text or its layout may have changed.
   int LineCount() const;
   std::string Line(int index) const;
   std::vector<std::string> Lines() const;
@@ -43,7 +48,10 @@ class TextControl : public WinControl {
   void SetSel(int start, int length) { text_peer_->SetSel(start, length); }
   void SetSelStart(int start) { SetSel(start, 0); }
   void SelectAll() { SetSel(0, -1); }
-  void ReplaceSel(const std::string& text) { text_peer_->ReplaceSel(text); }
+  void ReplaceSel(const std::string& text) {
+    layout_.Forget();
+    text_peer_->ReplaceSel(text);
+  }
   // Scrolls the text until the caret is in view.
   void ScrollCaret() { text_peer_->ScrollCaret(); }
   // Cutting or copying an empty selection leaves the clipboard as it was; pasting replaces the
@@ -109,9 +117,13 @@ class TextControl : public WinControl {
   // A right click or the menu key: the context menu opens at that point of the screen.
   void HandleContextMenu(Point screen);
   // The peer made its window anew: it is sent the control's properties again.
-  void HandleRecreated() { SendState(); }
+  void HandleRecreated() {
+    layout_.Forget();
+    SendState();
+  }
 
  protected:
+  void BoundsChanged(const Bounds& old) override;
   void FontChanged() override;
   void ColorChanged() override;
   // Every property the control stores, to a peer just made or a window made anew; the peer
@@ -119,6 +131,8 @@ class TextControl : public WinControl {
   virtual void SendState();
 
   std::unique_ptr<TextPeer> text_peer_;
+  // Forgotten at every change of the text, and of what lays it out: size, font, wrap, border.
+  mutable LayoutMemory layout_;
 
  private:
   bool HasSelection() const { return SelLength() > 0; }
@@ -163,7 +177,7 @@ class RichEdit : public TextControl {
   // False when it is neither: the editor is then left empty.
   bool LoadFromBytes(const std::string& data);
   std::string SaveToRtf() const { return rich_peer().StreamOutRtf(); }
-  int ClientWidth() const { return rich_peer().ClientWidth(); }
+  int ClientWidth() const;
   // The text's length in the editor's positions: characters, a paragraph break one.
   int TextLength() const;
   // The whole text on the printer, page after page, as one job named `document_name`.
@@ -182,7 +196,10 @@ class RichEdit : public TextControl {
   std::optional<Selection> Find(const std::string& text, int from) const;
   // The selected text takes the font's colour, face, size and styles, in that order; the rest
   // of the text keeps its own. SelAttributes is the format at the selection's start.
-  void SetSelAttributes(const Font& font) { rich_peer().SetSelFormat(font); }
+  void SetSelAttributes(const Font& font) {
+    layout_.Forget();
+    rich_peer().SetSelFormat(font);
+  }
   Font SelAttributes() const { return rich_peer().SelFormat(); }
 
  protected:

@@ -1,5 +1,7 @@
 #include <string>
 
+#include "memo/memo_size.h"
+#include "settings/options_dialog.h"
 #include "tests/memo/shown_memo.h"
 
 namespace {
@@ -43,13 +45,30 @@ TEST_F(TickWork, AnEmptyMemoAndOneOfAMegabyteReadAtMostEightLinesATick) {
   EXPECT_EQ(memo().Edit1.Width(), 76 * 6 + 15) << "the width followed the lines";
 }
 
-TEST_F(TickWork, TicksOnATextAtRestLayItOutNoMore) {
+// The memo's and the options window's timers tick on, a thousand times a second; at rest they
+// ask no peer anything. A change is noticed at the next tick.
+TEST_F(TickWork, TicksAtRestAskThePlatformNothingAndTheNextChangeIsNoticed) {
+  app.CreateForm(OptionDlg);
+  memo().Edit1.SetText("a\r\nb");
+  ui::headless::FireTimers(3);
+  ui::headless::ResetWork();
+  ui::headless::FireTimers(50);
+  EXPECT_EQ(ui::headless::StateReads(), 0);
+  memo().Edit1.SetSelStart(3);
+  memo().Edit1.ReplaceSel("\r\nc\r\nd");
+  ui::headless::FireTimers(3);
+  EXPECT_EQ(memo().Edit1.Height(), memo::HeightOfLines(4, memo().Edit1.GetFont().PixelHeight()))
+      << "grown by the lines typed";
+
+  // A long text keeps the probe going, a line a tick, but is never laid out again.
   memo().Edit1.SetText(BigText());
   ui::headless::FireTimers(3);
   ui::headless::ResetWork();
   ui::headless::FireTimers(50);
   EXPECT_EQ(ui::headless::TextLayouts(), 0);
-  EXPECT_GT(ui::headless::LineReads(), 50);
+  ui::probe::Click(OptionDlg->CheckBox3);
+  ui::headless::FireTimers();
+  EXPECT_TRUE(OptionDlg->Button1.Enabled()) << "the colour button follows its box";
 }
 
 TEST_F(TickWork, LinesAlreadyMeasuredAreMeasuredAgainOnlyInAnotherFont) {

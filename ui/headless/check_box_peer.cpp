@@ -1,5 +1,6 @@
 #include "ui/check_box.h"
 #include "ui/headless/peers.h"
+#include "ui/headless/world.h"
 
 namespace ui::headless {
 
@@ -18,7 +19,10 @@ class CheckBoxPeerImpl : public PressablePeer<CheckBoxPeer> {
     text_color_ = font.color;
     invalid_ = true;
   }
-  bool Checked() override { return checked_; }
+  bool Checked() override {
+    ++TheWorld().state_reads;
+    return checked_;
+  }
   void SetChecked(bool on) override {
     checked_ = on;
     invalid_ = true;

@@ -58,6 +58,10 @@ const std::vector<Cursor>& CursorsShown() { return TheWorld().cursors_shown; }
 int LineReads() { return TheWorld().line_reads; }
 int TextExtents() { return TheWorld().text_extents; }
 int TextLayouts() { return TheWorld().text_layouts; }
-void ResetWork() { TheWorld().line_reads = TheWorld().text_extents = TheWorld().text_layouts = 0; }
+int StateReads() { return TheWorld().state_reads; }
+void ResetWork() {
+  World& w = TheWorld();
+  w.line_reads = w.text_extents = w.text_layouts = w.state_reads = 0;
+}
 
 }  // namespace ui::headless

@@ -59,10 +59,12 @@ Color BackgroundOf(const TextControl& control);
 int Beeps();
 // Every change of the screen's cursor, in order.
 const std::vector<Cursor>& CursorsShown();
-// What the text controls have done since the last ResetWork().
+// What the text controls have done since the last ResetWork(), and how often any peer was asked
+// for a state it holds.
 int LineReads();
 int TextExtents();
 int TextLayouts();
+int StateReads();
 void ResetWork();
 
 }  // namespace ui::headless

@@ -8,6 +8,7 @@
 #include "ui/form.h"
 #include "ui/headless/menus.h"
 #include "ui/headless/peers.h"
+#include "ui/headless/world.h"
 
 namespace ui::headless {
 
@@ -26,7 +27,10 @@ class FormPeerImpl : public WindowPeerAs<FormPeer> {
   void SetFrame(const FrameStyle& frame) override { frame_ = frame; }
   void Show(bool activate) override;
   void BringToFront() override;
-  Bounds WindowBounds() override { return bounds_; }
+  Bounds WindowBounds() override {
+    ++TheWorld().state_reads;
+    return bounds_;
+  }
   // Frame, caption and menu bar: the window's size outside its client area.
   Size FrameSize() override;
   // The client area's top left corner in the window: inside the border, below the caption and

@@ -176,6 +176,7 @@ void TextPeerImpl::SetText(const std::string& text) {
 
 std::string TextPeerImpl::Line(int index) {
   ++TheWorld().line_reads;
+  ++TheWorld().state_reads;
   const std::vector<std::string>& lines = Layout();
   return index >= 0 && index < static_cast<int>(lines.size()) ? lines[index] : std::string();
 }
@@ -347,6 +348,11 @@ void TextPeerImpl::Print(const PrinterChoice& printer, const std::string& docume
 
 // The scroll bar shows only once the lines are taller than the editor.
 int TextPeerImpl::ClientWidth() {
+  ++TheWorld().state_reads;
+  return InnerWidth();
+}
+
+int TextPeerImpl::InnerWidth() {
   const int edge = border_ ? kClientEdge : 0;
   int inside = bounds_.width - 2 * edge;
   if (bars_ != ScrollBars::Vertical) return inside;
@@ -421,7 +427,7 @@ void TextPeerImpl::ButtonUp(MouseButton button, Point at) {
 
 // Paragraphs, each wrapped at the client width when word wrap is on: after the last space
 // that still fits, or else before the character that does not.
-const std::vector<std::string>& TextPeerImpl::Layout() { return LayoutIn(ClientWidth()); }
+const std::vector<std::string>& TextPeerImpl::Layout() { return LayoutIn(InnerWidth()); }
 
 const std::vector<std::string>& TextPeerImpl::LayoutIn(int width) {
   std::pair<bool, int> key{wrap_, wrap_ ? width : 0};

@@ -10,6 +10,7 @@
 
 #include "core/rtf/rich_text.h"
 #include "ui/headless/peers.h"
+#include "ui/headless/world.h"
 #include "ui/text_controls.h"
 
 namespace ui::headless {
@@ -23,7 +24,10 @@ class TextPeerImpl : public WindowPeerAs<RichEditPeer> {
 
   std::string Text() override;
   void SetText(const std::string& text) override;
-  int LineCount() override { return static_cast<int>(Layout().size()); }
+  int LineCount() override {
+    ++TheWorld().state_reads;
+    return static_cast<int>(Layout().size());
+  }
   std::string Line(int index) override;
   Selection GetSel() override { return {sel_start_, sel_length_}; }
   void SetSel(int start, int length) override;
@@ -78,6 +82,8 @@ class TextPeerImpl : public WindowPeerAs<RichEditPeer> {
   const rtf::RichText& document() const { return doc_; }
 
  private:
+  // The width the text is laid out in, as ClientWidth gives it to the control.
+  int InnerWidth();
   const std::vector<std::string>& Layout();
   const std::vector<std::string>& LayoutIn(int width);
   void SetDocument(rtf::RichText doc);

@@ -131,6 +131,7 @@ struct World {
   int line_reads = 0;    // lines read from a text control's peer
   int text_extents = 0;  // widths of a text measured with ui::TextExtent
   int text_layouts = 0;  // whole texts laid out into lines
+  int state_reads = 0;   // states asked of a peer: lines, line counts, widths, places, check marks
 };
 
 World& TheWorld();

@@ -23,7 +23,20 @@ void TForm1::SetEditorFontName(const char* name) {
   Edit1.SetFont(f);
 }
 
+namespace {
+
+// What a tick can change that the user sees.
+struct Shape {
+  int line_counter;
+  ui::Bounds window, editor;
+  bool title_shown, word_wrap;
+  bool operator==(const Shape&) const = default;
+};
+
+}  // namespace
+
 void TForm1::Timer1Timer() {
+  const Shape before{Memo.LineCounter, GetBounds(), Edit1.GetBounds(), Label1.Visible(), Edit1.WordWrap()};
   ProbeLines();
   if (Display.flex) {
     if (Edit1.Width() < Display.haba && !Memo.WidthLocked) FitWidth();
@@ -39,6 +52,7 @@ void TForm1::Timer1Timer() {
   Label2.SetVisible(!Display.mojikesi);
   KeepOnScreen(window);
   SetBounds(window);
+  Pace.Ticked(Shape{Memo.LineCounter, GetBounds(), Edit1.GetBounds(), Label1.Visible(), Edit1.WordWrap()} != before);
 }
 
 // LineCounter advances by at most one non-empty line a tick, stepping over up to three empty ones.

@@ -17,11 +17,15 @@ ui::HitArea TForm1::HitTest(ui::HitArea platform_answer) {
 }
 
 // Every move repaints the whole window at once.
-void TForm1::Moved() { Peer()->Redraw(); }
+void TForm1::Moved() {
+  Pace.Wake();
+  Peer()->Redraw();
+}
 
 bool TForm1::InBottomZone(int y) const { return Edit1.Height() == Display.takasa && y > Edit1.Height() - kBottomZone; }
 
 void TForm1::Edit1MouseDown(ui::MouseButton button, unsigned, int, int y) {
+  Pace.Wake();
   if (button == ui::MouseButton::Right && InBottomZone(y)) {
     Memo.BottomDrag = true;
     PopupMenu1.SetAutoPopup(false);
@@ -32,6 +36,7 @@ void TForm1::Edit1MouseDown(ui::MouseButton button, unsigned, int, int y) {
 
 // The bottom edge stays two line heights below the pointer, so that the pointer stays over it.
 void TForm1::Edit1MouseMove(unsigned, int, int y) {
+  Pace.Wake();
   if (Memo.BottomDrag) {
     Edit1.SetHeight(y + 2 * FontPixels());
     Display.takasa = static_cast<std::uint16_t>(Edit1.Height() + 1);
@@ -45,9 +50,13 @@ void TForm1::Edit1MouseMove(unsigned, int, int y) {
   }
 }
 
-void TForm1::Edit1MouseUp(ui::MouseButton, unsigned, int, int) { Memo.BottomDrag = false; }
+void TForm1::Edit1MouseUp(ui::MouseButton, unsigned, int, int) {
+  Pace.Wake();
+  Memo.BottomDrag = false;
+}
 
 void TForm1::Edit1KeyDown(int key, unsigned) {
+  Pace.Wake();
   if (key == kF1 && Display.anime) Memo.TelopRunning = !Memo.TelopRunning;
   if (Memo.LineCounter == 0) return;
   if (key == kEnter && Edit1.Line(Memo.LineCounter + 1).empty()) {

@@ -97,6 +97,14 @@ void TForm1::BuildMenu() {
   K8.OnClick = [this] { K8Click(); };
   K4.OnClick = [this] { K4Click(); };
   N3.OnClick = [this] { N3Click(); };
+  // What a command changes is followed at the next tick, however long the menu was open.
+  for (ui::MenuItem* item : {&K9, &K10, &K16, &K7, &Close1, &K12, &SaveAs1, &Print1, &K11, &K1, &K2, &K3, &Cut1, &K5,
+                             &Replace1, &K14, &K15, &K4, &N3}) {
+    item->OnClick = [this, command = std::move(item->OnClick)] {
+      command();
+      Pace.Wake();
+    };
+  }
 }
 
 void TForm1::FormCreate() {
@@ -157,6 +165,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormShow() {
+  Pace.Wake();
   Memo1.Hide();
 
   ui::Randomize();
@@ -209,6 +218,7 @@ void TForm1::FormShow() {
 }
 
 void TForm1::Edit1Change() {
+  Pace.Wake();
   Autosave.TextChanged();
   if (Edit1.Line(0).empty()) Memo.LineCounter = 2;
   if (!Memo.FileMode) {
@@ -228,6 +238,7 @@ ui::Font memo::EditorFont() { return Form1->Edit1.GetFont(); }
 void memo::ApplyOptions(const DisplaySettings& display, const ui::Font& editor_font) {
   Display = display;
   Form1->Edit1.SetFont(editor_font);
+  Form1->Pace.Wake();
 }
 
 void memo::BackFromOptions() {

@@ -3,6 +3,7 @@
 // under the title line, which shows the time of the last change (or an opened file's path).
 
 #include "memo/measured_lines.h"
+#include "memo/tick_pace.h"
 #include "memo/memo_autosave.h"
 #include "ui/file_dialogs.h"
 #include "ui/font_dialog.h"
@@ -119,6 +120,8 @@ class TForm1 : public ui::Form {
   ui::RichEdit Memo1{this};  // the clear command's undo copy
   ui::Memo Memo3{this};      // composes the text of a record
   memo::MemoAutosave Autosave{Edit1};
+  // Slows Timer1 down while ticks change nothing; whatever may change the memo wakes it.
+  memo::TickPace Pace{Timer1};
 
  private:
   void BuildMenu();

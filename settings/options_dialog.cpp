@@ -125,9 +125,17 @@ TOptionDlg::TOptionDlg() : ui::Form("TOptionDlg") {
   Button2.OnClick = [this] { Button2Click(); };
   Button1.OnClick = [this] { Button1Click(); };
   Button3.OnClick = [this] { Button3Click(); };
+  // The window's states follow its boxes from the moment it shows until it hides; a hidden
+  // window has nothing to follow, and its timer costs nothing.
   Timer1.SetInterval(1);
+  Timer1.SetEnabled(false);
   Timer1.SetOnTimer([this] { Timer1Timer(); });
-  OnShow = [this] { FormShow(); };
+  OnShow = [this] {
+    FormShow();
+    Timer1Timer();
+    Timer1.SetEnabled(true);
+  };
+  OnHide = [this] { Timer1.SetEnabled(false); };
 }
 
 void TOptionDlg::FormShow() {
@@ -164,7 +172,8 @@ void TOptionDlg::FormShow() {
   CheckBox5.SetChecked(Display.fontcolor);
 }
 
-// Runs every millisecond for the whole run: each setter returns at once when nothing changes.
+// Runs every millisecond while the window is shown: each setter returns at once when nothing
+// changes.
 void TOptionDlg::Timer1Timer() {
   Button1.SetEnabled(CheckBox3.Checked());
   Button3.SetEnabled(CheckBox5.Checked());

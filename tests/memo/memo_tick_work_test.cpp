@@ -45,20 +45,24 @@ TEST_F(TickWork, AnEmptyMemoAndOneOfAMegabyteReadAtMostEightLinesATick) {
   EXPECT_EQ(memo().Edit1.Width(), 76 * 6 + 15) << "the width followed the lines";
 }
 
-// The memo's and the options window's timers tick on, a thousand times a second; at rest they
-// ask no peer anything. A change is noticed at the next tick.
-TEST_F(TickWork, TicksAtRestAskThePlatformNothingAndTheNextChangeIsNoticed) {
+// Ticks over a memo at rest ask no peer anything, and soon come five times a second instead of
+// a hundred; the options window's timer runs only while it is shown. A change is noticed at the
+// next tick all the same.
+TEST_F(TickWork, TicksAtRestAskThePlatformNothingAndSlowDownTillTheNextChange) {
   app.CreateForm(OptionDlg);
+  EXPECT_FALSE(OptionDlg->Timer1.Enabled()) << "hidden";
   memo().Edit1.SetText("a\r\nb");
   ui::headless::FireTimers(3);
   ui::headless::ResetWork();
   ui::headless::FireTimers(50);
   EXPECT_EQ(ui::headless::StateReads(), 0);
+  EXPECT_EQ(memo().Timer1.Interval(), memo::kRestTickMs);
+
   memo().Edit1.SetSelStart(3);
   memo().Edit1.ReplaceSel("\r\nc\r\nd");
+  EXPECT_EQ(memo().Timer1.Interval(), memo::kTickMs) << "woken by the change";
   ui::headless::FireTimers(3);
-  EXPECT_EQ(memo().Edit1.Height(), memo::HeightOfLines(4, memo().Edit1.GetFont().PixelHeight()))
-      << "grown by the lines typed";
+  EXPECT_EQ(memo().Edit1.Height(), memo::HeightOfLines(4, memo().Edit1.GetFont().PixelHeight())) << "grown";
 
   // A long text keeps the probe going, a line a tick, but is never laid out again.
   memo().Edit1.SetText(BigText());
@@ -66,9 +70,14 @@ TEST_F(TickWork, TicksAtRestAskThePlatformNothingAndTheNextChangeIsNoticed) {
   ui::headless::ResetWork();
   ui::headless::FireTimers(50);
   EXPECT_EQ(ui::headless::TextLayouts(), 0);
+  EXPECT_EQ(memo().Timer1.Interval(), memo::kTickMs) << "still changing";
+
+  OptionDlg->Show();
   ui::probe::Click(OptionDlg->CheckBox3);
   ui::headless::FireTimers();
   EXPECT_TRUE(OptionDlg->Button1.Enabled()) << "the colour button follows its box";
+  OptionDlg->Hide();
+  EXPECT_FALSE(OptionDlg->Timer1.Enabled());
 }
 
 TEST_F(TickWork, LinesAlreadyMeasuredAreMeasuredAgainOnlyInAnotherFont) {

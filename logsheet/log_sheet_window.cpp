@@ -34,9 +34,13 @@ TMainOut::TMainOut() : ui::Form("TMainOut") {
          .border = ui::BorderStyle::Sizeable,
          .font = {"System", -13, 0, ui::clWindowText},
          .size = {639, 229}});
-  OnCloseQuery = [this](bool& can_close) { FormCloseQuery(can_close); };
+  OnCloseQuery = [this](bool& can_close) {
+    FormCloseQuery(can_close);
+    closing_ = can_close;
+  };
   OnCreate = [this] { FormCreate(); };
   OnShow = [this] { FormShow(); };
+  OnHide = [this] { FormHide(); };
   LayOut();
   BuildMenu();
 }
@@ -311,6 +315,16 @@ void TMainOut::ShowAtBottom() {
 void TMainOut::FormShow() {
   LastDate = ReadDate(LastDate);
   LoadDefaultSheet();
+}
+
+// A closed sheet has been saved or given up, and the next showing loads the default set again:
+// it is let go now, so that the program does not hold it while hidden, nor two sheets at once
+// while that load reads the next. A load that fails then finds a new, empty sheet, as at the
+// first showing.
+void TMainOut::FormHide() {
+  if (!closing_) return;
+  closing_ = false;
+  NewSheet();
 }
 
 // No default set yet (every first run) is an empty default sheet, saved at quit like any other.

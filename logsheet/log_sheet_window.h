@@ -125,8 +125,10 @@ class TMainOut : public ui::Form {
   // sheet are dropped the user is asked. A save that fails or is cancelled in its dialog keeps
   // the window open, as Cancel does.
   void FormCloseQuery(bool& can_close);
+  void FormHide();
 
  private:
+  bool closing_ = false;   // a close was granted: the hiding that follows lets the sheet go
   static int ParkedTop();  // just below the screen's bottom edge
   void LayOut();
   void BuildMenu();

@@ -91,7 +91,8 @@ TEST_F(LogSheet, ASaveCancelledInItsDialogKeepsTheWindowOpenAndTheSheetAsItWas) 
   ui::probe::AnswerFileDialog("C:\\notes\\記録.Pcr");
   Choose(*sheet, "ﾌｧｲﾙ", "終了");
   EXPECT_FALSE(sheet->Visible());
-  EXPECT_EQ(sheet->Caption(), "C:\\notes\\記録");
+  EXPECT_TRUE(ui::FileExists("C:\\notes\\記録.Pcr"));
+  EXPECT_EQ(sheet->Caption(), "NewFile") << "a closed sheet is let go";
 }
 
 TEST_F(LogSheet, FilesThatAreDamagedBinaryOrOutOfReachCostTheSheetNothing) {

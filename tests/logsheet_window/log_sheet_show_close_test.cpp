@@ -94,10 +94,12 @@ TEST_F(LogSheet, MemoryThatRunsOutIsSaidInTheProgramsWordsAndTouchesNoFile) {
   EXPECT_EQ(ui::probe::Boxes()[0].text, "C:\\pochira\\LogSheet のログシートを読み込めません\nメモリが足りません");
   EXPECT_EQ(HostBytes(kDefault + ".Pcr"), pcr);
 
+  // The sheet let go at the close is a new one now, saved under a name.
   ui::headless::SetFileFault([](ui::headless::FileStep step, std::string_view) {
     if (step == ui::headless::FileStep::Write) throw std::bad_alloc();
   });
   ui::probe::Answer(ui::ModalResult::OK);
+  ui::probe::AnswerFileDialog("C:\\pochira\\別の.Pcr");
   ui::probe::ChooseFromMenuBar(*sheet, {"ﾌｧｲﾙ", "上書き保存"});
   EXPECT_EQ(ui::probe::Boxes().back().text, "メモリが足りません");
   EXPECT_EQ(ui::probe::Boxes().back().icon, ui::MsgIcon::Error);

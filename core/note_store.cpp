@@ -92,9 +92,22 @@ std::vector<std::string> NoteStore::NoteOf(const NoteSpan& span) const {
 }
 
 void NoteStore::Compact(std::span<NoteSpan> in_item_order) {
-  std::vector<LineRef> compacted;
   std::size_t total = 0;
-  for (const NoteSpan& s : in_item_order) total += s.LineCount;
+  bool in_order = true;
+  for (const NoteSpan& s : in_item_order) {
+    if (s.LineCount > 0 && static_cast<std::size_t>(s.StartLine) != total) in_order = false;
+    total += s.LineCount;
+  }
+  // Already end to end, as a loaded or saved sheet is: nothing moves, only empty notes are placed.
+  if (in_order && total == lines_.size()) {
+    std::size_t at = 0;
+    for (NoteSpan& s : in_item_order) {
+      s.StartLine = static_cast<std::int32_t>(at);
+      at += s.LineCount;
+    }
+    return;
+  }
+  std::vector<LineRef> compacted;
   compacted.reserve(total);
   std::vector<bool> used(pieces_.size());
   for (NoteSpan& s : in_item_order) {

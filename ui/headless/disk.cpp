@@ -112,22 +112,26 @@ void ReadFilePieces(std::string_view path, std::size_t piece, const FilePieceSin
   }
 }
 
-// Pieces are written as they come but for the last, which is held back: half of it goes out
-// before the flush step, as a whole file's half does.
+// A file of one piece is written as a whole one is, half of it before the flush step. Once a
+// second piece comes, every piece goes out as it comes, and the flush step follows the last.
 void WriteFileFlushed(std::string_view path, const std::function<void(const FilePieceSink&)>& write) {
   Step(headless::FileStep::Write, path);
   HostFile out(headless::HostPath(path));
   if (!out.ok()) throw FileError("ファイル " + std::string(path) + " を作成できません");
   auto fail = [&] { throw FileError("ファイル " + std::string(path) + " に書き込めません"); };
-  std::string held;
+  std::string first;
+  int pieces = 0;
   write([&](std::string_view bytes) {
-    if (!held.empty() && !out.Write(held)) fail();
-    held.assign(bytes);
+    if (++pieces == 1) {
+      first.assign(bytes);
+      return;
+    }
+    if ((pieces == 2 && !out.Write(first)) || !out.Write(bytes)) fail();
   });
-  std::string_view last = held;
-  bool written = out.Write(last.substr(0, last.size() / 2));
+  std::string_view held = pieces == 1 ? std::string_view(first) : std::string_view();
+  bool written = out.Write(held.substr(0, held.size() / 2));
   Step(headless::FileStep::Flush, path);
-  if (!written || !out.Write(last.substr(last.size() / 2)) || !out.Sync()) fail();
+  if (!written || !out.Write(held.substr(held.size() / 2)) || !out.Sync()) fail();
 }
 
 void WriteFileFlushed(std::string_view path, std::string_view bytes) {

@@ -70,36 +70,29 @@ void LoadSheet(benchmark::State& state) {
 }
 BENCHMARK(LoadSheet)->Unit(benchmark::kMillisecond);
 
-// Reading the three files whole and writing each to a copy as a save writes its files: flushed
-// to a temporary file that then replaces the copy.
+// The three files copied as a save writes its files, each flushed to a temporary file that then
+// replaces the copy: read whole, or through one block of a megabyte (what reading and writing the
+// bytes costs when no block as large as a file is taken: a fresh block that size is paid for page
+// by page).
+void CopySetFiles(const std::string& base, bool whole) {
+  for (const char* ext : {".Pcr", ".Txt", ".Bin"}) {
+    const std::string copy = base + "-copy" + ext;
+    if (whole) {
+      ui::WriteFileFlushed(copy + "~", ui::ReadFileBytes(base + ext));
+    } else {
+      ui::WriteFileFlushed(copy + "~",
+                           [&](const ui::FilePieceSink& sink) { ui::ReadFilePieces(base + ext, 1 << 20, sink); });
+    }
+    ui::RenameReplacing(copy + "~", copy);
+  }
+}
+
 void PlainCopy(benchmark::State& state) {
   Desk& d = Large();
   d.sheet->SaveSheet(kBase);
-  for (auto _ : state) {
-    for (const char* ext : {".Pcr", ".Txt", ".Bin"}) {
-      const std::string copy = kBase + "-copy" + ext;
-      ui::WriteFileFlushed(copy + "~", ui::ReadFileBytes(kBase + ext));
-      ui::RenameReplacing(copy + "~", copy);
-    }
-  }
+  for (auto _ : state) CopySetFiles(kBase, true);
 }
 BENCHMARK(PlainCopy)->Unit(benchmark::kMillisecond);
-
-// The same copy through one block of a megabyte: what reading and writing the bytes costs when
-// no block as large as a file is taken (a fresh block that size is paid for page by page).
-void PiecewiseCopy(benchmark::State& state) {
-  Desk& d = Large();
-  d.sheet->SaveSheet(kBase);
-  for (auto _ : state) {
-    for (const char* ext : {".Pcr", ".Txt", ".Bin"}) {
-      const std::string copy = kBase + "-copy" + ext;
-      ui::WriteFileFlushed(copy + "~",
-                           [&](const ui::FilePieceSink& sink) { ui::ReadFilePieces(kBase + ext, 1 << 20, sink); });
-      ui::RenameReplacing(copy + "~", copy);
-    }
-  }
-}
-BENCHMARK(PiecewiseCopy)->Unit(benchmark::kMillisecond);
 
 // The set alone, read and written again by the core on files of `items` items, against the
 // piecewise copy of its bytes: a sheet as large as a 32-bit program can hold (1,000,000 items,
@@ -131,14 +124,7 @@ BENCHMARK(WriteSet)->Arg(kItems)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 void CopySet(benchmark::State& state) {
   SetOnDisk set(static_cast<int>(state.range(0)));
-  for (auto _ : state) {
-    for (const char* ext : {".Pcr", ".Txt", ".Bin"}) {
-      const std::string copy = set.base + "-copy" + ext;
-      ui::WriteFileFlushed(copy + "~",
-                           [&](const ui::FilePieceSink& sink) { ui::ReadFilePieces(set.base + ext, 1 << 20, sink); });
-      ui::RenameReplacing(copy + "~", copy);
-    }
-  }
+  for (auto _ : state) CopySetFiles(set.base, false);
 }
 BENCHMARK(CopySet)->Arg(kItems)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 

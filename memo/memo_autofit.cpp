@@ -1,11 +1,14 @@
 // The memo follows its text on every tick of Timer1: the editor grows with its lines up to the
 // fixed size, switches to word wrap at the width limit, the window is sized around it and kept
-// on the screen, or creeps across it as a marquee. A tick reads at most eight lines, whatever
-// the length of the text.
+// on the screen, or creeps across it as a marquee. A tick reads at most eight lines for each line
+// it takes in (one, unless the last tick was held up), whatever the length of the text.
+
+#include <algorithm>
 
 #include "memo/memo_size.h"
 #include "memo/memo_state.h"
 #include "memo/memo_window.h"
+#include "ui/clock.h"
 #include "ui/screen.h"
 
 namespace {
@@ -36,12 +39,15 @@ struct Shape {
 }  // namespace
 
 void TForm1::Timer1Timer() {
+  const unsigned started = ui::Milliseconds();
   const Shape before{Memo.LineCounter, GetBounds(), Edit1.GetBounds(), Label1.Visible(), Edit1.WordWrap()};
-  ProbeLines();
-  if (Display.flex) {
-    if (Edit1.Width() < Display.haba && !Memo.WidthLocked) FitWidth();
-    FitHeight();
+  // Every line taken in is measured for the width; the height follows them all at once.
+  const int steps = Pace.Steps();
+  for (int step = 0; step < steps; ++step) {
+    ProbeLines();
+    if (Display.flex && Edit1.Width() < Display.haba && !Memo.WidthLocked) FitWidth();
   }
+  if (Display.flex) FitHeight(steps > 1);
   // The window's place is asked of the platform once; the tick works on this copy.
   ui::Bounds window = GetBounds();
   window.width = Edit1.Width() + memo::kWindowExtraWidth;
@@ -52,7 +58,8 @@ void TForm1::Timer1Timer() {
   Label2.SetVisible(!Display.mojikesi);
   KeepOnScreen(window);
   SetBounds(window);
-  Pace.Ticked(Shape{Memo.LineCounter, GetBounds(), Edit1.GetBounds(), Label1.Visible(), Edit1.WordWrap()} != before);
+  Pace.Ticked(Shape{Memo.LineCounter, GetBounds(), Edit1.GetBounds(), Label1.Visible(), Edit1.WordWrap()} != before,
+              ui::Milliseconds() - started);
 }
 
 // LineCounter advances by at most one non-empty line a tick, stepping over up to three empty ones.
@@ -84,14 +91,16 @@ void TForm1::FitWidth() {
   }
 }
 
-// Once the editor has reached takasa its height stays until the memo is cleared.
-void TForm1::FitHeight() {
+// Once the editor has reached takasa its height stays until the memo is cleared. Several lines
+// taken in at once stop at takasa rather than pass it for a tick.
+void TForm1::FitHeight(bool several_lines) {
   if (Edit1.Height() >= Display.takasa) {
     Edit1.SetHeight(Display.takasa);
     Memo.HeightCapped = true;
   } else if (!Memo.HeightCapped) {
     int h = FontPixels();
-    Edit1.SetHeight(h * Memo.LineCounter + memo::Margin(h));
+    int height = h * Memo.LineCounter + memo::Margin(h);
+    Edit1.SetHeight(several_lines ? std::min<int>(height, Display.takasa) : height);
   }
 }
 

@@ -147,7 +147,7 @@ class TForm1 : public ui::Form {
   // Steps of a tick: the line probe, then fitting the width, the height and the window.
   void ProbeLines();
   void FitWidth();
-  void FitHeight();
+  void FitHeight(bool several_lines);
   void KeepOnScreen(ui::Bounds& window);
   void RefreshBackdrop();
   void SetEditorFontName(const char* name);

@@ -138,3 +138,25 @@ TEST_F(TickWork, LinesReadFollowEveryChangeOfTheTextAndItsLayout) {
   EXPECT_EQ(edit.Line(0), "");
   EXPECT_EQ(edit.LineCount(), 0);
 }
+
+// A tick held up by its own work (a resize of a long text, which the platform lays out anew)
+// lets the next take in the lines of the ticks it held up: the memo reaches in one tick the
+// shape that it reaches tick by tick, its widest line measured on the way, never past its height.
+TEST_F(TickWork, ATickHeldUpTakesInTheLinesOfTheTicksItHeldUpToTheSameShape) {
+  std::string text;
+  for (int i = 0; i < 30; ++i) text += (i == 9 ? std::string(60, 'w') : "line " + std::to_string(i)) + "\r\n";
+  auto shape = [&] { return std::pair(memo().Edit1.GetBounds(), memo().GetBounds()); };
+  memo().Edit1.SetText(text);
+  ui::headless::FireTimers(80);
+  const auto tick_by_tick = shape();
+  ASSERT_EQ(memo().Edit1.Height(), Display.takasa);
+
+  memo().ResetMemo();
+  memo().Edit1.SetText(text);
+  memo().Pace.Ticked(true, 1000);
+  ui::headless::FireTimers();
+  EXPECT_EQ(memo().Edit1.Height(), Display.takasa) << "all the way, and no further";
+  EXPECT_EQ(memo().Edit1.Width(), tick_by_tick.first.width) << "the wide line was measured on the way";
+  ui::headless::FireTimers(80);
+  EXPECT_EQ(shape(), tick_by_tick);
+}

@@ -34,6 +34,8 @@ std::string LongTimeText() {
   return text;
 }
 
+unsigned Milliseconds() { return static_cast<unsigned>(headless::TheWorld().clock_ms); }
+
 void Randomize() {
   headless::World& w = headless::TheWorld();
   w.random_state = static_cast<unsigned>(w.now + w.clock_ms);

@@ -18,6 +18,8 @@ std::string LongTimeText() {
   return std::string(text, n > 0 ? static_cast<std::size_t>(n - 1) : 0);
 }
 
+unsigned Milliseconds() { return static_cast<unsigned>(GetTickCount()); }
+
 void Randomize() { std::srand(static_cast<unsigned>(GetTickCount())); }
 
 int Random(int range) { return std::rand() % range; }

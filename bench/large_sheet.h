@@ -38,9 +38,7 @@ inline SheetBytes LargeSheet(int items) {
     for (int l = 0; l < kLinesPerNote; ++l) note[l] = NoteLine(i, l);
     notes.Store(spans[i - 1], note);
   }
-  SheetBytes bytes{core::OutlineBytes(tree), {}, core::BinBytes(spans)};
-  notes.WriteTxt([&bytes](std::string_view piece) { bytes.txt += piece; });
-  return bytes;
+  return {core::OutlineBytes(tree), core::Gathered(notes.TxtSource()), core::BinBytes(spans)};
 }
 
 }  // namespace bench

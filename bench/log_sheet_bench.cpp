@@ -81,7 +81,7 @@ void CopySetFiles(const std::string& base, bool whole) {
       ui::WriteFileFlushed(copy + "~", ui::ReadFileBytes(base + ext));
     } else {
       ui::WriteFileFlushed(copy + "~",
-                           [&](const ui::FilePieceSink& sink) { ui::ReadFilePieces(base + ext, 1 << 20, sink); });
+                           [&](const core::ByteSink& sink) { ui::ReadFilePieces(base + ext, 1 << 20, sink); });
     }
     ui::RenameReplacing(copy + "~", copy);
   }
@@ -99,6 +99,7 @@ BENCHMARK(PlainCopy)->Unit(benchmark::kMillisecond);
 // 480 MB) loads and saves in pieces, as a small one does.
 struct SetOnDisk {
   explicit SetOnDisk(int items) : base("C:\\bench\\Set" + std::to_string(items)) {
+    Large();  // the desktop whose disk the set is written to
     std::filesystem::create_directories(ui::headless::HostPath("C:\\bench"));
     bench::SheetBytes bytes = bench::LargeSheet(items);
     ui::WriteFileFlushed(base + ".Pcr", bytes.pcr);

@@ -137,20 +137,16 @@ void NoteStore::Clear() {
   lines_.clear();
 }
 
-void NoteStore::WriteTxt(const ByteSink& sink) const {
-  constexpr std::size_t kBlock = 1 << 20;
-  std::string block;
-  block.reserve(kBlock);
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    std::string_view line = Line(i);
-    if (!block.empty() && block.size() + line.size() + 2 > kBlock) {
-      sink(block);
-      block.clear();
+ByteSource NoteStore::TxtSource() const {
+  return [this](const ByteSink& sink) {
+    BlockWriter out(sink);
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+      std::string_view line = Line(i);
+      out.MakeRoom(line.size() + 2);
+      out.Block().append(line).append("\r\n");
     }
-    block += line;
-    block += "\r\n";
-  }
-  if (!block.empty()) sink(block);
+    out.Finish();
+  };
 }
 
 void NoteStore::TxtReader::Take(std::string_view piece) {

@@ -40,8 +40,9 @@ class NoteStore {
   void Compact(std::span<NoteSpan> in_item_order);
   void Clear();
 
-  // The bytes of <base>.Txt: every line followed by CR LF.
-  void WriteTxt(const ByteSink& sink) const;
+  // The bytes of <base>.Txt, every line followed by CR LF, handed on in blocks when the source
+  // is called; the store must stay as it is until then.
+  ByteSource TxtSource() const;
 
   // Adds the lines of <base>.Txt's bytes, handed in pieces of any size, behind the store's: a
   // line ends at CR LF, a lone CR or a lone LF (also where a piece ends between CR and LF), and

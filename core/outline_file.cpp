@@ -135,7 +135,8 @@ void ReadPieces(OutlineTree& tree, const ByteSource& source) {
 
 }  // namespace
 
-void CheckOutline(const OutlineTree& tree) {
+ByteSource OutlineSource(const OutlineTree& tree) {
+  // Refused up front, before a byte is handed on, so that a good older file survives.
   for (int i = 1; i <= tree.Count(); ++i) {
     const OutlineItem& item = tree.ItemAt(i);
     const std::string& text = item.ItemText();
@@ -146,34 +147,22 @@ void CheckOutline(const OutlineTree& tree) {
       throw OutlineError(msg::kUnwritableText);
     }
   }
-}
-
-void WriteOutline(const OutlineTree& tree, const ByteSink& sink) {
-  // Refused up front, before a byte is handed on, so that a good older file survives.
-  CheckOutline(tree);
-  constexpr std::size_t kBlock = 1 << 20;
-  std::string block;
-  block.reserve(kBlock);
-  for (int i = 1; i <= tree.Count(); ++i) {
-    const OutlineItem& item = tree.ItemAt(i);
-    const std::string& text = item.ItemText();
-    if (block.size() + (item.Level() - 1) + 1 + text.size() + 2 > kBlock) {
-      sink(block);
-      block.clear();
+  return [&tree](const ByteSink& sink) {
+    BlockWriter out(sink);
+    for (int i = 1; i <= tree.Count(); ++i) {
+      const OutlineItem& item = tree.ItemAt(i);
+      const std::string& text = item.ItemText();
+      out.MakeRoom(item.Level() + text.size() + 2);  // TABs, an escape, the text, CR LF
+      std::string& block = out.Block();
+      block.append(item.Level() - 1, kTab);
+      if (NeedsBlankEscape(text)) block += kBlankEscape;
+      block.append(text).append("\r\n");
     }
-    block.append(item.Level() - 1, kTab);
-    if (NeedsBlankEscape(text)) block += kBlankEscape;
-    block += text;
-    block += "\r\n";
-  }
-  if (!block.empty()) sink(block);
+    out.Finish();
+  };
 }
 
-std::string OutlineBytes(const OutlineTree& tree) {
-  std::string bytes;
-  WriteOutline(tree, [&bytes](std::string_view piece) { bytes += piece; });
-  return bytes;
-}
+std::string OutlineBytes(const OutlineTree& tree) { return Gathered(OutlineSource(tree)); }
 
 void ReadOutline(OutlineTree& tree, std::string_view bytes) {
   tree.RemoveAll();

@@ -14,12 +14,10 @@ namespace outline_message {
 inline constexpr char kUnwritableText[] = "CR または 0x1A を含む項目はｱｳﾄﾗｲﾝ ﾌｧｲﾙに書き込めません";
 }  // namespace outline_message
 
-// Refuses an outline the file cannot hold: a line that would not fit the reader's line buffer, or
-// a text holding a line end or the end mark.
-void CheckOutline(const OutlineTree& tree);
-// Every item's line, handed on in blocks, or nothing at all: the outline is checked before the
-// first block.
-void WriteOutline(const OutlineTree& tree, const ByteSink& sink);
+// Every item's line, handed on in blocks when the source is called; the tree must stay as it is
+// until then. An outline the file cannot hold (a line that would not fit the reader's line
+// buffer, a text holding a line end or the end mark) is refused here, before any byte is written.
+ByteSource OutlineSource(const OutlineTree& tree);
 std::string OutlineBytes(const OutlineTree& tree);
 
 // Replaces the tree by the items of the file's bytes, all collapsed, the first one selected. A

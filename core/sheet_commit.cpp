@@ -37,11 +37,7 @@ void SheetDisk::ReadPieces(const std::string& path, std::size_t piece, const Byt
   for (std::size_t at = 0; at < bytes.size(); at += piece) take(std::string_view(bytes).substr(at, piece));
 }
 
-void SheetDisk::WritePieces(const std::string& path, const ByteSource& source) {
-  std::string bytes;
-  source([&bytes](std::string_view piece) { bytes += piece; });
-  WriteFlushed(path, bytes);
-}
+void SheetDisk::WritePieces(const std::string& path, const ByteSource& source) { WriteFlushed(path, Gathered(source)); }
 
 void RecoverSheet(SheetDisk& disk, const std::string& base) {
   const std::string marker = Marker(base);

@@ -31,7 +31,8 @@ bool SheetSetExists(SheetDisk& disk, const std::string& base) {
 }
 
 void WriteSheetSet(SheetDisk& disk, const std::string& base, OutlineTree& tree, NoteStore& notes) {
-  CheckOutline(tree);
+  SheetSources sources;
+  sources.pcr = OutlineSource(tree);  // refused here, before the disk is touched
   std::vector<NoteSpan> spans;
   spans.reserve(tree.Count());
   for (int i = 1; i <= tree.Count(); ++i) spans.push_back(tree.ItemAt(i).Span);
@@ -39,9 +40,7 @@ void WriteSheetSet(SheetDisk& disk, const std::string& base, OutlineTree& tree, 
   for (int i = 1; i <= tree.Count(); ++i) tree.ItemAt(i).Span = spans[i - 1];
 
   const std::string bin = BinBytes(spans);
-  SheetSources sources;
-  sources.pcr = [&tree](const ByteSink& sink) { WriteOutline(tree, sink); };
-  sources.txt = [&notes](const ByteSink& sink) { notes.WriteTxt(sink); };
+  sources.txt = notes.TxtSource();
   sources.bin = WholeBytes(bin);
   CommitSheet(disk, base, sources);
 }

@@ -28,7 +28,8 @@ SheetContents ReadSheetSet(SheetDisk& disk, const std::string& base);
 bool SheetSetExists(SheetDisk& disk, const std::string& base);
 
 // Compacts the notes into item order, moving every item's span to where its lines now lie, and
-// commits the three files, the notes written piece by piece. An outline the file cannot hold is refused before the disk is touched.
+// commits the three files, the notes written piece by piece. An outline the file cannot hold is refused before the disk
+// is touched.
 void WriteSheetSet(SheetDisk& disk, const std::string& base, OutlineTree& tree, NoteStore& notes);
 
 }  // namespace core

@@ -40,7 +40,10 @@ struct Shape {
 
 void TForm1::Timer1Timer() {
   const unsigned started = ui::Milliseconds();
-  const Shape before{Memo.LineCounter, GetBounds(), Edit1.GetBounds(), Label1.Visible(), Edit1.WordWrap()};
+  auto shape = [this] {
+    return Shape{Memo.LineCounter, GetBounds(), Edit1.GetBounds(), Label1.Visible(), Edit1.WordWrap()};
+  };
+  const Shape before = shape();
   // Every line taken in is measured for the width; the height follows them all at once.
   const int steps = Pace.Steps();
   for (int step = 0; step < steps; ++step) {
@@ -58,8 +61,7 @@ void TForm1::Timer1Timer() {
   Label2.SetVisible(!Display.mojikesi);
   KeepOnScreen(window);
   SetBounds(window);
-  Pace.Ticked(Shape{Memo.LineCounter, GetBounds(), Edit1.GetBounds(), Label1.Visible(), Edit1.WordWrap()} != before,
-              ui::Milliseconds() - started);
+  Pace.Ticked(shape() != before, ui::Milliseconds() - started);
 }
 
 // LineCounter advances by at most one non-empty line a tick, stepping over up to three empty ones.

@@ -179,7 +179,7 @@ void Form::ShowNoActivate() {
 }
 
 void Form::BringToFront() {
-  if (visible_) Changing().BringToFront();
+  if (visible_) peer_->BringToFront();  // the order changes, not the place
 }
 
 bool Form::CloseQuery() {

@@ -47,11 +47,7 @@ Lines ReadInPieces(std::string_view bytes, std::size_t piece) {
   return store.Lines();
 }
 
-std::string TxtOf(const core::NoteStore& store) {
-  std::string bytes;
-  store.WriteTxt([&bytes](std::string_view piece) { bytes += piece; });
-  return bytes;
-}
+std::string TxtOf(const core::NoteStore& store) { return core::Gathered(store.TxtSource()); }
 }  // namespace
 
 TEST(SheetFiles, TxtEndsLinesAtEveryKindOfLineEndAndStopsAtNulHoweverItsBytesArePieced) {

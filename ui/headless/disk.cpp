@@ -14,6 +14,8 @@
 namespace ui::headless {
 
 std::filesystem::path HostPath(std::string_view windows_path) {
+  // Without a desktop a path would land in the current folder of the host, wherever that is.
+  if (TheWorld().disk_root.empty()) Fault("no desktop's disk for " + std::string(windows_path));
   std::string drive = "C", rest(windows_path);
   if (rest.size() >= 2 && rest[1] == ':') {
     drive = std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(rest[0]))));
@@ -98,7 +100,7 @@ std::string ReadFileBytes(std::string_view path) {
   return bytes;
 }
 
-void ReadFilePieces(std::string_view path, std::size_t piece, const FilePieceSink& take) {
+void ReadFilePieces(std::string_view path, std::size_t piece, const core::ByteSink& take) {
   Step(headless::FileStep::Read, path);
   // As on the platform, a folder is no file to read.
   std::ifstream in(headless::HostPath(path), std::ios::binary);
@@ -112,16 +114,17 @@ void ReadFilePieces(std::string_view path, std::size_t piece, const FilePieceSin
   }
 }
 
-// A file of one piece is written as a whole one is, half of it before the flush step. Once a
-// second piece comes, every piece goes out as it comes, and the flush step follows the last.
-void WriteFileFlushed(std::string_view path, const std::function<void(const FilePieceSink&)>& write) {
+// Until the flush, any part of the bytes may be on the disk: a file of one piece has half of it
+// written at the flush step, and a failure there leaves that half. Once a second piece comes,
+// every piece goes out as it comes, and the flush step follows the last.
+void WriteFileFlushed(std::string_view path, const core::ByteSource& source) {
   Step(headless::FileStep::Write, path);
   HostFile out(headless::HostPath(path));
   if (!out.ok()) throw FileError("ファイル " + std::string(path) + " を作成できません");
   auto fail = [&] { throw FileError("ファイル " + std::string(path) + " に書き込めません"); };
   std::string first;
   int pieces = 0;
-  write([&](std::string_view bytes) {
+  source([&](std::string_view bytes) {
     if (++pieces == 1) {
       first.assign(bytes);
       return;
@@ -135,16 +138,7 @@ void WriteFileFlushed(std::string_view path, const std::function<void(const File
 }
 
 void WriteFileFlushed(std::string_view path, std::string_view bytes) {
-  Step(headless::FileStep::Write, path);
-  HostFile out(headless::HostPath(path));
-  if (!out.ok()) throw FileError("ファイル " + std::string(path) + " を作成できません");
-  // Until the flush, any part of the bytes may be on the disk: a failure there leaves half.
-  std::size_t half = bytes.size() / 2;
-  bool written = out.Write(bytes.substr(0, half));
-  Step(headless::FileStep::Flush, path);
-  if (!written || !out.Write(bytes.substr(half)) || !out.Sync()) {
-    throw FileError("ファイル " + std::string(path) + " に書き込めません");
-  }
+  WriteFileFlushed(path, core::WholeBytes(bytes));
 }
 
 void RenameReplacing(std::string_view from, std::string_view to) {

@@ -40,21 +40,12 @@ bool FileExists(std::string_view path) {
 }
 
 std::string ReadFileBytes(std::string_view path) {
-  Handle file(CreateFileA(std::string(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                          FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.ok()) Fail(path, GetLastError());
   std::string bytes;
-  char block[65536];
-  DWORD got = 0;
-  while (true) {
-    if (!ReadFile(file.get(), block, sizeof block, &got, nullptr)) Fail(path, GetLastError());
-    if (got == 0) break;
-    bytes.append(block, got);
-  }
+  ReadFilePieces(path, 65536, [&bytes](std::string_view piece) { bytes += piece; });
   return bytes;
 }
 
-void ReadFilePieces(std::string_view path, std::size_t piece, const FilePieceSink& take) {
+void ReadFilePieces(std::string_view path, std::size_t piece, const core::ByteSink& take) {
   Handle file(CreateFileA(std::string(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.ok()) Fail(path, GetLastError());
@@ -92,21 +83,14 @@ void ReplaceFileBytes(std::string_view path, std::string_view bytes) {
 }
 
 void WriteFileFlushed(std::string_view path, std::string_view bytes) {
-  Handle file(
-      CreateFileA(std::string(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.ok()) Fail(path, GetLastError());
-  DWORD written = 0;
-  if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
-      written != bytes.size() || !FlushFileBuffers(file.get())) {
-    Fail(path, GetLastError() ? GetLastError() : ERROR_WRITE_FAULT);
-  }
+  WriteFileFlushed(path, core::WholeBytes(bytes));
 }
 
-void WriteFileFlushed(std::string_view path, const std::function<void(const FilePieceSink&)>& write) {
+void WriteFileFlushed(std::string_view path, const core::ByteSource& source) {
   Handle file(
       CreateFileA(std::string(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.ok()) Fail(path, GetLastError());
-  write([&](std::string_view bytes) {
+  source([&](std::string_view bytes) {
     DWORD written = 0;
     if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
         written != bytes.size()) {

@@ -32,50 +32,32 @@ void TForm1::SearchText(const std::string& find) {
   Search.SearchPos = hit->start + hit->length;
 }
 
-TForm1::ReplaceStep TForm1::ReplaceNext(const std::string& find, const std::string& replacement, HitShown shown) {
-  if (replacement.empty()) return ReplaceStep::NoReplacementText;
-  if (Search.ReplaceDone) return ReplaceStep::AlreadyDone;
-  std::optional<ui::Selection> hit = FindNext(find);
-  if (!hit) {
-    Search.ReplaceDone = true;
-    return ReplaceStep::RunEnded;
-  }
-  Edit1.SetSel(hit->start, hit->length);
-  if (shown == HitShown::Each) ShowSelection();
-  Edit1.ReplaceSel(replacement);
-  ++Search.ReplaceCount;
-  // Behind the inserted text, as the editor measures it, so that a replacement holding the search
-  // text is never searched again; an editor that kept the text keeps it selected, and the search
-  // moves behind it all the same.
-  Search.SearchPos = Edit1.SelStart() + Edit1.SelLength();
-  return ReplaceStep::Replaced;
-}
+void TForm1::SayReplaced() { ui::ShowMessage(std::to_string(Search.ReplaceCount) + "個の文字を置換しました"); }
 
-void TForm1::SayReplaceStep(ReplaceStep step) {
-  if (step == ReplaceStep::NoReplacementText) ui::ShowMessage("置換する文字列を入力してください");
-  if (step == ReplaceStep::RunEnded) ui::ShowMessage(std::to_string(Search.ReplaceCount) + "個の文字を置換しました");
-}
-
-// A single replace is a run of its own: with no hit left it says it replaced none.
+// A single replace is a run of its own: with no hit left it says it replaced none. The search
+// moves behind the inserted text, as the editor measures it, so that a replacement holding the
+// search text is never searched again; an editor that kept the text keeps it selected, and the
+// search moves behind it all the same.
 void TForm1::ReplaceText(const std::string& find, const std::string& replacement) {
-  Search.ReplaceDone = false;
+  if (replacement.empty()) return ui::ShowMessage("置換する文字列を入力してください");
   Search.ReplaceCount = 0;
-  SayReplaceStep(ReplaceNext(find, replacement, HitShown::Each));
+  std::optional<ui::Selection> hit = FindNext(find);
+  if (!hit) return SayReplaced();
+  Edit1.SetSel(hit->start, hit->length);
+  ShowSelection();
+  Edit1.ReplaceSel(replacement);
+  Search.ReplaceCount = 1;
+  Search.SearchPos = Edit1.SelStart() + Edit1.SelLength();
 }
 
-// Each replacement moves the search behind the text it put in, so the run ends at the text's end.
-// The editor is drawn once, and scrolled to the last replacement, as the run ends, not at every
-// replacement.
+// The editor replaces every hit to the end in one change of its text, drawn once, and the memo
+// is scrolled to the last replacement.
 void TForm1::ReplaceAll(const std::string& find, const std::string& replacement) {
-  Search.ReplaceDone = false;
-  Search.ReplaceCount = 0;
-  ReplaceStep step;
-  {
-    ui::TextControl::FrozenDrawing frozen(Edit1);
-    do {
-      step = ReplaceNext(find, replacement, HitShown::AtTheEnd);
-    } while (step == ReplaceStep::Replaced);
+  if (replacement.empty()) return ui::ShowMessage("置換する文字列を入力してください");
+  Search.ReplaceCount = static_cast<unsigned>(Edit1.ReplaceEvery(find, replacement, Search.SearchPos));
+  if (Search.ReplaceCount > 0) {
+    Search.SearchPos = Edit1.SelStart() + Edit1.SelLength();
+    ShowSelection();
   }
-  if (Search.ReplaceCount > 0) ShowSelection();
-  SayReplaceStep(step);
+  SayReplaced();
 }

@@ -128,21 +128,15 @@ class TForm1 : public ui::Form {
   // The memo as a new item of the log sheet, under the heading of its day. A record in the
   // default sheet is saved with it; false when that save failed, which has been said.
   bool RecordMemo();
-  // The search and replace run: a replace step replaces the next hit; a step that ends a run has
-  // something to say (SayReplaceStep).
-  enum class ReplaceStep { Replaced, RunEnded, NoReplacementText, AlreadyDone };
-  // Each step of a run of replace-all need not show its hit: the run shows its last one as it
-  // ends (ShowSelection).
-  enum class HitShown { Each, AtTheEnd };
+  // A run of replacing: one hit (a single replace) or every hit to the end (replace-all); a run
+  // that ends says how many it replaced (SayReplaced).
   std::optional<ui::Selection> FindNext(const std::string& find);
-  ReplaceStep ReplaceNext(const std::string& find, const std::string& replacement, HitShown shown);
-  void SayReplaceStep(ReplaceStep step);
+  void SayReplaced();
   // The selection scrolled into view, and the keyboard in the editor.
   void ShowSelection();
   struct SearchState {
     int SearchPos = 0;          // where the next search starts
     unsigned ReplaceCount = 0;  // replacements in this run
-    bool ReplaceDone = false;   // the run found nothing more to replace
   } Search;
   // Steps of a tick: the line probe, then fitting the width, the height and the window.
   void ProbeLines();

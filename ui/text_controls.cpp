@@ -1,5 +1,8 @@
 #include "ui/text_controls.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "core/cp932.h"
 #include "core/rtf/rtf_reader.h"
 #include "ui/application.h"
@@ -125,6 +128,10 @@ void TextControl::HandleContextMenu(Point screen) {
 
 void TextControl::HandleChange() {
   layout_.Forget();
+  if (changes_held_) {
+    change_held_ = true;
+    return;
+  }
   Invoke([&] {
     if (OnChange) OnChange();
   });
@@ -152,6 +159,7 @@ void TextControl::SendState() {
   text_peer_->SetWordWrap(word_wrap_);
   text_peer_->SetReadOnly(read_only_);
   text_peer_->SetCursor(cursor_);
+  if (frozen_ > 0) text_peer_->SetRedraw(false);  // a window made anew while its drawing is held
   if (!Hint().empty()) Application->Peer().SetControlHint(*text_peer_, Hint());
 }
 
@@ -202,6 +210,32 @@ void RichEdit::SetPlainText(bool plain) {
 std::optional<Selection> RichEdit::Find(const std::string& text, int from) const {
   if (text.empty()) return std::nullopt;
   return rich_peer().Find(text, from < 0 ? 0 : from);
+}
+
+// Where the platform cannot make the change at once, one occurrence after another; drawn once
+// either way.
+int RichEdit::ReplaceEvery(const std::string& find, const std::string& text, int from) {
+  if (find.empty()) return 0;
+  from = std::max(from, 0);
+  layout_.Forget();
+  int count = 0;
+  {
+    FrozenDrawing frozen(*this);
+    if (std::optional<int> at_once = rich_peer().ReplaceEvery(find, text, from)) return *at_once;
+    ++changes_held_;
+    struct Release {
+      int& held;
+      ~Release() { --held; }
+    } release{changes_held_};
+    while (std::optional<Selection> hit = Find(find, from)) {
+      SetSel(hit->start, hit->length);
+      ReplaceSel(text);
+      ++count;
+      from = SelStart() + SelLength();
+    }
+  }
+  if (std::exchange(change_held_, false)) HandleChange();
+  return count;
 }
 
 int RichEdit::ClientWidth() const {

@@ -133,6 +133,9 @@ class TextControl : public WinControl {
   std::unique_ptr<TextPeer> text_peer_;
   // Forgotten at every change of the text, and of what lays it out: size, font, wrap, border.
   mutable LayoutMemory layout_;
+  // While held, a change of the text is told to the handler once, as the holding ends.
+  int changes_held_ = 0;
+  bool change_held_ = false;
 
  private:
   bool HasSelection() const { return SelLength() > 0; }
@@ -194,6 +197,12 @@ class RichEdit : public TextControl {
   // platform's find has it; a hit may lie inside a word; there is no wrapping round, and an empty
   // text is never found.
   std::optional<Selection> Find(const std::string& text, int from) const;
+  // Replaces every occurrence of `find` from character `from` to the end, as Find finds them one
+  // after another, each searched for behind the text put in for the one before. The text changes
+  // once, drawn once, with one call of the change handler; each replacement takes the format of
+  // the first character it replaces, and the caret ends behind the last. The count replaced; with
+  // none, nothing changes.
+  int ReplaceEvery(const std::string& find, const std::string& text, int from);
   // The selected text takes the font's colour, face, size and styles, in that order; the rest
   // of the text keeps its own. SelAttributes is the format at the selection's start.
   void SetSelAttributes(const Font& font) {

@@ -76,6 +76,12 @@ class RichEditPeer : public TextPeer {
   // The first occurrence of `text` from character `from` to the end, not only as a whole word,
   // the half-width Latin letters matched in either case; `text` is never empty.
   virtual std::optional<Selection> Find(const std::string& text, int from) = 0;
+  // Every occurrence of `find` from character `from` on, as Find finds them one after another
+  // (each behind the text put in for the one before), replaced by `text` in one change of the
+  // text: each replacement in the format of the first character it replaces, the caret behind
+  // the last, the change handler called once. The count replaced, or none when the control cannot
+  // make the change in one step: its text is then as it was.
+  virtual std::optional<int> ReplaceEvery(const std::string& find, const std::string& text, int from) = 0;
   // The selected text's colour, face, size (the font's pixel height) and styles, nothing else;
   // and the format at the selection's start, as a font.
   virtual void SetSelFormat(const Font& font) = 0;

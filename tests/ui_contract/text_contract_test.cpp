@@ -1,5 +1,7 @@
 #include "tests/ui_contract/contract_fixture.h"
 
+#include <random>
+
 #include "core/rtf/rtf_reader.h"
 #include "core/rtf/rtf_writer.h"
 #include "ui/text_controls.h"
@@ -396,4 +398,65 @@ TEST_F(TextContract, ReplacedTextTakesTheFormatOfTheFirstCharacterItReplaces) {
   EXPECT_EQ(back.runs[1].text, "X");
   EXPECT_FALSE(back.runs[2].format.bold);
   EXPECT_EQ(back.runs[2].text, "fZ");
+}
+
+// Replacing every occurrence at once gives what replacing them one after another gives: the same
+// text, the same formats character by character, the same caret, the same count; and the text
+// changes once. Random texts in random formats, with occurrences that touch, overlap or straddle
+// runs and paragraphs.
+TEST_F(TextContract, ReplacingEveryOccurrenceAtOnceEqualsReplacingThemOneByOne) {
+  ui::RichEdit& edit = form->Edit1;
+  const core::rtf::CharFormat formats[] = {
+      Format("ＭＳ ゴシック", 18, false, false, false, false, core::rtf::kAutoColor),
+      Format("ＭＳ Ｐ明朝", 24, true, false, true, false, 0x0000FF),
+      Format("ＭＳ ゴシック", 30, false, true, false, true, 0x008000)};
+  const char* pieces[] = {"a", "A", "b", "あ", "表", "ソ", "ｱ", "\\", "\r"};
+  std::mt19937 random(20261211);
+  auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  int letters = 8;  // of pieces, every third round only "a" and "A": occurrences then overlap
+  auto some = [&](int most) {
+    std::string text;
+    for (int n = 1 + pick(most); n > 0; --n) text += pieces[pick(letters)];  // no paragraph break
+    return text;
+  };
+  for (int round = 0; round < 40; ++round) {
+    letters = round % 3 == 0 ? 2 : 8;
+    core::rtf::RichText doc;
+    for (int runs = 1 + pick(6); runs > 0; --runs) {
+      std::string run;
+      for (int n = 1 + pick(12); n > 0; --n) run += pieces[letters == 2 ? pick(2) : pick(9)];
+      doc.Append(run, formats[pick(3)]);
+    }
+    const std::string find = some(3), put = round % 7 == 0 ? "" : some(3);
+    const int from = pick(4);
+    SCOPED_TRACE("round " + std::to_string(round) + ": \"" + find + "\" by \"" + put + "\" in \"" + doc.Text() +
+                 "\" from " + std::to_string(from));
+
+    ASSERT_TRUE(edit.LoadFromBytes(core::rtf::WriteRtf(doc)));
+    int one_by_one = 0;
+    for (int at = from; std::optional<ui::Selection> hit = edit.Find(find, at); ++one_by_one) {
+      edit.SetSel(hit->start, hit->length);
+      edit.ReplaceSel(put);
+      at = edit.SelStart() + edit.SelLength();
+    }
+    const std::string expected = edit.SaveToRtf(), expected_text = edit.Text();
+    const ui::Selection expected_caret{edit.SelStart(), edit.SelLength()};
+
+    ASSERT_TRUE(edit.LoadFromBytes(core::rtf::WriteRtf(doc)));
+    edit.SetModified(false);
+    edit.SetSel(0, 0);
+    const int changes = form->changes;
+    EXPECT_EQ(edit.ReplaceEvery(find, put, from), one_by_one);
+    EXPECT_EQ(edit.Text(), expected_text);
+    EXPECT_EQ(core::rtf::ReadRtf(edit.SaveToRtf()), core::rtf::ReadRtf(expected));
+    if (one_by_one > 0) {
+      EXPECT_EQ((ui::Selection{edit.SelStart(), edit.SelLength()}), expected_caret);
+      EXPECT_EQ(form->changes, changes + 1) << "one change of the text";
+      EXPECT_TRUE(edit.Modified());
+    } else {
+      EXPECT_EQ(form->changes, changes) << "nothing found, nothing changed";
+      EXPECT_FALSE(edit.Modified());
+      EXPECT_EQ(edit.SelStart(), 0);
+    }
+  }
 }

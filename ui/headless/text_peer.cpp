@@ -1,10 +1,11 @@
 #include "ui/headless/text_peer.h"
 
+#include <algorithm>
+
 #include "core/cp932.h"
+#include "core/rtf/replace_every.h"
 #include "core/rtf/rtf_reader.h"
 #include "core/rtf/rtf_writer.h"
-
-#include <algorithm>
 #include "ui/clipboard.h"
 #include "ui/headless/world.h"
 
@@ -56,10 +57,19 @@ Font FontOf(const rtf::CharFormat& f) {
 
 // A character as a number, its letters folded as the platform's find folds them: the half-width
 // Latin ones only; full-width, Greek and Cyrillic letters match only in their own case.
-unsigned FoldedChar(std::string_view t, std::size_t i, std::size_t n) {
-  unsigned c = n == 2 ? static_cast<unsigned char>(t[i]) << 8 | static_cast<unsigned char>(t[i + 1])
+char32_t FoldedChar(std::string_view t, std::size_t i, std::size_t n) {
+  char32_t c = n == 2 ? static_cast<unsigned char>(t[i]) << 8 | static_cast<unsigned char>(t[i + 1])
                       : static_cast<unsigned char>(t[i]);
-  return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
+  return rtf::Folded(c);
+}
+
+// The text's characters folded.
+std::vector<char32_t> FoldedChars(std::string_view t) {
+  std::vector<char32_t> chars;
+  chars.reserve(t.size());
+  for (std::size_t i = 0; i < t.size(); i += core::cp932::CharLength(t, i))
+    chars.push_back(FoldedChar(t, i, core::cp932::CharLength(t, i)));
+  return chars;
 }
 
 }  // namespace
@@ -230,29 +240,49 @@ bool TextPeerImpl::StreamInRtf(const std::string& data) {
 std::string TextPeerImpl::StreamOutRtf() { return rtf::WriteRtf(doc_); }
 
 std::optional<Selection> TextPeerImpl::Find(const std::string& text, int from) {
-  const std::string t = doc_.Text();
-  std::vector<unsigned> wanted;
-  for (std::size_t i = 0; i < text.size();) {
-    std::size_t n = core::cp932::CharLength(text, i);
-    wanted.push_back(FoldedChar(text, i, n));
-    i += n;
-  }
+  std::vector<char32_t> wanted = FoldedChars(text);
   if (wanted.empty()) return std::nullopt;
-  std::size_t at = 0;
-  for (int n = 0; n < from && at < t.size(); ++n) at += core::cp932::CharLength(t, at);
-  for (int position = from; at < t.size(); ++position) {
-    std::size_t i = at;
-    std::size_t matched = 0;
-    while (matched < wanted.size() && i < t.size()) {
-      std::size_t n = core::cp932::CharLength(t, i);
-      if (FoldedChar(t, i, n) != wanted[matched]) break;
-      i += n;
-      ++matched;
-    }
-    if (matched == wanted.size()) return Selection{position, static_cast<int>(wanted.size())};
-    at += core::cp932::CharLength(t, at);
+  std::vector<char32_t> chars = FoldedChars(doc_.Text());
+  auto begin = chars.begin() + std::min<std::size_t>(static_cast<std::size_t>(std::max(from, 0)), chars.size());
+  auto hit = std::search(begin, chars.end(), wanted.begin(), wanted.end());
+  if (hit == chars.end()) return std::nullopt;
+  return Selection{static_cast<int>(hit - chars.begin()), static_cast<int>(wanted.size())};
+}
+
+// In the text's bytes: the formats' spans are the runs' bytes.
+std::optional<int> TextPeerImpl::ReplaceEvery(const std::string& find, const std::string& text, int from) {
+  const std::string old_text = doc_.Text();
+  const rtf::Occurrences found = rtf::EveryOccurrence(old_text, find, ByteOffset(from), from);
+  if (found.starts.empty()) return 0;
+  const std::string put = ToControlText(text);
+  std::string new_text;
+  new_text.reserve(old_text.size() + found.starts.size() * put.size());
+  std::size_t copied = 0;
+  for (std::size_t at : found.starts) {
+    new_text.append(old_text, copied, at - copied);
+    new_text += put;
+    copied = at + find.size();
   }
-  return std::nullopt;
+  new_text.append(old_text, copied);
+
+  std::vector<rtf::FormatSpan> spans;
+  for (const rtf::Run& run : doc_.runs) spans.push_back({run.format, run.text.size()});
+  rtf::RichText doc;
+  std::size_t cut = 0;
+  for (const rtf::FormatSpan& span : rtf::ReplacedSpans(spans, found.starts, find.size(), put.size())) {
+    doc.Append(std::string_view(new_text).substr(cut, span.length), span.format);
+    cut += span.length;
+  }
+  SetDocument(std::move(doc));
+  const int n = static_cast<int>(found.starts.size());
+  const int find_chars = static_cast<int>(FoldedChars(find).size()),
+            put_chars = static_cast<int>(FoldedChars(put).size());
+  sel_start_ = found.last + (put_chars - find_chars) * (n - 1) + put_chars;
+  sel_length_ = 0;
+  caret_format_.reset();
+  modified_ = true;
+  control_.HandleChange();
+  return n;
 }
 
 // An empty selection keeps the format for the text typed at it.

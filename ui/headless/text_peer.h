@@ -51,6 +51,7 @@ class TextPeerImpl : public WindowPeerAs<RichEditPeer> {
   int ClientWidth() override;
   void SetPlainText(bool plain) override { plain_ = plain; }
   std::optional<Selection> Find(const std::string& text, int from) override;
+  std::optional<int> ReplaceEvery(const std::string& find, const std::string& text, int from) override;
   void SetSelFormat(const Font& font) override;
   Font SelFormat() override;
   // The window shows whole lines of the editor's font from its first visible line on.

@@ -7,8 +7,10 @@
 #include <optional>
 #include <vector>
 
+#include "core/cp932.h"
 #include "ui/clipboard.h"
 #include "ui/exception.h"
+#include "core/rtf/replace_every.h"
 #include "core/rtf/rich_text.h"
 #include "core/rtf/rtf_reader.h"
 #include "ui/win32/rich_print.h"
@@ -32,11 +34,68 @@ DWORD CALLBACK ReadSource(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* go
   return 0;
 }
 
+struct WideSource {
+  const std::wstring* data;
+  std::size_t at;  // bytes
+};
+
+DWORD CALLBACK ReadWideSource(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* got) {
+  auto* s = reinterpret_cast<WideSource*>(cookie);
+  std::size_t size = s->data->size() * sizeof(wchar_t);
+  std::size_t n = std::min(static_cast<std::size_t>(wanted) & ~std::size_t{1}, size - s->at);
+  std::copy_n(reinterpret_cast<const BYTE*>(s->data->data()) + s->at, n, buffer);
+  s->at += n;
+  *got = static_cast<LONG>(n);
+  return 0;
+}
+
+// Text of the system code page as UTF-16, each line end one '\r', as the control holds it.
+std::wstring ControlWide(const std::string& text) {
+  std::wstring wide(text.size(), L'\0');
+  int n = text.empty() ? 0
+                       : MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                                             static_cast<int>(wide.size()));
+  wide.resize(static_cast<std::size_t>(n));
+  std::wstring out;
+  out.reserve(wide.size());
+  for (std::size_t i = 0; i < wide.size(); ++i) {
+    if (wide[i] == L'\r' && i + 1 < wide.size() && wide[i + 1] == L'\n') continue;
+    out += wide[i] == L'\n' ? L'\r' : wide[i];
+  }
+  return out;
+}
+
+CHARFORMAT2A NativeFormat(const core::rtf::CharFormat& f) {
+  CHARFORMAT2A cf{};
+  cf.cbSize = sizeof cf;
+  cf.dwMask = CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_COLOR | CFM_CHARSET;
+  if (!f.face.empty()) {
+    cf.dwMask |= CFM_FACE;
+    lstrcpynA(cf.szFaceName, f.face.c_str(), LF_FACESIZE);
+  }
+  cf.bCharSet = static_cast<BYTE>(f.charset);
+  cf.yHeight = f.halfPoints * 10;
+  if (f.bold) cf.dwEffects |= CFE_BOLD;
+  if (f.italic) cf.dwEffects |= CFE_ITALIC;
+  if (f.underline) cf.dwEffects |= CFE_UNDERLINE;
+  if (f.strikeOut) cf.dwEffects |= CFE_STRIKEOUT;
+  if (f.color == core::rtf::kAutoColor)
+    cf.dwEffects |= CFE_AUTOCOLOR;
+  else
+    cf.crTextColor = f.color;
+  return cf;
+}
+
 DWORD CALLBACK WriteSink(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* written) {
   reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<char*>(buffer), static_cast<std::size_t>(count));
   *written = count;
   return 0;
 }
+
+// What a paragraph's own format holds; a text whose paragraphs agree in all of it can take it back
+// whole.
+constexpr DWORD kParagraphFormat = PFM_ALIGNMENT | PFM_STARTINDENT | PFM_RIGHTINDENT | PFM_OFFSET | PFM_SPACEBEFORE |
+                                   PFM_SPACEAFTER | PFM_LINESPACING | PFM_TABSTOPS | PFM_NUMBERING;
 
 class RichEditWindow : public TextWindow<RichEditPeer> {
  public:
@@ -53,6 +112,18 @@ class RichEditWindow : public TextWindow<RichEditPeer> {
         static_cast<std::size_t>(SendMessageA(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
     std::string text(bytes + 2, '\0');
     GETTEXTEX get{static_cast<DWORD>(text.size()), GT_USECRLF, CP_ACP, nullptr, nullptr};
+    auto got = SendMessageA(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(got));
+    return text;
+  }
+
+  // The text as UTF-16, each paragraph ended by one '\r', in the control's own positions.
+  std::wstring WideText() {
+    GETTEXTLENGTHEX length{GTL_PRECISE | GTL_NUMCHARS, 1200};
+    auto units =
+        static_cast<std::size_t>(SendMessageA(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
+    std::wstring text(units + 1, L'\0');
+    GETTEXTEX get{static_cast<DWORD>(text.size() * sizeof(wchar_t)), GT_DEFAULT, 1200, nullptr, nullptr};
     auto got = SendMessageA(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(got));
     return text;
@@ -121,6 +192,100 @@ class RichEditWindow : public TextWindow<RichEditPeer> {
     FINDTEXTEXA find{{from, -1}, text.c_str(), {0, 0}};
     if (SendMessageA(hwnd_, EM_FINDTEXTEX, FR_DOWN, reinterpret_cast<LPARAM>(&find)) < 0) return std::nullopt;
     return Selection{find.chrgText.cpMin, find.chrgText.cpMax - find.chrgText.cpMin};
+  }
+
+  // The whole text goes into a window made anew, streamed in as UTF-16 so that no character the
+  // code page lacks is lost on the way, and its formats are set where they differ from the first
+  // character's. Wine's rich edit takes a change at a position in time that grows with the
+  // position, a stream into a selection or of Rich Text Format in time that grows with every
+  // paragraph read, and the emptying of a long text in time that grows with the square of its
+  // paragraphs; a plain text streamed into an empty window takes about as long as reading it.
+  // A text the formats cannot be laid over character by character (a line break inside a
+  // paragraph, an object), or whose paragraphs differ in their own format, is left to the caller.
+  std::optional<int> ReplaceEvery(const std::string& find, const std::string& put, int from) override {
+    namespace rtf = core::rtf;
+    const std::wstring text = WideText();
+    const std::wstring wanted = ControlWide(find);
+    const std::vector<std::size_t> hits =
+        rtf::EveryOccurrence(std::wstring_view(text), std::wstring_view(wanted), static_cast<std::size_t>(from)).starts;
+    if (hits.empty()) return 0;
+    const std::wstring inserted = ControlWide(put);
+    const std::size_t find_length = wanted.size(), put_length = inserted.size();
+    for (wchar_t c : inserted)
+      if (c < L' ' && c != L'\t' && c != L'\r') return std::nullopt;
+
+    const bool rich = RichText();
+    std::vector<rtf::FormatSpan> spans;
+    PARAFORMAT2 paragraphs{};
+    paragraphs.cbSize = sizeof paragraphs;
+    if (rich) {
+      try {
+        std::size_t length = 0;
+        for (const rtf::Run& run : rtf::ReadRtf(StreamOutRtf()).runs) {
+          std::size_t chars = 0;
+          for (std::size_t i = 0; i < run.text.size(); i += core::cp932::CharLength(run.text, i)) {
+            if (run.text[i] == '\v' || run.text[i] == '\0') return std::nullopt;
+            ++chars;
+          }
+          spans.push_back({run.format, chars});
+          length += chars;
+        }
+        if (length != text.size()) return std::nullopt;
+      } catch (const std::exception&) {
+        return std::nullopt;
+      }
+      Selection was = GetSel();
+      SetSel(0, -1);
+      SendMessageA(hwnd_, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraphs));
+      SetSel(was.start, was.length);
+      if ((paragraphs.dwMask & kParagraphFormat) != kParagraphFormat) return std::nullopt;
+      paragraphs.dwMask = kParagraphFormat;
+    }
+
+    std::wstring replaced;
+    replaced.reserve(text.size() + hits.size() * put_length);
+    std::size_t copied = 0;
+    for (std::size_t hit : hits) {
+      replaced.append(text, copied, hit - copied);
+      replaced += inserted;
+      copied = hit + find_length;
+    }
+    replaced.append(text, copied);
+
+    const std::size_t last = hits.back() + (hits.size() - 1) * put_length - (hits.size() - 1) * find_length;
+    const std::vector<rtf::FormatSpan> formats =
+        rich ? rtf::ReplacedSpans(spans, hits, find_length, put_length) : std::vector<rtf::FormatSpan>{};
+    POINT scrolled{};  // the view stays where it was, as it does for changes made in place
+    SendMessageA(hwnd_, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scrolled));
+    RemakeFilled([&] {
+      // Text streamed in at a caret takes the format set there, which costs nothing in an empty
+      // window; a format set over a long text takes Wine's rich edit minutes.
+      if (!formats.empty()) {
+        CHARFORMAT2A cf = NativeFormat(formats.front().format);
+        SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+      }
+      WideSource source{&replaced, 0};
+      EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, &ReadWideSource};
+      SendMessageA(hwnd_, EM_STREAMIN, SF_TEXT | SF_UNICODE | SFF_SELECTION, reinterpret_cast<LPARAM>(&stream));
+      if (rich) {
+        SetSel(0, -1);
+        SendMessageA(hwnd_, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraphs));
+      }
+      std::size_t at = 0;
+      for (const rtf::FormatSpan& span : formats) {
+        if (&span != &formats.front() && span.format != formats.front().format) {
+          SetSel(static_cast<int>(at), static_cast<int>(span.length));
+          CHARFORMAT2A cf = NativeFormat(span.format);
+          SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+        }
+        at += span.length;
+      }
+      SetSel(static_cast<int>(last + put_length), 0);
+      SendMessageA(hwnd_, EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scrolled));
+      SetModified(true);
+    });
+    control_.HandleChange();
+    return static_cast<int>(hits.size());
   }
 
   // One change at a time, as the program sets them: colour, face, size, styles.

@@ -139,13 +139,20 @@ class TextWindow : public Peer, public MessageTarget {
     std::string content = TakeContent();
     Selection sel = this->GetSel();
     bool modified = Modified();
+    RemakeFilled([&] {
+      PutContent(content);
+      this->SetSel(sel.start, sel.length);
+      SetModified(modified);
+    });
+  }
+  // A window made anew and filled by `fill`, the focus kept.
+  template <class Fill>
+  void RemakeFilled(Fill fill) {
     bool had_focus = GetFocus() == hwnd_;
     Destroy();
     MakeWindow();
     control_.HandleRecreated();
-    PutContent(content);
-    this->SetSel(sel.start, sel.length);
-    SetModified(modified);
+    fill();
     Attach();
     if (had_focus) ::SetFocus(hwnd_);
   }

@@ -460,3 +460,45 @@ TEST_F(TextContract, ReplacingEveryOccurrenceAtOnceEqualsReplacingThemOneByOne) 
     }
   }
 }
+
+// A long text is replaced and emptied as a short one is: the platform's editor may take another
+// way for it, which must not show.
+TEST_F(TextContract, ALongTextIsReplacedLoadedAndEmptiedAsAShortOneIs) {
+  ui::RichEdit& edit = form->Edit1;
+  std::string long_text;
+  for (int i = 0; i < 2500; ++i) long_text += "長いメモの行 " + std::to_string(i) + "\r\n";
+  edit.SetText(long_text);
+  edit.SetFocus();
+  edit.SetSel(10, 0);
+
+  int changes = form->changes;
+  edit.SetText("短いメモ");
+  EXPECT_EQ(edit.Text(), "短いメモ");
+  EXPECT_GT(form->changes, changes);
+  EXPECT_FALSE(edit.Modified());
+  EXPECT_EQ(edit.SelStart(), 0);
+  EXPECT_EQ(edit.SelAttributes(), edit.GetFont()) << "the editor's font";
+  EXPECT_TRUE(ui::probe::NativeFocused(edit));
+
+  const core::rtf::CharFormat bold = Format("ＭＳ Ｐゴシック", 24, true, false, false, false, 0x0000FF);
+  core::rtf::RichText doc;
+  doc.Append("太字", bold);
+  edit.SetText(long_text);
+  changes = form->changes;
+  ASSERT_TRUE(edit.LoadFromBytes(core::rtf::WriteRtf(doc)));
+  EXPECT_EQ(core::rtf::ReadRtf(edit.SaveToRtf()), doc);
+  EXPECT_GT(form->changes, changes);
+  edit.SetText(long_text);
+  std::string long_rtf = "{\\rtf1\\ansi\\ansicpg932 ";
+  for (int i = 0; i < 2500; ++i) long_rtf += "rich line " + std::to_string(i) + "\\par ";
+  ASSERT_TRUE(edit.LoadFromBytes(long_rtf + "}"));
+  EXPECT_EQ(edit.Line(2499), "rich line 2499") << "a long one over a long one";
+
+  edit.SetModified(true);
+  changes = form->changes;
+  edit.Clear();
+  EXPECT_EQ(edit.Text(), "");
+  EXPECT_FALSE(edit.Modified());
+  EXPECT_GT(form->changes, changes);
+  EXPECT_TRUE(ui::probe::NativeFocused(edit));
+}

@@ -117,6 +117,14 @@ class RichEditWindow : public TextWindow<RichEditPeer> {
     return text;
   }
 
+  // Wine's rich edit empties a text in time that grows with the square of its paragraphs, and
+  // lets go of a window in no time: a text this long is replaced in a window made anew.
+  bool Long() {
+    GETTEXTLENGTHEX length{GTL_DEFAULT | GTL_NUMCHARS, 1200};
+    return SendMessageA(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0) > kLongText;
+  }
+  static constexpr LRESULT kLongText = 32 * 1024;
+
   // The text as UTF-16, each paragraph ended by one '\r', in the control's own positions.
   std::wstring WideText() {
     GETTEXTLENGTHEX length{GTL_PRECISE | GTL_NUMCHARS, 1200};
@@ -133,10 +141,15 @@ class RichEditWindow : public TextWindow<RichEditPeer> {
   // streamed in as text, a note that starts with "{\rtf" stays the note it is.
   void SetText(const std::string& text) override {
     std::string crlf = WithCrLf(text);
-    Source source{&crlf, 0};
-    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, &ReadSource};
-    SendMessageA(hwnd_, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
-    SetModified(false);
+    auto fill = [&] {
+      Source source{&crlf, 0};
+      EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, &ReadSource};
+      SendMessageA(hwnd_, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+      SetModified(false);
+    };
+    if (!Long()) return fill();
+    RemakeFilled(fill);
+    control_.HandleChange();
   }
 
   // A line's text comes through a text range: EM_GETLINE takes some forty times as long, and the
@@ -352,11 +365,29 @@ class RichEditWindow : public TextWindow<RichEditPeer> {
   }
 
   // The control reports a rejected document through dwError, not always through its result.
+  // A long text is let go with its window, and kept to be put back should the data be refused.
   bool StreamInRtf(const std::string& data) override {
-    Source source{&data, 0};
-    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, &ReadSource};
-    SendMessageA(hwnd_, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
-    return stream.dwError == 0;
+    auto stream_in = [&](const std::string& rtf) {
+      Source source{&rtf, 0};
+      EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, &ReadSource};
+      SendMessageA(hwnd_, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+      return stream.dwError == 0;
+    };
+    if (!Long()) return stream_in(data);
+    const std::string kept = StreamOutRtf();
+    const Selection sel = GetSel();
+    const bool modified = Modified();
+    bool taken = false;
+    RemakeFilled([&] {
+      taken = stream_in(data);
+      if (!taken) {
+        stream_in(kept);
+        SetSel(sel.start, sel.length);
+        SetModified(modified);
+      }
+    });
+    if (taken) control_.HandleChange();
+    return taken;
   }
 
   // The control ends the document with a NUL after its closing brace, which is no part of it.

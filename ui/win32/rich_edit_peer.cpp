@@ -49,13 +49,19 @@ DWORD CALLBACK ReadWideSource(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG
   return 0;
 }
 
-// Text of the system code page as UTF-16, each line end one '\r', as the control holds it.
-std::wstring ControlWide(const std::string& text) {
+// Text of the system code page as UTF-16.
+std::wstring Wide(const std::string& text) {
   std::wstring wide(text.size(), L'\0');
   int n = text.empty() ? 0
                        : MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
                                              static_cast<int>(wide.size()));
   wide.resize(static_cast<std::size_t>(n));
+  return wide;
+}
+
+// The same, each line end one '\r', as the control holds it.
+std::wstring ControlWide(const std::string& text) {
+  const std::wstring wide = Wide(text);
   std::wstring out;
   out.reserve(wide.size());
   for (std::size_t i = 0; i < wide.size(); ++i) {
@@ -218,7 +224,7 @@ class RichEditWindow : public TextWindow<RichEditPeer> {
   std::optional<int> ReplaceEvery(const std::string& find, const std::string& put, int from) override {
     namespace rtf = core::rtf;
     const std::wstring text = WideText();
-    const std::wstring wanted = ControlWide(find);
+    const std::wstring wanted = Wide(find);  // as Find takes it: "\r" is a paragraph's end, "\n" none
     const std::vector<std::size_t> hits =
         rtf::EveryOccurrence(std::wstring_view(text), std::wstring_view(wanted), static_cast<std::size_t>(from)).starts;
     if (hits.empty()) return 0;

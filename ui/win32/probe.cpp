@@ -305,12 +305,17 @@ HitArea NativeHitTest(const Form& form, Point client) {
   return r == HTCLIENT ? HitArea::Client : r == HTCAPTION ? HitArea::Caption : HitArea::Other;
 }
 
-void Click(SpeedButton& button) {
-  HWND hwnd = WindowOf(button);
-  PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+namespace {
+// The left button pressed and released at a point of the window's client area, through the
+// window's queue as the user's click comes.
+void PostClick(HWND hwnd, LPARAM at = MAKELPARAM(5, 5)) {
+  PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageA(hwnd, WM_LBUTTONUP, 0, at);
   Pump();
 }
+}  // namespace
+
+void Click(SpeedButton& button) { PostClick(WindowOf(button)); }
 
 std::string NativeCaption(const Button& button) {
   char caption[512] = {};
@@ -318,19 +323,9 @@ std::string NativeCaption(const Button& button) {
   return caption;
 }
 
-void Click(Button& button) {
-  HWND hwnd = WindowOf(button);
-  PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-  Pump();
-}
+void Click(Button& button) { PostClick(WindowOf(button)); }
 
-void Click(CheckBox& box) {
-  HWND hwnd = WindowOf(box);
-  PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-  Pump();
-}
+void Click(CheckBox& box) { PostClick(WindowOf(box)); }
 
 bool NativeChecked(const CheckBox& box) { return SendMessageA(WindowOf(box), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
@@ -360,10 +355,7 @@ void ClickRow(ListBox& list, int row) {
     SendMessageA(hwnd, LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
     SendMessageA(hwnd, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
   }
-  LPARAM at = MAKELPARAM(r.left + 2, (r.top + r.bottom) / 2);
-  PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  PostMessageA(hwnd, WM_LBUTTONUP, 0, at);
-  Pump();
+  PostClick(hwnd, MAKELPARAM(r.left + 2, (r.top + r.bottom) / 2));
 }
 
 std::vector<std::string> NativeItems(const ListBox& list) {

@@ -5,6 +5,7 @@
 #include <richedit.h>
 
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "core/cp932.h"
@@ -21,29 +22,15 @@ namespace ui::win32 {
 namespace {
 
 struct Source {
-  const std::string* data;
+  std::string_view bytes;
   std::size_t at;
 };
 
+// Whole pieces of UTF-16 too: the control asks for an even count, and the bytes are even.
 DWORD CALLBACK ReadSource(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* got) {
   auto* s = reinterpret_cast<Source*>(cookie);
-  std::size_t n = std::min(static_cast<std::size_t>(wanted), s->data->size() - s->at);
-  std::copy_n(s->data->data() + s->at, n, buffer);
-  s->at += n;
-  *got = static_cast<LONG>(n);
-  return 0;
-}
-
-struct WideSource {
-  const std::wstring* data;
-  std::size_t at;  // bytes
-};
-
-DWORD CALLBACK ReadWideSource(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* got) {
-  auto* s = reinterpret_cast<WideSource*>(cookie);
-  std::size_t size = s->data->size() * sizeof(wchar_t);
-  std::size_t n = std::min(static_cast<std::size_t>(wanted) & ~std::size_t{1}, size - s->at);
-  std::copy_n(reinterpret_cast<const BYTE*>(s->data->data()) + s->at, n, buffer);
+  std::size_t n = std::min(static_cast<std::size_t>(wanted), s->bytes.size() - s->at);
+  std::copy_n(s->bytes.data() + s->at, n, buffer);
   s->at += n;
   *got = static_cast<LONG>(n);
   return 0;
@@ -131,6 +118,14 @@ class RichEditWindow : public TextWindow<RichEditPeer> {
   }
   static constexpr LRESULT kLongText = 32 * 1024;
 
+  // False when the control refuses the data.
+  bool StreamIn(std::string_view bytes, WPARAM format) {
+    Source source{bytes, 0};
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, &ReadSource};
+    SendMessageA(hwnd_, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
+    return stream.dwError == 0;
+  }
+
   // The text as UTF-16, each paragraph ended by one '\r', in the control's own positions.
   std::wstring WideText() {
     GETTEXTLENGTHEX length{GTL_PRECISE | GTL_NUMCHARS, 1200};
@@ -148,9 +143,7 @@ class RichEditWindow : public TextWindow<RichEditPeer> {
   void SetText(const std::string& text) override {
     std::string crlf = WithCrLf(text);
     auto fill = [&] {
-      Source source{&crlf, 0};
-      EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, &ReadSource};
-      SendMessageA(hwnd_, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+      StreamIn(crlf, SF_TEXT);
       SetModified(false);
     };
     if (!Long()) return fill();
@@ -283,9 +276,8 @@ class RichEditWindow : public TextWindow<RichEditPeer> {
         CHARFORMAT2A cf = NativeFormat(formats.front().format);
         SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
       }
-      WideSource source{&replaced, 0};
-      EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, &ReadWideSource};
-      SendMessageA(hwnd_, EM_STREAMIN, SF_TEXT | SF_UNICODE | SFF_SELECTION, reinterpret_cast<LPARAM>(&stream));
+      StreamIn({reinterpret_cast<const char*>(replaced.data()), replaced.size() * sizeof(wchar_t)},
+               SF_TEXT | SF_UNICODE | SFF_SELECTION);
       if (rich) {
         SetSel(0, -1);
         SendMessageA(hwnd_, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraphs));
@@ -373,21 +365,15 @@ class RichEditWindow : public TextWindow<RichEditPeer> {
   // The control reports a rejected document through dwError, not always through its result.
   // A long text is let go with its window, and kept to be put back should the data be refused.
   bool StreamInRtf(const std::string& data) override {
-    auto stream_in = [&](const std::string& rtf) {
-      Source source{&rtf, 0};
-      EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, &ReadSource};
-      SendMessageA(hwnd_, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
-      return stream.dwError == 0;
-    };
-    if (!Long()) return stream_in(data);
+    if (!Long()) return StreamIn(data, SF_RTF);
     const std::string kept = StreamOutRtf();
     const Selection sel = GetSel();
     const bool modified = Modified();
     bool taken = false;
     RemakeFilled([&] {
-      taken = stream_in(data);
+      taken = StreamIn(data, SF_RTF);
       if (!taken) {
-        stream_in(kept);
+        StreamIn(kept, SF_RTF);
         SetSel(sel.start, sel.length);
         SetModified(modified);
       }

@@ -1,6 +1,8 @@
 #include "core/note_store.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <new>
 
 #include "core/cp932.h"
 
@@ -49,9 +51,16 @@ std::string ItemTextOf(const std::vector<std::string>& lines) {
   return text;
 }
 
+std::size_t NoteStore::PieceOf(std::uint32_t start) const {
+  auto after = std::upper_bound(piece_starts_.begin(), piece_starts_.end(), start);
+  return static_cast<std::size_t>(after - piece_starts_.begin()) - 1;
+}
+
 std::string_view NoteStore::Line(std::size_t index) const {
   const LineRef& r = lines_[index];
-  return std::string_view(pieces_[r.piece]).substr(r.offset, r.size);
+  if (r.size == 0) return {};
+  const std::size_t piece = PieceOf(r.start);
+  return std::string_view(pieces_[piece]).substr(r.start - piece_starts_[piece], r.size);
 }
 
 std::vector<std::string> NoteStore::Lines() const {
@@ -61,9 +70,20 @@ std::vector<std::string> NoteStore::Lines() const {
   return lines;
 }
 
-std::uint32_t NoteStore::AddPiece(std::string bytes) {
+std::uint32_t NoteStore::NextStart(std::size_t piece_size) const {
+  if (piece_size > UINT32_MAX - end_) throw std::bad_alloc();
+  return end_;
+}
+
+// Empty pieces are not kept: an empty line is found by its size alone.
+void NoteStore::AddPiece(std::string bytes) {
+  if (bytes.empty()) return;
+  const std::uint32_t start = NextStart(bytes.size());
+  pieces_.reserve(pieces_.size() + 1);
+  piece_starts_.reserve(pieces_.size() + 1);
   pieces_.push_back(std::move(bytes));
-  return static_cast<std::uint32_t>(pieces_.size() - 1);
+  piece_starts_.push_back(start);
+  end_ = start + static_cast<std::uint32_t>(pieces_.back().size());
 }
 
 void NoteStore::Store(NoteSpan& span, const std::vector<std::string>& lines) {
@@ -74,9 +94,10 @@ void NoteStore::Store(NoteSpan& span, const std::vector<std::string>& lines) {
   std::size_t size = 0;
   for (const std::string& line : lines) size += line.size();
   piece.reserve(size);
-  const auto index = static_cast<std::uint32_t>(pieces_.size());
+  const std::uint32_t start = NextStart(size);
+  lines_.reserve(lines_.size() + lines.size());
   for (const std::string& line : lines) {
-    lines_.push_back({index, static_cast<std::uint32_t>(piece.size()), static_cast<std::uint32_t>(line.size())});
+    lines_.push_back({start + static_cast<std::uint32_t>(piece.size()), static_cast<std::uint32_t>(line.size())});
     piece += line;
   }
   AddPiece(std::move(piece));
@@ -115,25 +136,35 @@ void NoteStore::Compact(std::span<NoteSpan> in_item_order) {
     s.StartLine = static_cast<std::int32_t>(compacted.size());
     for (auto at = begin; at != begin + s.LineCount; ++at) {
       compacted.push_back(*at);
-      used[at->piece] = true;
+      if (at->size > 0) used[PieceOf(at->start)] = true;
     }
   }
-  // The pieces still pointed into keep their order; the others are let go.
-  std::vector<std::uint32_t> renumbered(pieces_.size());
-  std::uint32_t kept = 0;
+  // The pieces still pointed into keep their order and close up; the others are let go.
+  std::vector<std::uint32_t> moved_by(pieces_.size());  // how far each kept piece moves down
+  std::uint32_t end = 0;
   for (std::size_t p = 0; p < pieces_.size(); ++p) {
     if (!used[p]) continue;
-    renumbered[p] = kept;
+    moved_by[p] = piece_starts_[p] - end;
+    end += static_cast<std::uint32_t>(pieces_[p].size());
+  }
+  for (LineRef& r : compacted) r.start = r.size > 0 ? r.start - moved_by[PieceOf(r.start)] : 0;
+  std::size_t kept = 0;
+  for (std::size_t p = 0; p < pieces_.size(); ++p) {
+    if (!used[p]) continue;
+    piece_starts_[kept] = piece_starts_[p] - moved_by[p];
     if (kept != p) pieces_[kept] = std::move(pieces_[p]);
     ++kept;
   }
   pieces_.resize(kept);
-  for (LineRef& r : compacted) r.piece = renumbered[r.piece];
+  piece_starts_.resize(kept);
+  end_ = end;
   lines_ = std::move(compacted);
 }
 
 void NoteStore::Clear() {
   pieces_.clear();
+  piece_starts_.clear();
+  end_ = 0;
   lines_.clear();
 }
 
@@ -160,13 +191,14 @@ void NoteStore::TxtReader::Take(std::string_view piece) {
   carry_ += piece;
   const char* const bytes = carry_.data();
   const std::size_t size = carry_.size();
-  const auto index = static_cast<std::uint32_t>(store_.pieces_.size());
+  const std::uint32_t start = store_.NextStart(size);
+  const std::size_t lines_before = store_.lines_.size();
   std::size_t line = 0;
   for (; at < size; ++at) {
     const char c = bytes[at];
     if (static_cast<unsigned char>(c) > '\r') continue;
     if (c == '\r' || c == '\n') {
-      store_.lines_.push_back({index, static_cast<std::uint32_t>(line), static_cast<std::uint32_t>(at - line)});
+      store_.lines_.push_back({start + static_cast<std::uint32_t>(line), static_cast<std::uint32_t>(at - line)});
       if (c == '\r') {
         if (at + 1 == size) {
           skip_lf_ = true;
@@ -177,14 +209,14 @@ void NoteStore::TxtReader::Take(std::string_view piece) {
       line = at + 1;
     } else if (c == '\0') {
       if (at > line) {
-        store_.lines_.push_back({index, static_cast<std::uint32_t>(line), static_cast<std::uint32_t>(at - line)});
+        store_.lines_.push_back({start + static_cast<std::uint32_t>(line), static_cast<std::uint32_t>(at - line)});
         line = at;
       }
       ended_ = true;
       break;
     }
   }
-  if (store_.lines_.empty() || store_.lines_.back().piece != index) {
+  if (store_.lines_.size() == lines_before) {
     if (ended_) carry_.clear();
     return;  // no line ended in these bytes: they all wait for the next piece
   }
@@ -198,8 +230,7 @@ void NoteStore::TxtReader::Take(std::string_view piece) {
 
 void NoteStore::TxtReader::Finish() {
   if (!ended_ && !carry_.empty()) {
-    const auto index = static_cast<std::uint32_t>(store_.pieces_.size());
-    store_.lines_.push_back({index, 0, static_cast<std::uint32_t>(carry_.size())});
+    store_.lines_.push_back({store_.NextStart(carry_.size()), static_cast<std::uint32_t>(carry_.size())});
     store_.AddPiece(std::move(carry_));
   }
   carry_.clear();

@@ -63,14 +63,20 @@ class NoteStore {
   };
 
  private:
+  // A line is where it starts in the pieces laid end to end, and its length: eight bytes for a
+  // line, however many pieces there are.
   struct LineRef {
-    std::uint32_t piece;
-    std::uint32_t offset;
+    std::uint32_t start;
     std::uint32_t size;
   };
-  std::uint32_t AddPiece(std::string bytes);
+  // Where the next piece will start; refuses, as running out of memory, pieces beyond 4 GB.
+  std::uint32_t NextStart(std::size_t piece_size) const;
+  void AddPiece(std::string bytes);
+  std::size_t PieceOf(std::uint32_t start) const;
 
   std::vector<std::string> pieces_;
+  std::vector<std::uint32_t> piece_starts_;  // of each piece, rising
+  std::uint32_t end_ = 0;                    // where the pieces end
   std::vector<LineRef> lines_;
 };
 

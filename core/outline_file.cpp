@@ -51,7 +51,7 @@ class OutlineReader {
     if (!text.empty() && text.front() == kBlankEscape && NeedsBlankEscape(text.substr(1))) {
       text.remove_prefix(1);
     }
-    tree_.AppendAtLevel(level, std::string(text));
+    tree_.AppendAtLevel(level, text);
     first_ = false;
     previousDepth_ = depth;
   }
@@ -139,7 +139,7 @@ ByteSource OutlineSource(const OutlineTree& tree) {
   // Refused up front, before a byte is handed on, so that a good older file survives.
   for (int i = 1; i <= tree.Count(); ++i) {
     const OutlineItem& item = tree.ItemAt(i);
-    const std::string& text = item.ItemText();
+    const std::string_view text = item.ItemText();
     const std::size_t line = (item.Level() - 1) + (NeedsBlankEscape(text) ? 1 : 0) + text.size() + 2;
     // The reader needs the line and its CR in one buffer; the LF may open the next.
     if (line - 1 > kLineBuffer) throw OutlineError(msg::kLineTooLong);
@@ -151,7 +151,7 @@ ByteSource OutlineSource(const OutlineTree& tree) {
     BlockWriter out(sink);
     for (int i = 1; i <= tree.Count(); ++i) {
       const OutlineItem& item = tree.ItemAt(i);
-      const std::string& text = item.ItemText();
+      const std::string_view text = item.ItemText();
       out.MakeRoom(item.Level() + text.size() + 2);  // TABs, an escape, the text, CR LF
       std::string& block = out.Block();
       block.append(item.Level() - 1, kTab);
@@ -173,6 +173,7 @@ void ReadOutline(OutlineTree& tree, std::string_view bytes) {
 void ReadOutline(OutlineTree& tree, const ByteSource& source) {
   tree.RemoveAll();
   ReadPieces(tree, source);
+  tree.FreeSpareRoom();  // before the notes are read: the copy costs nothing at the load's peak
 }
 
 }  // namespace core

@@ -11,6 +11,15 @@ namespace {
 [[noreturn]] void Fail(const char* message) { throw OutlineError(message); }
 }  // namespace
 
+OutlineTree::OutlineTree(const OutlineTree& other) : OnClick(other.OnClick), items_(other.items_), sel_(other.sel_) {
+  RemakeCaptions();
+}
+
+OutlineTree& OutlineTree::operator=(const OutlineTree& other) {
+  if (this != &other) *this = OutlineTree(other);
+  return *this;
+}
+
 // ---- lookups ------------------------------------------------------------------------------
 
 int OutlineTree::PosOf(int index) const {
@@ -57,7 +66,24 @@ bool OutlineTree::IsShown(int index) const { return items_[PosOf(index)].shown_;
 
 int OutlineTree::Parent(int index) const { return ParentPos(PosOf(index)) + 1; }
 
-void OutlineTree::SetItemText(int index, std::string text) { items_[PosOf(index)].text_ = std::move(text); }
+void OutlineTree::SetItemText(int index, std::string_view text) {
+  OutlineItem& item = items_[PosOf(index)];
+  if (text == item.text_) return;
+  const std::string_view kept = captions_.Keep(text);  // before the old text is let go: it may be this one
+  captions_.LetGo(item.text_);
+  item.text_ = kept;
+  if (captions_.MostlyUnused()) RemakeCaptions();
+}
+
+void OutlineTree::RemakeCaptions() {
+  TextArena fresh;
+  for (OutlineItem& each : items_) each.text_ = fresh.Keep(each.text_);
+  captions_ = std::move(fresh);
+}
+
+void OutlineTree::LetGoCaptions(int from, int to) {
+  for (int j = from; j < to; ++j) captions_.LetGo(items_[j].text_);
+}
 
 // ---- selection ----------------------------------------------------------------------------
 
@@ -118,9 +144,9 @@ void OutlineTree::SettleSelection(const RowMark& before, int window, int end) {
 
 // ---- adding and removing ------------------------------------------------------------------
 
-int OutlineTree::Insert(int pos, int level, std::string text) {
+int OutlineTree::Insert(int pos, int level, std::string_view text) {
   OutlineItem item;
-  item.text_ = std::move(text);
+  item.text_ = captions_.Keep(text);
   item.level_ = static_cast<std::uint16_t>(level);
   if (level == 1) {
     item.shown_ = true;
@@ -137,36 +163,36 @@ int OutlineTree::Insert(int pos, int level, std::string text) {
   return pos;
 }
 
-int OutlineTree::AppendSibling(int index, std::string text) {
+int OutlineTree::AppendSibling(int index, std::string_view text) {
   if (index < 0) Fail(msg::kBadIndex);
   if (index > Count()) Fail(msg::kIndexNotFound);
-  if (index == 0) return Insert(Count(), 1, std::move(text)) + 1;
+  if (index == 0) return Insert(Count(), 1, text) + 1;
   const int pos = index - 1;
   const int parent = ParentPos(pos);
   const int end = parent < 0 ? Count() : SubtreeEnd(parent);
-  return Insert(end, items_[pos].level_, std::move(text)) + 1;
+  return Insert(end, items_[pos].level_, text) + 1;
 }
 
-int OutlineTree::InsertBefore(int index, std::string text) {
+int OutlineTree::InsertBefore(int index, std::string_view text) {
   if (index < 0) Fail(msg::kBadIndex);
   if (index > Count()) Fail(msg::kIndexNotFound);
   if (index == 0) {
-    Insert(Count(), 1, std::move(text));
+    Insert(Count(), 1, text);
     return 0;
   }
-  return Insert(index - 1, items_[index - 1].level_, std::move(text)) + 1;
+  return Insert(index - 1, items_[index - 1].level_, text) + 1;
 }
 
-int OutlineTree::AppendChild(int index, std::string text) {
+int OutlineTree::AppendChild(int index, std::string_view text) {
   if (index < 0) Fail(msg::kBadIndex);
   if (index > Count()) Fail(msg::kIndexNotFound);
-  if (index == 0) return Insert(Count(), 1, std::move(text)) + 1;
+  if (index == 0) return Insert(Count(), 1, text) + 1;
   const int pos = index - 1;
   if (items_[pos].level_ >= kMaxLevel) Fail(msg::kTooDeep);
-  return Insert(SubtreeEnd(pos), items_[pos].level_ + 1, std::move(text)) + 1;
+  return Insert(SubtreeEnd(pos), items_[pos].level_ + 1, text) + 1;
 }
 
-void OutlineTree::AppendAtLevel(int level, std::string text) {
+void OutlineTree::AppendAtLevel(int level, std::string_view text) {
   const int deepest = items_.empty() ? 1 : items_.back().level_ + 1;
   if (level > kMaxLevel) Fail(msg::kTooDeep);
   if (level < 1 || level > deepest) Fail(msg::kBadLevel);
@@ -178,7 +204,7 @@ void OutlineTree::AppendAtLevel(int level, std::string text) {
   }
   // Straight onto the end, as a file of a million lines needs: no row above the selection moves.
   OutlineItem& item = items_.emplace_back();
-  item.text_ = std::move(text);
+  item.text_ = captions_.Keep(text);
   item.level_ = static_cast<std::uint16_t>(level);
   item.shown_ = shown;
 }
@@ -206,12 +232,14 @@ void OutlineTree::RemoveItem(int index) {
       sel_ = j;
     }
   }
+  LetGoCaptions(first, end);
   items_.erase(items_.begin() + first, items_.begin() + end);
   if (rowMoves) Notify();
 }
 
 void OutlineTree::RemoveAll() {
   items_.clear();  // the room stays: the log sheet's one tree is refilled by every load
+  captions_.Clear();
   sel_ = -1;
 }
 

@@ -6,10 +6,12 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/error.h"
 #include "core/note_span.h"
+#include "core/text_arena.h"
 
 namespace core {
 
@@ -36,13 +38,14 @@ class OutlineItem {
   // it with the item and never reads it.
   NoteSpan Span;
 
-  const std::string& ItemText() const { return text_; }
+  // Valid until this item's text is set again or items are added or removed.
+  std::string_view ItemText() const { return text_; }
   bool IsOpen() const { return open_; }
   int Level() const { return level_; }
 
  private:
   friend class OutlineTree;
-  std::string text_;
+  std::string_view text_;  // in the tree's caption arena
   std::uint16_t level_ = 1;
   bool open_ = false;
   bool shown_ = false;  // the parent is expanded; kept so that visibility is a lookup, not a walk
@@ -51,6 +54,13 @@ class OutlineItem {
 class OutlineTree {
  public:
   static constexpr int kMaxLevel = 256;
+
+  OutlineTree() = default;
+  // A copy keeps its captions in an arena of its own.
+  OutlineTree(const OutlineTree& other);
+  OutlineTree& operator=(const OutlineTree& other);
+  OutlineTree(OutlineTree&&) = default;
+  OutlineTree& operator=(OutlineTree&&) = default;
 
   // The click handler (olTreeClick): called after an operation has moved the selection to a
   // different row, and on every ClickRow.
@@ -64,9 +74,9 @@ class OutlineTree {
   int Selected() const;
   void SetSelected(int index);
 
-  int AppendSibling(int index, std::string text);
-  int InsertBefore(int index, std::string text);
-  int AppendChild(int index, std::string text);
+  int AppendSibling(int index, std::string_view text);
+  int InsertBefore(int index, std::string_view text);
+  int AppendChild(int index, std::string_view text);
   void RemoveItem(int index);
   void RemoveAll();
   void ShiftLevel(int index, int delta);
@@ -78,15 +88,17 @@ class OutlineTree {
   void CloseAll();
   bool HasChildren(int index) const;
   bool IsShown(int index) const;
-  void SetItemText(int index, std::string text);
+  void SetItemText(int index, std::string_view text);
   // Index of the parent; 0 for a top-level item.
   int Parent(int index) const;
 
   // Adds a collapsed item as the new last one in index order, at a level from 1 to one deeper
   // than the last item's: how the outline file reader builds the tree line by line.
-  void AppendAtLevel(int level, std::string text);
+  void AppendAtLevel(int level, std::string_view text);
   // Room for `count` items in all, so that adding them moves none.
   void Reserve(int count) { items_.reserve(count); }
+  // Lets go of the room that adding items one by one left over.
+  void FreeSpareRoom() { items_.shrink_to_fit(); }
 
   // What the outline view's mouse and keys need. The Select* operations return false where the
   // view beeps and leave the selection as it was.
@@ -116,16 +128,20 @@ class OutlineTree {
   int ParentPos(int pos) const;
   int NearestShownAncestorOrSelf(int pos) const;
   int CountShown(int from, int to) const;
-  int Insert(int pos, int level, std::string text);
+  int Insert(int pos, int level, std::string_view text);
   void CollapseRange(int pos, int end);
   RowMark MarkRow(int window, int end) const;
   void SettleSelection(const RowMark& before, int window, int end);
   void MoveSelectionTo(int pos);
   int MaterializedSelection() const;
   void Notify();
+  void LetGoCaptions(int from, int to);
+  // Every caption copied into a new arena, which replaces the old.
+  void RemakeCaptions();
 
   std::vector<OutlineItem> items_;  // depth-first order: a subtree is a contiguous range
   mutable int sel_ = -1;            // 0-based; -1 while nothing is selected
+  TextArena captions_;
 };
 
 }  // namespace core

@@ -62,22 +62,34 @@ std::vector<NoteSpan> ParseBin(std::string_view bytes, int items, std::size_t li
       Refuse(path, "項目 " + std::to_string(i + 1) + " のノートが行の範囲を越えています");
     }
   }
-  // Spans saved by the program lie end to end in item order; checking that order first keeps
-  // the usual load linear, and any other order is sorted before looking for shared lines.
+  // Spans saved by the program lie end to end in item order: one pass over them checks that no
+  // two share a line, with nothing more held. Any other order is sorted before looking.
   auto shares = [](const NoteSpan& a, const NoteSpan& b) {
     return a.LineCount > 0 && b.LineCount > 0 && a.StartLine + a.LineCount > b.StartLine;
   };
+  auto refuse_shared = [&](const NoteSpan& s) {
+    Refuse(path, "項目 " + std::to_string(&s - spans.data() + 1) + " のノートが他の項目と重なっています");
+  };
+  const NoteSpan* last = nullptr;
+  bool in_order = true;
+  for (const NoteSpan& s : spans) {
+    if (s.LineCount == 0) continue;
+    if (last && s.StartLine < last->StartLine) {
+      in_order = false;
+      break;
+    }
+    if (last && shares(*last, s)) refuse_shared(s);
+    last = &s;
+  }
+  if (in_order) return spans;
   std::vector<const NoteSpan*> filled;
   filled.reserve(spans.size());
   for (const NoteSpan& s : spans) {
     if (s.LineCount > 0) filled.push_back(&s);
   }
-  auto by_start = [](const NoteSpan* a, const NoteSpan* b) { return a->StartLine < b->StartLine; };
-  if (!std::is_sorted(filled.begin(), filled.end(), by_start)) std::sort(filled.begin(), filled.end(), by_start);
+  std::sort(filled.begin(), filled.end(), [](const NoteSpan* a, const NoteSpan* b) { return a->StartLine < b->StartLine; });
   for (std::size_t k = 1; k < filled.size(); ++k) {
-    if (shares(*filled[k - 1], *filled[k])) {
-      Refuse(path, "項目 " + std::to_string(filled[k] - spans.data() + 1) + " のノートが他の項目と重なっています");
-    }
+    if (shares(*filled[k - 1], *filled[k])) refuse_shared(*filled[k]);
   }
   return spans;
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "core/note_store.h"
 #include "core/sheet_files.h"
 
@@ -102,4 +104,47 @@ TEST(SheetFiles, BinRecordsAreLittleEndianPairsAndBadOnesAreRefused) {
   EXPECT_FALSE(refused(core::BinBytes({c, a}), 2, 5));  // another order, no shared lines
   EXPECT_TRUE(refused(core::BinBytes({negative}), 1, 5));
   EXPECT_TRUE(refused(core::BinBytes({huge}), 1, 5));
+}
+
+// Loaded lines, stored notes and compactions in any order: every note reads back as it was
+// last stored, and the Txt bytes hold exactly the notes in item order.
+TEST(NoteStore, NotesReadStoredAndCompactedInAnyOrderReadBackAsLastStored) {
+  std::mt19937 random(7);
+  auto line_of = [&random](int round) {
+    const int size = std::uniform_int_distribution<int>(0, 3)(random) == 0 ? 0 : 1 + int(random() % 90);
+    return std::string(size, static_cast<char>('a' + round % 26));
+  };
+  core::NoteStore store;
+  std::vector<Lines> model(8);
+  std::vector<NoteSpan> spans(8);
+  {
+    std::string txt;
+    for (int item = 0; item < 8; ++item) {
+      spans[item] = {static_cast<std::int32_t>(item * 3), 3};
+      for (int k = 0; k < 3; ++k) {
+        model[item].push_back(line_of(item));
+        txt += model[item].back() + "\r\n";
+      }
+    }
+    core::NoteStore::TxtReader reader(store);
+    for (std::size_t at = 0; at < txt.size(); at += 37) reader.Take(std::string_view(txt).substr(at, 37));
+    reader.Finish();
+  }
+  for (int round = 0; round < 400; ++round) {
+    const int item = static_cast<int>(random() % 8);
+    if (random() % 5 == 0) {
+      store.Compact(spans);
+    } else {
+      Lines note(random() % 4);
+      for (std::string& line : note) line = line_of(round);
+      store.Store(spans[item], note);
+      model[item] = note;
+    }
+    for (int i = 0; i < 8; ++i) ASSERT_EQ(store.NoteOf(spans[i]), model[i]) << "round " << round << " item " << i;
+  }
+  store.Compact(spans);
+  std::string expected;
+  for (const Lines& note : model)
+    for (const std::string& line : note) expected += line + "\r\n";
+  EXPECT_EQ(TxtOf(store), expected);
 }

@@ -24,7 +24,7 @@ inline std::string Shape(const core::OutlineTree& tree) {
   std::string shape;
   for (int i = 1; i <= tree.Count(); ++i) {
     if (i > 1) shape += ' ';
-    shape += std::string(tree.ItemAt(i).Level() - 1, '>') + tree.ItemAt(i).ItemText();
+    shape.append(tree.ItemAt(i).Level() - 1, '>').append(tree.ItemAt(i).ItemText());
   }
   return shape;
 }

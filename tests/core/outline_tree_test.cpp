@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 #include <string>
 
 #include "tests/failure_message.h"
@@ -421,4 +422,36 @@ TEST(OutlineKeys, MovementFollowsTheTreeAndRefusesAtTheEnds) {
   EXPECT_EQ(tree.PreviousShown(1), 0);
   EXPECT_EQ(tree.Parent(4), 3);
   EXPECT_EQ(tree.Parent(6), 0);
+}
+
+// The captions live in the tree's arena: retitling, adding and removing items many times over,
+// so that the arena is remade, leaves every caption as last set; a copy keeps its own.
+TEST(OutlineCaptions, EveryCaptionReadsAsLastSetThroughRetitlesRemovalsAndCopies) {
+  OutlineTree tree;
+  std::vector<std::string> model;
+  for (int i = 0; i < 20; ++i) {
+    model.push_back("項目" + std::to_string(i));
+    tree.AppendAtLevel(1, model.back());
+  }
+  const OutlineTree before = tree;
+  std::mt19937 random(3);
+  for (int round = 0; round < 600; ++round) {
+    const int index = 1 + static_cast<int>(random() % tree.Count());
+    std::string text(random() % 2000, static_cast<char>('A' + round % 26));
+    if (round % 97 == 0) text.assign(70'000, 'x');  // more than one block of the arena
+    if (round % 7 == 0) {
+      tree.RemoveItem(index);
+      model.erase(model.begin() + index - 1);
+      tree.AppendAtLevel(1, text);
+      model.push_back(text);
+    } else if (round % 11 == 0) {
+      tree.SetItemText(index, tree.ItemAt(1 + static_cast<int>(random() % tree.Count())).ItemText());
+      model[index - 1] = std::string(tree.ItemAt(index).ItemText());
+    } else {
+      tree.SetItemText(index, text);
+      model[index - 1] = text;
+    }
+    for (int i = 1; i <= tree.Count(); ++i) ASSERT_EQ(tree.ItemAt(i).ItemText(), model[i - 1]) << "round " << round;
+  }
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(before.ItemAt(i + 1).ItemText(), "項目" + std::to_string(i));
 }

@@ -32,7 +32,7 @@ struct Sheet {
   explicit Sheet(std::initializer_list<const char*> items) {
     outline_test::Build(tree, items);
     for (int i = 1; i <= tree.Count(); ++i) {
-      notes.Store(tree.ItemAt(i).Span, {tree.ItemAt(i).ItemText(), "本文 " + std::to_string(i)});
+      notes.Store(tree.ItemAt(i).Span, {std::string(tree.ItemAt(i).ItemText()), "本文 " + std::to_string(i)});
     }
   }
   Snapshot Take() const {

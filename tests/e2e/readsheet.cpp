@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     auto spans = core::ParseBin(Bytes(base + ".Bin"), tree.Count(), notes.LineCount(), base + ".Bin");
     for (int i = 1; i <= tree.Count(); ++i) {
       const std::string indent(tree.ItemAt(i).Level() - 1, '\t');
-      std::printf("%s%s\n", indent.c_str(), tree.ItemAt(i).ItemText().c_str());
+      std::printf("%s%s\n", indent.c_str(), std::string(tree.ItemAt(i).ItemText()).c_str());
       for (const std::string& line : notes.NoteOf(spans[i - 1])) std::printf("%s| %s\n", indent.c_str(), line.c_str());
     }
   } catch (const std::exception& e) {

@@ -140,7 +140,7 @@ TEST_F(KillWhileSaving, TheLogSheetIsAlwaysTheOldOrTheNewSetWhole) {
     }
     auto& items = MainOut->olTree.Items();
     // The generation is in the first item's text: "項目 <n>版 0".
-    const std::string first = items.ItemAt(1).ItemText();
+    const std::string first(items.ItemAt(1).ItemText());
     const int found = std::atoi(first.c_str() + std::string("項目 ").size());
     EXPECT_TRUE(found == said || found == said + 1) << "found " << first;
     const std::vector<saving::SheetItem> expected = saving::SheetOf(found);

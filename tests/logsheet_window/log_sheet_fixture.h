@@ -25,7 +25,7 @@ class LogSheet : public ::testing::Test {
 
   core::OutlineTree& Items() { return sheet->olTree.Items(); }
   int Selected() { return Items().Selected(); }
-  std::string TextOf(int i) { return Items().ItemAt(i).ItemText(); }
+  std::string TextOf(int i) { return std::string(Items().ItemAt(i).ItemText()); }
 
   // Replaces the sheet by items at the given levels, each with a one-line note equal to its
   // text, all stored; item 1 selected and shown, nothing dirty.

@@ -57,7 +57,7 @@ class Recording : public StartedProgram {
     Lines rows;
     auto& items = MainOut->olTree.Items();
     for (int i = 1; i <= items.Count(); ++i) {
-      rows.push_back(std::string(items.ItemAt(i).Level() - 1, '\t') + items.ItemAt(i).ItemText());
+      rows.push_back(std::string(items.ItemAt(i).Level() - 1, '\t').append(items.ItemAt(i).ItemText()));
     }
     return rows;
   }

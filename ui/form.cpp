@@ -249,6 +249,8 @@ void Form::SelectNext(WinControl* from, bool forward) {
   if (next != from) next->SetFocus();
 }
 
+bool Form::HandleShortCut(int key, unsigned shift) { return menu_ && menu_->PickShortCut(key, shift); }
+
 bool Form::HandleDialogKey(WinControl* focused, int key, unsigned shift) {
   std::vector<Button*> buttons;
   for (WinControl* c : TabOrder()) {

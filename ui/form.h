@@ -113,6 +113,9 @@ class Form : public WinControl {
   // button or else the default one, Tab moves on; unless the focused control wants the key.
   // True when the window acted on the key, which then goes no further.
   bool HandleDialogKey(WinControl* focused, int key, unsigned shift);
+  // A key going down anywhere in the window, before all else: the menu bar's item with that
+  // shortcut is chosen. True when the key picked an item.
+  bool HandleShortCut(int key, unsigned shift);
   void DoCreate();
   void DoDestroy();
   void HandleCloseRequest() { Close(); }

@@ -38,6 +38,12 @@ void ListBox::HandleClick() {
   });
 }
 
+void ListBox::HandleDoubleClick() {
+  Invoke([&] {
+    if (OnDblClick && ItemIndex() >= 0) OnDblClick();
+  });
+}
+
 void ListBox::FontChanged() {
   WinControl::FontChanged();
   if (peer_) peer_->SetFont(GetFont());

@@ -32,8 +32,13 @@ class ListBox : public WinControl {
 
   // The user selected a row.
   std::function<void()> OnClick;
-  // Entry point of the backend: the user's click changed the selection.
+  // The user double-clicked a row, which the first click selected, or pressed Enter on the
+  // selected row; with a handler, the list keeps Enter from its window's default button.
+  std::function<void()> OnDblClick;
+  bool WantsKey(int key) const override { return key == kKeyEnter && OnDblClick != nullptr; }
+  // Entry points of the backend: the user's click changed the selection; a double click.
   void HandleClick();
+  void HandleDoubleClick();
 
  protected:
   void FontChanged() override;

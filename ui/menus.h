@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/types.h"
@@ -24,6 +25,17 @@ class MenuItem {
   bool Checked() const { return checked_; }
   void SetChecked(bool on) { checked_ = on; }
   bool IsSeparator() const { return caption_ == "-"; }
+  // The key, with the shift keys (ssShift, ssCtrl, ssAlt), that picks the item of a window's
+  // menu bar from anywhere in that window; 0 for none.
+  void SetShortCut(int key, unsigned shift = 0) {
+    shortcut_key_ = key;
+    shortcut_shift_ = shift;
+  }
+  bool HasShortCut(int key, unsigned shift) const {
+    return shortcut_key_ != 0 && key == shortcut_key_ && shift == shortcut_shift_;
+  }
+  // What the menu shows: the caption, and after a TAB the shortcut ("Ctrl+F", "Shift+F3").
+  std::string Text() const;
 
   void Add(MenuItem& item) { items_.push_back(&item); }
   const std::vector<MenuItem*>& Items() const { return items_; }
@@ -36,8 +48,15 @@ class MenuItem {
   std::string caption_;
   bool enabled_ = true;
   bool checked_ = false;
+  int shortcut_key_ = 0;
+  unsigned shortcut_shift_ = 0;
   std::vector<MenuItem*> items_;
 };
+
+// Whether a menu's shown text is the item of that caption: the shortcut after it left aside.
+inline bool ShowsCaption(std::string_view shown, std::string_view caption) {
+  return shown.substr(0, shown.find('\t')) == caption;
+}
 
 class PopupMenu {
  public:
@@ -63,6 +82,9 @@ class MainMenu {
   void Add(MenuItem& item) { root_.Add(item); }
   const std::vector<MenuItem*>& Items() const { return root_.Items(); }
   MenuItem& Root() { return root_; }
+  // Runs the enabled item that the key picks, its menus' handlers first, as opening them would;
+  // true when an item has that shortcut, enabled or not.
+  bool PickShortCut(int key, unsigned shift);
 
  private:
   MenuItem root_;

@@ -164,6 +164,7 @@ Color NativeCaptionColor(const CheckBox& box);
 // A list box: the left button pressed and released on a row; its rows and selected row (-1 for
 // none) as its window holds them.
 void ClickRow(ListBox& list, int row);
+void DoubleClickRow(ListBox& list, int row);
 std::vector<std::string> NativeItems(const ListBox& list);
 int NativeItemIndex(const ListBox& list);
 // Whether a control's window is shown (its own flag) and takes input.
@@ -197,6 +198,9 @@ void KeyUp(TextControl& control, int key);
 // A key pressed and released: its key going down, the character it makes (Backspace, Tab, Enter
 // and Escape make one), its key coming up.
 void PressKey(TextControl& control, int key);
+// A key pressed with the keyboard in a control, through the message loop as the user's: the
+// window's menu bar takes the keys of its items' shortcuts before the control hears them.
+void PressInWindow(WinControl& control, int key, unsigned shift = 0);
 // The character the keyboard makes of a key as the platform translates key presses, for the keys
 // that tests press (Backspace, Tab, Enter, Escape, the numeric keypad's "*", "+" and "-"); none
 // for the others, nor while Ctrl or Alt is held in `shift`.

@@ -56,7 +56,7 @@ enum class ModalResult { None = 0, OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ign
 enum class MouseButton { Left, Right, Middle };
 
 // The platform's numbers of the keys a window acts on in a dialog.
-constexpr int kKeyTab = 0x09, kKeyEnter = 0x0D, kKeyEscape = 0x1B, kKeySpace = 0x20;
+constexpr int kKeyTab = 0x09, kKeyEnter = 0x0D, kKeyEscape = 0x1B, kKeySpace = 0x20, kKeyF1 = 0x70, kKeyF3 = 0x72;
 
 enum class Align { None, Top, Bottom, Left, Right, Client };
 

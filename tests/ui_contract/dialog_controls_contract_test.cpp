@@ -102,6 +102,15 @@ TEST_F(Contract, AListBoxShowsItsRowsAndTheUsersClickSelectsOne) {
   form->Sizes.SetItems({"regular", "bold"});
   EXPECT_EQ(ui::probe::NativeItems(form->Sizes), (std::vector<std::string>{"regular", "bold"}));
   EXPECT_EQ(form->Sizes.ItemIndex(), -1);
+
+  int opened = -1;
+  form->Sizes.OnDblClick = [&] { opened = form->Sizes.ItemIndex(); };
+  ui::probe::DoubleClickRow(form->Sizes, 1);
+  EXPECT_EQ(opened, 1) << "a double click selects the row and opens it";
+  form->Sizes.SetItemIndex(0);
+  ui::probe::PressInWindow(form->Sizes, ui::kKeyEnter);
+  EXPECT_EQ(opened, 0) << "Enter opens the selected row";
+  EXPECT_EQ(form->oks, 0) << "and does not press the default button";
 }
 
 TEST_F(Contract, AnEditHoldsOneLineTypedWithTheInputMethodOffAndLeavesEnterToItsWindow) {

@@ -2,6 +2,7 @@
 
 #include "ui/menus.h"
 #include "ui/panel.h"
+#include "ui/text_controls.h"
 #include "ui/screen.h"
 
 namespace {
@@ -139,4 +140,56 @@ TEST_F(Contract, AWindowGivenItsWholeSizeKeepsItAndTheMenuBarTakesItsLineFromThe
   ui::probe::Pump();
   EXPECT_EQ(ui::probe::NativeBounds(sheet).height, kHeight);
   EXPECT_EQ(ui::probe::NativeClientSize(sheet.Page), (ui::Size{inside.width, kHeight - frame.height}));
+}
+
+namespace {
+// A notebook's search menu, picked by its keys from the text field of the window.
+class SearchingForm : public ui::Form {
+ public:
+  SearchingForm() : ui::Form("TContractForm") {
+    MainMenu1.Add(mnEdit);
+    for (ui::MenuItem* item : {&mnFind, &mnNext, &mnPrevious}) mnEdit.Add(*item);
+    mnFind.SetShortCut('F', ui::ssCtrl);
+    mnNext.SetShortCut(ui::kKeyF3);
+    mnPrevious.SetShortCut(ui::kKeyF3, ui::ssShift);
+    mnEdit.OnClick = [this] {
+      ++edit_opened;
+      mnNext.SetEnabled(have_text);
+    };
+    mnFind.OnClick = [this] { picked += "find "; };
+    mnNext.OnClick = [this] { picked += "next "; };
+    mnPrevious.OnClick = [this] { picked += "previous "; };
+    Field.SetBounds({8, 8, 120, 20});
+    SetMenu(&MainMenu1);
+  }
+  ui::MainMenu MainMenu1;
+  ui::MenuItem mnEdit{"編集"}, mnFind{"検索..."}, mnNext{"次を検索"}, mnPrevious{"前を検索"};
+  ui::Edit Field{this};
+  bool have_text = false;
+  int edit_opened = 0;
+  std::string picked;
+};
+}  // namespace
+
+TEST_F(Contract, AMenuItemsShortcutShowsBesideItAndPicksItFromAnywhereInTheWindow) {
+  SearchingForm& form = *app.Adopt(std::make_unique<SearchingForm>());
+  form.Apply({.caption = "ログシート", .at = {40, 40}, .client_width = 300, .client_height = 100});
+  form.Show();
+  ui::probe::ChooseFromMenuBar(form, {"編集"});
+  EXPECT_EQ(ui::probe::NativeMenuBar(form), (std::vector<std::string>{"編集", "  検索...\tCtrl+F", "  次を検索\tF3 (disabled)",
+                                                                       "  前を検索\tShift+F3"}));
+  ui::probe::ChooseFromMenuBar(form, {"編集", "検索..."});
+  EXPECT_EQ(form.picked, "find ") << "an item is chosen by its caption alone";
+
+  form.picked.clear();
+  form.edit_opened = 0;
+  ui::probe::PressInWindow(form.Field, 'F', ui::ssCtrl);
+  ui::probe::PressInWindow(form.Field, ui::kKeyF3);  // grayed by the menu's handler: nothing
+  form.have_text = true;
+  ui::probe::PressInWindow(form.Field, ui::kKeyF3);
+  ui::probe::PressInWindow(form.Field, ui::kKeyF3, ui::ssShift);
+  ui::probe::PressInWindow(form.Field, ui::kKeyF3, ui::ssCtrl);  // no item has Ctrl+F3
+  EXPECT_EQ(form.picked, "find next previous ");
+  EXPECT_EQ(form.edit_opened, 4) << "the menu's handler runs first, as opening it would";
+  EXPECT_EQ(form.Field.Text(), "") << "a key that picked an item goes no further";
 }

@@ -101,7 +101,7 @@ void FormPeerImpl::ChooseFromMenuBar(const std::vector<std::string>& captions) {
   MenuItem* chosen = nullptr;
   for (const std::string& caption : captions) {
     auto entry = std::find_if(level->begin(), level->end(),
-                              [&](const BuiltMenuItem& e) { return !e.separator && e.caption == caption; });
+                              [&](const BuiltMenuItem& e) { return !e.separator && ShowsCaption(e.caption, caption); });
     if (entry == level->end() || entry->grayed) return;
     if (!entry->popup) {
       chosen = entry->item;

@@ -34,6 +34,16 @@ class ListBoxPeerImpl : public WindowPeerAs<ListBoxPeer> {
     list_.HandleClick();
   }
 
+  void KeyDown(int key) override {
+    if (key == kKeyEnter && list_.WantsKey(kKeyEnter)) list_.HandleDoubleClick();
+  }
+
+  // The second press of a double click, on the row the first selected.
+  void ButtonDoubleClick(MouseButton b, Point at) override {
+    if (b != MouseButton::Left || !enabled() || at.y < 0 || at.y / row_height_ >= static_cast<int>(rows_.size())) return;
+    list_.HandleDoubleClick();
+  }
+
   const std::vector<std::string>& rows() const { return rows_; }
   int row_height() const { return row_height_; }
 

@@ -6,7 +6,7 @@ namespace ui::headless {
 
 namespace {
 BuiltMenuItem EntryOf(MenuItem* item) {
-  return {item->Caption(),
+  return {item->Text(),
           item->IsSeparator(),
           !item->Enabled(),
           item->Checked(),
@@ -53,7 +53,7 @@ MenuItem* TrackPopup(MenuItem& root, Point) {
   for (const std::string& caption : path) {
     const headless::BuiltMenuItem* next = nullptr;
     for (const headless::BuiltMenuItem& entry : *level) {
-      if (!entry.separator && entry.caption == caption) next = &entry;
+      if (!entry.separator && ShowsCaption(entry.caption, caption)) next = &entry;
     }
     if (!next || next->grayed) return nullptr;
     at = next;

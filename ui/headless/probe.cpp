@@ -199,6 +199,11 @@ void PressDialogKey(WinControl& control, int key, unsigned shift) {
   PeerOf(control).TakeFocus();
   TheWorld().shift_held = shift;
   Form* form = control.OwningForm();
+  if (form && form->HandleShortCut(key, shift)) {
+    TheWorld().shift_held = 0;
+    Pump();
+    return;
+  }
   if (!form || !form->HandleDialogKey(&control, key, shift)) {
     PeerOf(control).KeyDown(key);
     if (std::string_view ch = CharOfKey(key, shift); !ch.empty()) PeerOf(control).Char(ch);
@@ -229,6 +234,15 @@ Color NativeCaptionColor(const CheckBox& box) { return headless::CheckBoxTextCol
 
 void ClickRow(ListBox& list, int row) { ClickWindow(list, headless::ListBoxRowPoint(list, row)); }
 
+void DoubleClickRow(ListBox& list, int row) {
+  const Point at = headless::ListBoxRowPoint(list, row);
+  PeerOf(list).ButtonDown(MouseButton::Left, at);
+  PeerOf(list).ButtonUp(MouseButton::Left, at);
+  PeerOf(list).ButtonDoubleClick(MouseButton::Left, at);
+  PeerOf(list).ButtonUp(MouseButton::Left, at);
+  Pump();
+}
+
 std::vector<std::string> NativeItems(const ListBox& list) { return headless::ListBoxRows(list); }
 int NativeItemIndex(const ListBox& list) { return dynamic_cast<ListBoxPeer&>(*list.Peer()).ItemIndex(); }
 
@@ -250,6 +264,17 @@ void DoubleClickAt(OutlineView& view, Point at) {
   PeerOf(view).ButtonDoubleClick(MouseButton::Left, at);
   PeerOf(view).ButtonUp(MouseButton::Left, at);
   Pump();
+}
+
+// As the platform's message loop offers every key going down to the window's menu bar first.
+void PressInWindow(WinControl& control, int key, unsigned shift) {
+  PeerOf(control).TakeFocus();
+  Form* form = control.OwningForm();
+  if (form && form->HandleShortCut(key, shift)) {
+    Pump();
+    return;
+  }
+  PressDialogKey(control, key, shift);
 }
 
 void KeyDown(OutlineView& view, int key, unsigned shift) {

@@ -31,8 +31,15 @@ bool DialogKey(const MSG& m) {
   return form && form->HandleDialogKey(ControlOfWindow(m.hwnd), static_cast<int>(m.wParam), ShiftState());
 }
 
+// A key of the window's menu bar picks its item wherever the keyboard is in the window.
+bool ShortCutKey(const MSG& m) {
+  if (m.message != WM_KEYDOWN && m.message != WM_SYSKEYDOWN) return false;
+  Form* form = FormOfWindow(GetAncestor(m.hwnd, GA_ROOT));
+  return form && form->HandleShortCut(static_cast<int>(m.wParam), ShiftState());
+}
+
 void Dispatch(const MSG& m) {
-  if (DialogKey(m)) return;
+  if (ShortCutKey(m) || DialogKey(m)) return;
   TranslateMessage(&m);
   DispatchMessageA(&m);
 }

@@ -22,8 +22,17 @@ class ListBoxWindow : public PlatformControl<ListBoxPeer> {
   }
   void SetItemIndex(int index) override { SendMessageA(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(index), 0); }
 
+  LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {
+    if (msg == WM_KEYDOWN && wp == VK_RETURN && list_.WantsKey(kKeyEnter)) {
+      list_.HandleDoubleClick();
+      return 0;
+    }
+    return PlatformControl::OnMessage(hwnd, msg, wp, lp);
+  }
+
   void OnCommand(WORD code) override {
     if (code == LBN_SELCHANGE) list_.HandleClick();
+    if (code == LBN_DBLCLK) list_.HandleDoubleClick();
   }
 
  private:

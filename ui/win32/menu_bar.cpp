@@ -51,9 +51,9 @@ void MenuBar::Fill(HMENU menu, const MenuItem& parent) {
     } else if (!item->Items().empty()) {
       HMENU sub = CreatePopupMenu();
       menus_[sub] = item;
-      AppendMenuA(menu, MF_POPUP | state, reinterpret_cast<UINT_PTR>(sub), item->Caption().c_str());
+      AppendMenuA(menu, MF_POPUP | state, reinterpret_cast<UINT_PTR>(sub), item->Text().c_str());
     } else {
-      AppendMenuA(menu, MF_STRING | state, IdOf(item), item->Caption().c_str());
+      AppendMenuA(menu, MF_STRING | state, IdOf(item), item->Text().c_str());
     }
   }
 }

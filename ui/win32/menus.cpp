@@ -14,11 +14,11 @@ HMENU BuildMenu(const MenuItem& parent, std::map<UINT, MenuItem*>& ids) {
     } else if (!item->Items().empty()) {
       item->Click();
       HMENU sub = BuildMenu(*item, ids);
-      AppendMenuA(menu, MF_POPUP | grayed, reinterpret_cast<UINT_PTR>(sub), item->Caption().c_str());
+      AppendMenuA(menu, MF_POPUP | grayed, reinterpret_cast<UINT_PTR>(sub), item->Text().c_str());
     } else {
       UINT id = static_cast<UINT>(ids.size() + 1);
       ids[id] = item;
-      AppendMenuA(menu, MF_STRING | grayed, id, item->Caption().c_str());
+      AppendMenuA(menu, MF_STRING | grayed, id, item->Text().c_str());
     }
   }
   return menu;

@@ -346,8 +346,9 @@ Color NativeCaptionColor(const CheckBox& box) {
 }
 
 // The row is scrolled into view first, as the user would.
-void ClickRow(ListBox& list, int row) {
-  HWND hwnd = WindowOf(list);
+namespace {
+// Where a row of the list is, scrolled into view first.
+LPARAM RowPoint(HWND hwnd, int row) {
   RECT r{}, client{};
   GetClientRect(hwnd, &client);
   SendMessageA(hwnd, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
@@ -355,7 +356,23 @@ void ClickRow(ListBox& list, int row) {
     SendMessageA(hwnd, LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
     SendMessageA(hwnd, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
   }
-  PostClick(hwnd, MAKELPARAM(r.left + 2, (r.top + r.bottom) / 2));
+  return MAKELPARAM(r.left + 2, (r.top + r.bottom) / 2);
+}
+}  // namespace
+
+void ClickRow(ListBox& list, int row) {
+  HWND hwnd = WindowOf(list);
+  PostClick(hwnd, RowPoint(hwnd, row));
+}
+
+void DoubleClickRow(ListBox& list, int row) {
+  HWND hwnd = WindowOf(list);
+  const LPARAM at = RowPoint(hwnd, row);
+  PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageA(hwnd, WM_LBUTTONUP, 0, at);
+  PostMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+  PostMessageA(hwnd, WM_LBUTTONUP, 0, at);
+  Pump();
 }
 
 std::vector<std::string> NativeItems(const ListBox& list) {
@@ -477,6 +494,8 @@ void PressKey(Button& button, int key, unsigned shift) { PostKeyPress(WindowOf(b
 void PressKey(Edit& edit, int key, unsigned shift) { PostKeyPress(WindowOf(edit), key, shift); }
 
 void PressKey(CheckBox& box, int key, unsigned shift) { PostKeyPress(WindowOf(box), key, shift); }
+
+void PressInWindow(WinControl& control, int key, unsigned shift) { PostKeyPress(WindowOf(control), key, shift); }
 
 void Char(OutlineView& view, std::string_view ch) {
   if (ch.size() == 1) SendMessageA(WindowOf(view), WM_CHAR, static_cast<unsigned char>(ch[0]), 1);
@@ -680,7 +699,7 @@ void ChooseFromMenuBar(Form& form, const std::vector<std::string>& captions) {
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
       char text[256] = {};
       GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
-      if (caption == text) found = i;
+      if (ShowsCaption(text, caption)) found = i;
     }
     if (found < 0 || (GetMenuState(menu, static_cast<UINT>(found), MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED))) break;
     if (HMENU sub = GetSubMenu(menu, found)) {

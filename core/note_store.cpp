@@ -79,8 +79,9 @@ std::uint32_t NoteStore::NextStart(std::size_t piece_size) const {
 void NoteStore::AddPiece(std::string bytes) {
   if (bytes.empty()) return;
   const std::uint32_t start = NextStart(bytes.size());
-  pieces_.reserve(pieces_.size() + 1);
-  piece_starts_.reserve(pieces_.size() + 1);
+  // Room in both first, so that a failure leaves them of one length; grown as push_back grows.
+  if (pieces_.size() == pieces_.capacity()) pieces_.reserve(2 * pieces_.size() + 1);
+  if (piece_starts_.size() == piece_starts_.capacity()) piece_starts_.reserve(2 * piece_starts_.size() + 1);
   pieces_.push_back(std::move(bytes));
   piece_starts_.push_back(start);
   end_ = start + static_cast<std::uint32_t>(pieces_.back().size());
@@ -95,7 +96,6 @@ void NoteStore::Store(NoteSpan& span, const std::vector<std::string>& lines) {
   for (const std::string& line : lines) size += line.size();
   piece.reserve(size);
   const std::uint32_t start = NextStart(size);
-  lines_.reserve(lines_.size() + lines.size());
   for (const std::string& line : lines) {
     lines_.push_back({start + static_cast<std::uint32_t>(piece.size()), static_cast<std::uint32_t>(line.size())});
     piece += line;

@@ -18,15 +18,6 @@ namespace {
 constexpr ui::Color kDirtyIndex = ui::clMaroon, kCleanIndex = ui::clBlack;
 constexpr ui::Color kOutlineBackground = 0x756376;
 
-// The hourglass for the length of a file operation, the default cursor again however it ends.
-class HourGlass {
- public:
-  HourGlass() { ui::Screen::SetCursor(ui::Cursor::HourGlass); }
-  ~HourGlass() { ui::Screen::SetCursor(ui::Cursor::Default); }
-  HourGlass(const HourGlass&) = delete;
-  HourGlass& operator=(const HourGlass&) = delete;
-};
-
 }  // namespace
 
 TMainOut::TMainOut() : ui::Form("TMainOut") {
@@ -134,6 +125,9 @@ void TMainOut::BuildMenu() {
         {&N1, nullptr},
         {&mnAdd, &TMainOut::mnAddClick},
         {&N2, nullptr},
+        {&mnExportText, &TMainOut::mnExportTextClick},
+        {&mnExportHtml, &TMainOut::mnExportHtmlClick},
+        {&N6, nullptr},
         {&mnExit, &TMainOut::mnExitClick}}},
       {mmEdit,
        {{&mnInsNode, &TMainOut::mnInsNodeClick},
@@ -145,7 +139,11 @@ void TMainOut::BuildMenu() {
         {&mnPaste, &TMainOut::mnPasteClick},
         {&N4, nullptr},
         {&mnSplit, &TMainOut::mnSplitClick},
-        {&K2, &TMainOut::SpeedButton9Click}}},
+        {&K2, &TMainOut::SpeedButton9Click},
+        {&N7, nullptr},
+        {&mnFind, &TMainOut::mnFindClick},
+        {&mnFindNext, &TMainOut::mnFindNextClick},
+        {&mnFindPrevious, &TMainOut::mnFindPreviousClick}}},
       {mmShow,
        {{&mnPrevNote, &TMainOut::mnPrevNodeClick},
         {&mnNextNote, &TMainOut::mnNextNodeClick},
@@ -154,6 +152,9 @@ void TMainOut::BuildMenu() {
         {&mnLevelUp, &TMainOut::mnLevelUpClick},
         {&K1, &TMainOut::SpeedButton10Click}}},
   };
+  mnFind.SetShortCut('F', ui::ssCtrl);
+  mnFindNext.SetShortCut(ui::kKeyF3);
+  mnFindPrevious.SetShortCut(ui::kKeyF3, ui::ssShift);
   for (const Entry& e : entries) {
     for (auto [item, handler] : e.items) {
       e.menu.Add(*item);

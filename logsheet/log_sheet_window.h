@@ -1,10 +1,14 @@
 #pragma once
 // The log sheet: an outline notebook whose items carry notes.
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/byte_pieces.h"
 #include "core/note_store.h"
+#include "core/sheet_search.h"
 #include "ui/file_dialogs.h"
 #include "ui/form.h"
 #include "ui/clock.h"
@@ -12,8 +16,11 @@
 #include "ui/menus.h"
 #include "ui/outline_view.h"
 #include "ui/panel.h"
+#include "ui/screen.h"
 #include "ui/speed_button.h"
 #include "ui/text_controls.h"
+
+class TSheetFindDlg;
 
 // The text of an item whose note is empty, so that its row can still be clicked.
 inline constexpr char kBlankItem[] = " ";
@@ -36,13 +43,16 @@ class TMainOut : public ui::Form {
   ui::RichEdit moNote{&pnMemo};
   ui::OpenDialog dlOpen;
   ui::SaveDialog dlSave;
+  ui::SaveDialog dlExport;
 
   // The menu bar: file, edit, move.
   ui::MainMenu MainMenu1;
   ui::MenuItem mmFile{"ﾌｧｲﾙ"}, mnNew{"新規作成"}, mnOpen{"開く"}, mnSave{"上書き保存"}, mnSaveAs{"名前をつけて保存"},
-      N1{"-"}, mnAdd{"テキストの追加"}, N2{"-"}, mnExit{"終了"};
+      N1{"-"}, mnAdd{"テキストの追加"}, N2{"-"}, mnExportText{"テキストで書き出し..."},
+      mnExportHtml{"Webページで書き出し..."}, N6{"-"}, mnExit{"終了"};
   ui::MenuItem mmEdit{"編集"}, mnInsNode{"上に挿入"}, mnLowInsertNode{"下に挿入"}, mnDel{"削除"}, N3{"-"},
-      mnCopy{"コピー"}, mnCut{"切り取り"}, mnPaste{"貼り付け"}, N4{"-"}, mnSplit{"分割"}, K2{"交換"};
+      mnCopy{"コピー"}, mnCut{"切り取り"}, mnPaste{"貼り付け"}, N4{"-"}, mnSplit{"分割"}, K2{"交換"}, N7{"-"},
+      mnFind{"検索..."}, mnFindNext{"次を検索"}, mnFindPrevious{"前を検索"};
   ui::MenuItem mmShow{"移動"}, mnPrevNote{"上に移動"}, mnNextNote{"下に移動"}, N5{"-"}, mnLevelDown{"下位レベル"},
       mnLevelUp{"上位レベル"}, K1{"子を作成"};
 
@@ -104,6 +114,19 @@ class TMainOut : public ui::Form {
   void mnCopyClick();
   void mnCutClick();
   void mnPasteClick();
+  // The sheet written as a text file or a web page, through the save dialog; the note in the
+  // pane is stored first.
+  void mnExportTextClick();
+  void mnExportHtmlClick();
+  // The search: the find window (Ctrl+F), and the next and previous hit of its text (F3,
+  // Shift+F3; they open the window while it has nothing to look for).
+  void mnFindClick();
+  void mnFindNextClick();
+  void mnFindPreviousClick();
+  // What the find window's buttons and list ask for; what is said goes to its status line.
+  void FindInSheet(bool forward);
+  void FindAllInSheet();
+  void GoToListedHit(const core::SheetHit& hit);
   // Files a record (its lines, the first its title) as a new item under the heading of `date`,
   // which is made first when the newest heading is of another day.
   void FileRecord(const std::string& date, const std::vector<std::string>& lines);
@@ -142,10 +165,29 @@ class TMainOut : public ui::Form {
   void CompleteExchange();
   void LoadDefaultSheet();
   void FocusNote();
+  std::string SheetTitle() const;
+  void ExportThroughDialog(const char* filter, const char* ext, const std::function<core::ByteSource()>& bytes);
+  std::vector<std::string> PaneLines();
+  core::SheetPlace SearchStart(bool forward);
+  template <class Use>
+  void WithSheetSearch(Use use);
+  void FindOrAsk(bool forward);
+  TSheetFindDlg& FindWindow();
+  void GoToHit(const core::SheetHit& hit);
+  std::optional<core::SheetHit> last_hit_;  // the hit shown last, for going on from a caption's
   std::string exchange_note_;  // the note the exchange took away, kept from the clipboard
 };
 
 extern TMainOut* MainOut;
+
+// The hourglass for the length of a file operation, the default cursor again however it ends.
+class HourGlass {
+ public:
+  HourGlass() { ui::Screen::SetCursor(ui::Cursor::HourGlass); }
+  ~HourGlass() { ui::Screen::SetCursor(ui::Cursor::Default); }
+  HourGlass(const HourGlass&) = delete;
+  HourGlass& operator=(const HourGlass&) = delete;
+};
 
 // The pane's lines are its hard lines only while word wrap is off.
 class HardLines {

@@ -6,7 +6,7 @@
 packages=(cmake g++ make googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 xvfb xdotool x11-utils imagemagick
           fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine locales
-          cups printer-driver-cups-pdf poppler-utils unzip file)
+          cups printer-driver-cups-pdf poppler-utils unzip file chromium)
 
 # Libraries that Wine opens by name at run time instead of linking them: Debian's wine32 only
 # recommends them, so an install without recommends leaves them out. 64-bit Wine finds the amd64

@@ -5,7 +5,6 @@
 #include "help/about_box.h"
 #include "help/help_viewer.h"
 #include "logsheet/log_sheet_window.h"
-#include "logsheet/sheet_find_dialog.h"
 #include "memo/memo_window.h"
 #include "memo/modify_dialog.h"
 #include "memo/replace_dialog.h"
@@ -48,7 +47,6 @@ void StartUp() {
   CreateWindow(ModifyDlg, 70);
   CreateWindow(ReplaceDialog1, 80);
   CreateWindow(MainOut, 90);
-  CreateWindow(SheetFindDlg, 95);
 
   OpenDlg->Release();
 }

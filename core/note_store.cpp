@@ -58,7 +58,7 @@ std::size_t NoteStore::PieceOf(std::uint32_t start) const {
 
 std::string_view NoteStore::Line(std::size_t index) const {
   const LineRef& r = lines_[index];
-  if (r.size == 0) return {};
+  if (r.size == 0) return "";
   const std::size_t piece = PieceOf(r.start);
   return std::string_view(pieces_[piece]).substr(r.start - piece_starts_[piece], r.size);
 }

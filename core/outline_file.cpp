@@ -143,7 +143,7 @@ ByteSource OutlineSource(const OutlineTree& tree) {
     const std::size_t line = (item.Level() - 1) + (NeedsBlankEscape(text) ? 1 : 0) + text.size() + 2;
     // The reader needs the line and its CR in one buffer; the LF may open the next.
     if (line - 1 > kLineBuffer) throw OutlineError(msg::kLineTooLong);
-    if (std::memchr(text.data(), kCr, text.size()) || std::memchr(text.data(), kEndMark, text.size())) {
+    if (text.find(kCr) != std::string_view::npos || text.find(kEndMark) != std::string_view::npos) {
       throw OutlineError(msg::kUnwritableText);
     }
   }

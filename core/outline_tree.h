@@ -45,7 +45,7 @@ class OutlineItem {
 
  private:
   friend class OutlineTree;
-  std::string_view text_;  // in the tree's caption arena
+  std::string_view text_ = "";  // in the tree's caption arena
   std::uint16_t level_ = 1;
   bool open_ = false;
   bool shown_ = false;  // the parent is expanded; kept so that visibility is a lookup, not a walk

@@ -38,7 +38,7 @@ class TextArena {
 };
 
 inline std::string_view TextArena::Keep(std::string_view text) {
-  if (text.empty()) return {};
+  if (text.empty()) return "";  // a view with a place, as a string's own data is
   if (text.size() > left_) {
     // A text longer than a block has a block of its own; the last block's free end is kept.
     const std::size_t size = std::max(text.size(), kBlock);

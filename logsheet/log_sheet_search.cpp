@@ -7,6 +7,7 @@
 #include "core/sheet_search.h"
 #include "logsheet/log_sheet_window.h"
 #include "logsheet/sheet_find_dialog.h"
+#include "ui/application.h"
 
 namespace {
 
@@ -73,8 +74,9 @@ void TMainOut::WithSheetSearch(Use use) {
   use(search);
 }
 
-// The one find window, searching this sheet.
+// The one find window, made the first time it is wanted, searching this sheet.
 TSheetFindDlg& TMainOut::FindWindow() {
+  if (!SheetFindDlg) ui::Application->CreateForm(SheetFindDlg);
   TSheetFindDlg& window = *SheetFindDlg;
   window.OnFindNext = [this] { FindInSheet(true); };
   window.OnFindAll = [this] { FindAllInSheet(); };

@@ -40,6 +40,10 @@ TSheetFindDlg::TSheetFindDlg() : ui::Form("TSheetFindDlg") {
   SetActiveControl(&Find);
 }
 
+TSheetFindDlg::~TSheetFindDlg() {
+  if (SheetFindDlg == this) SheetFindDlg = nullptr;
+}
+
 core::SearchOptions TSheetFindDlg::Options() const {
   return {.match_case = cbCase.Checked(), .match_width = !cbWidth.Checked()};
 }

@@ -18,6 +18,8 @@
 class TSheetFindDlg : public ui::Form {
  public:
   TSheetFindDlg();
+  // The program's reference goes with the window: the sheet makes it anew when next wanted.
+  ~TSheetFindDlg() override;
 
   ui::Label Label1{this};
   ui::Edit Find{this};

@@ -29,6 +29,16 @@ std::size_t OffsetOfChar(std::string_view line, int chars) {
   return i;
 }
 
+// The pane's character position of a byte of a line (1-based) of its lines: each line end is
+// one character.
+int PanePosition(const std::vector<std::string>& lines, int line, std::size_t offset) {
+  int position = 0;
+  for (int k = 0; k + 1 < line && k < static_cast<int>(lines.size()); ++k)
+    position += CharsBefore(lines[k], lines[k].size()) + 1;
+  if (line >= 1 && line <= static_cast<int>(lines.size())) position += CharsBefore(lines[line - 1], offset);
+  return position;
+}
+
 // Whole characters of `line` from about `from` to about `to` (bytes).
 std::string_view CutOnCharacters(std::string_view line, std::size_t from, std::size_t to) {
   std::size_t start = 0, i = 0;
@@ -161,13 +171,9 @@ void TMainOut::GoToHit(const core::SheetHit& hit) {
     moNote.SetSelStart(0);
   } else {
     const std::vector<std::string> lines = PaneLines();
-    int start = 0;
-    for (int k = 0; k + 1 < hit.at.line && k < static_cast<int>(lines.size()); ++k) start += CharsBefore(lines[k], lines[k].size()) + 1;
     if (hit.at.line <= static_cast<int>(lines.size())) {
-      const std::string& line = lines[hit.at.line - 1];
-      const int before = CharsBefore(line, hit.at.offset);
-      start += before;
-      moNote.SetSel(start, CharsBefore(line, hit.at.offset + hit.length) - before);
+      const int start = PanePosition(lines, hit.at.line, hit.at.offset);
+      moNote.SetSel(start, PanePosition(lines, hit.at.line, hit.at.offset + hit.length) - start);
     }
   }
   moNote.ScrollCaret();
